@@ -1,0 +1,104 @@
+#include "shell/main_window.h"
+
+#include "power_frequency/reactance.h"
+#include "shell/form_builder.h"
+#include "shell/numeric_field.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+void TFormMainApplication::buildReactancePanel()
+{
+    QWidget* p = PanelGeneralReactance =
+        form::panel(this, "PanelGeneralReactance", QStringLiteral("GeneralReactance.htm"));
+
+    QGroupBox* ind = form::group(p, "GroupReactanceInductive", 8, 8, 313, 241, QStringLiteral(" Inductive Reactance "));
+    QGroupBox* cap = form::group(p, "GroupReactanceCapacitive", 328, 8, 313, 241,
+                                 QStringLiteral(" Capacitive Reactance "));
+    form::instruction(ind, "LabelReactanceIndInstruction", 16, 24, 285, 30,
+                      QStringLiteral("Input the two values to calculate the inductive reactance"));
+    form::instruction(cap, "LabelReactanceCapInstruction", 16, 24, 285, 30,
+                      QStringLiteral("Input the two values to calculate the capacitive reactance"));
+
+    ReactanceInductFreq = form::field(ind, "ReactanceInductFreq", 28, 64, 120, QStringLiteral("Frequency"));
+    form::clearButton(ind, "BtnClearReactanceInductFreq", 17, 60);
+    form::label(ind, nullptr, 156, 67, QStringLiteral("Frequency (in Hz )"));
+    ReactanceInductInductance =
+        form::field(ind, "ReactanceInductInductance", 28, 96, 120, QStringLiteral("Inductance"));
+    form::clearButton(ind, "BtnClearReactanceInductInductance", 17, 92);
+    form::label(ind, nullptr, 156, 99, QStringLiteral("Inductance (in Henry's)"));
+
+    ReactanceCapFreq = form::field(cap, "ReactanceCapFreq", 28, 64, 120, QStringLiteral("Frequency"));
+    form::clearButton(cap, "BtnClearReactanceCapFreq", 17, 60);
+    form::label(cap, nullptr, 156, 67, QStringLiteral("Frequency (in Hz )"));
+    ReactanceCapCapacitance =
+        form::field(cap, "ReactanceCapCapacitance", 28, 96, 120, QStringLiteral("Capacitance in Farads"));
+    form::clearButton(cap, "BtnClearReactanceCapCapacitance", 17, 92);
+    form::label(cap, nullptr, 156, 99, QStringLiteral("Capacitance (in Farads)"));
+
+    BtnReactanceIndCalc = form::button(ind, "BtnReactanceIndCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
+                                       QStringLiteral("Calculate the inductive reactance"));
+    BtnReactanceIndClearAll = form::button(ind, "BtnReactanceIndClearAll", 112, 136, 75, 25,
+                                           QStringLiteral("Clear All"), QStringLiteral("Clear all the input fields"));
+    BtnReactanceCapCalc = form::button(cap, "BtnReactanceCapCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
+                                       QStringLiteral("Calculate the capacitive reactance"));
+    BtnReactanceCapClearAll = form::button(cap, "BtnReactanceCapClearAll", 112, 136, 75, 25,
+                                           QStringLiteral("Clear All"), QStringLiteral("Clear all the input fields"));
+
+    form::label(ind, nullptr, 28, 180, QStringLiteral("Resulting inductive reactance:"));
+    LabelReactanceIndRes = form::resultLabel(ind, "LabelReactanceIndRes", 28, 200);
+    LabelReactanceIndOhms = form::label(ind, "LabelReactanceIndOhms", 33, 200, QStringLiteral("ohms"));
+    form::label(cap, nullptr, 28, 180, QStringLiteral("Resulting capacitive reactance:"));
+    LabelReactanceCapRes = form::resultLabel(cap, "LabelReactanceCapRes", 28, 200);
+    LabelReactanceCapOhms = form::label(cap, "LabelReactanceCapOhms", 33, 200, QStringLiteral("ohms"));
+
+    onClick(BtnReactanceIndCalc, &TFormMainApplication::BtnReactanceIndCalcClick);
+    onClick(BtnReactanceIndClearAll, &TFormMainApplication::BtnReactanceIndClearAllClick);
+    onClick(BtnReactanceCapCalc, &TFormMainApplication::BtnReactanceCapCalcClick);
+    onClick(BtnReactanceCapClearAll, &TFormMainApplication::BtnReactanceCapClearAllClick);
+    onClearClick(p, "BtnClearReactanceInductFreq", &TFormMainApplication::BtnClearReactanceInductFreqClick);
+    onClearClick(p, "BtnClearReactanceInductInductance",
+                 &TFormMainApplication::BtnClearReactanceInductInductanceClick);
+    onClearClick(p, "BtnClearReactanceCapFreq", &TFormMainApplication::BtnClearReactanceCapFreqClick);
+    onClearClick(p, "BtnClearReactanceCapCapacitance", &TFormMainApplication::BtnClearReactanceCapCapacitanceClick);
+}
+
+void TFormMainApplication::BtnReactanceIndCalcClick()
+{
+    const auto f = ReadStrictNumericField(this, ReactanceInductFreq, QStringLiteral("Frequency"));
+    if (!f)
+        return;
+    const auto l = ReadStrictNumericField(this, ReactanceInductInductance, QStringLiteral("Inductance"));
+    if (!l)
+        return;
+    LabelReactanceIndRes->setText(FormatResult(reactance::inductive(*f, *l)));
+    PlaceUnitLabel(LabelReactanceIndRes, LabelReactanceIndOhms);
+}
+
+void TFormMainApplication::BtnReactanceIndClearAllClick()
+{
+    ReactanceInductFreq->setText(QString());
+    ReactanceInductInductance->setText(QString());
+    LabelReactanceIndRes->setText(QString());
+}
+
+void TFormMainApplication::BtnReactanceCapCalcClick()
+{
+    const auto f = ReadStrictNumericField(this, ReactanceCapFreq, QStringLiteral("Frequency"));
+    if (!f)
+        return;
+    const auto c = ReadStrictNumericField(this, ReactanceCapCapacitance, QStringLiteral("Capacitive"));
+    if (!c)
+        return;
+    LabelReactanceCapRes->setText(FormatResult(reactance::capacitive(*f, *c)));
+    PlaceUnitLabel(LabelReactanceCapRes, LabelReactanceCapOhms);
+}
+
+void TFormMainApplication::BtnReactanceCapClearAllClick()
+{
+    ReactanceCapFreq->setText(QString());
+    ReactanceCapCapacitance->setText(QString());
+    LabelReactanceCapRes->setText(QString());
+}

@@ -1,0 +1,150 @@
+#include "shell/form_builder.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolTip>
+
+namespace form {
+
+namespace {
+
+const char* kHelpPageProperty = "helpPage";
+
+template <typename W>
+W* make(QWidget* parent, const char* name)
+{
+    auto* w = new W(parent);
+    if (name && *name)
+        w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
+
+QWidget* panel(QWidget* parent, const char* name, const QString& helpPage)
+{
+    auto* p = make<QWidget>(parent, name);
+    p->setGeometry(168, 72, 650, 400);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    p->setPalette(pal);
+    p->setProperty(kHelpPageProperty, helpPage);
+    return p;
+}
+
+QString helpPageOf(const QWidget* panel)
+{
+    return panel ? panel->property(kHelpPageProperty).toString() : QString();
+}
+
+QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption)
+{
+    auto* g = make<QGroupBox>(parent, name);
+    g->setTitle(caption);
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text)
+{
+    auto* l = make<QLabel>(parent, name);
+    l->setText(text);
+    l->setTextFormat(Qt::PlainText);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* textBlock(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text)
+{
+    auto* l = make<QLabel>(parent, name);
+    l->setText(text);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+QLabel* instruction(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text)
+{
+    QLabel* l = textBlock(parent, name, x, y, w, h, text);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, kInstructionColour);
+    l->setPalette(pal);
+    return l;
+}
+
+QLabel* resultLabel(QWidget* parent, const char* name, int x, int y)
+{
+    QLabel* l = label(parent, name, x, y, QString());
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, kResultColour);
+    l->setPalette(pal);
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const char* name, int x, int y, int w, const QString& hint, int maxLength)
+{
+    auto* f = make<QLineEdit>(parent, name);
+    f->setGeometry(x, y, w, 21);
+    f->setMaxLength(maxLength);
+    f->setToolTip(hint);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Base, QToolTip::palette().color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::Text, QToolTip::palette().color(QPalette::ToolTipText));
+    f->setPalette(pal);
+    return f;
+}
+
+QPushButton* button(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption,
+                    const QString& hint)
+{
+    auto* b = make<QPushButton>(parent, name);
+    b->setText(caption);
+    b->setGeometry(x, y, w, h);
+    b->setAutoDefault(false);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
+    return b;
+}
+
+QPushButton* clearButton(QWidget* parent, const char* name, int x, int y)
+{
+    QPushButton* b = button(parent, name, x, y, 9, 9, QString(), QStringLiteral("Clear this field"));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #808080; background: #e8e8e8; }"
+                                    "QPushButton:pressed { background: #b0b0b0; }"));
+    return b;
+}
+
+QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, const QString& caption)
+{
+    auto* r = make<QRadioButton>(parent, name);
+    r->setText(caption);
+    r->setGeometry(x, y, w, 17);
+    return r;
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
+                    const QString& initialText, const QString& hint)
+{
+    auto* c = make<QComboBox>(parent, name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setGeometry(x, y, w, 21);
+    c->setToolTip(hint);
+    const int index = c->findText(initialText, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    c->setCurrentIndex(index);
+    c->setEditText(initialText);
+    return c;
+}
+
+} // namespace form

@@ -1,0 +1,52 @@
+#pragma once
+
+// Small helpers that build the fixed-position controls of the program's
+// windows. Every control gets its object name, geometry, caption and hint in
+// one call, so each panel's layout reads as a list of its controls.
+
+#include <QColor>
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace form {
+
+// Colours of the program's texts.
+inline const QColor kInstructionColour(252, 103, 3);
+inline const QColor kResultColour(0, 0, 255);
+
+// A calculator panel: 650 x 400, white, borderless, at (168, 72) of the main
+// window. Its help page is kept as a property, never shown to the user.
+QWidget* panel(QWidget* parent, const char* name, const QString& helpPage);
+QString helpPageOf(const QWidget* panel);
+
+QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption);
+
+QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text);
+// A word-wrapped label in a fixed rectangle.
+QLabel* textBlock(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text);
+QLabel* instruction(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text);
+// Blue result label that sizes itself to its text.
+QLabel* resultLabel(QWidget* parent, const char* name, int x, int y);
+
+// Numeric input field: tool-tip background, own hint, character limit.
+QLineEdit* field(QWidget* parent, const char* name, int x, int y, int w, const QString& hint,
+                 int maxLength = 100);
+
+QPushButton* button(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption,
+                    const QString& hint = QString());
+// The 9 x 9 clear button beside a field, hint "Clear this field".
+QPushButton* clearButton(QWidget* parent, const char* name, int x, int y);
+
+QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, const QString& caption);
+
+QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
+                    const QString& initialText, const QString& hint);
+
+} // namespace form

@@ -1,0 +1,61 @@
+#pragma once
+
+// Reading calculator fields and writing results, with the program's messages.
+//
+// Lenient calculators read every field with ReadNumericField (an empty field is
+// simply not given; every bad field gets its own message) and then check the
+// count of given values. Strict calculators read with ReadStrictNumericField
+// and stop at the first bad field.
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+enum class FieldState { Empty, Valid, Invalid };
+
+struct FieldReading
+{
+    FieldState state = FieldState::Empty;
+    double value = 0;
+    bool given() const { return state == FieldState::Valid; }
+};
+
+// Lenient rule: a text reading as 0 or +infinity is rejected (message, field
+// emptied); an empty text is not given.
+FieldReading ReadNumericField(QWidget* owner, QLineEdit* field, const QString& quantity);
+
+// Strict rule: the whole text must be a number; empty is rejected too. A number
+// that is valid but does not fit a double raises the overflow fault.
+std::optional<double> ReadStrictNumericField(QWidget* owner, QLineEdit* field, const QString& quantity);
+
+// The lenient conversion without any message: empty, no number or +infinity give 0.
+double ReadNumberOrZero(const QString& text);
+
+// "Entry not a floating point number" titled "<quantity> Error", then the
+// field is emptied. Focus stays where it is.
+void ReportEntryError(QWidget* owner, QLineEdit* field, const QString& quantity);
+
+QString FormatResult(double value);
+
+// Moves a unit label so that it starts 5 pixels after its result label, which
+// is first sized to its new text.
+void PlaceUnitLabel(QLabel* result, QLabel* unit);
+
+// Reads the fields of a lenient calculator in order and counts the given ones.
+struct LenientReadings
+{
+    QList<FieldReading> fields;
+    bool errorSeen = false;
+    int givenCount = 0;
+};
+struct LenientField
+{
+    QLineEdit* field;
+    QString quantity;
+};
+LenientReadings ReadNumericFields(QWidget* owner, std::initializer_list<LenientField> fields);

@@ -1,0 +1,72 @@
+#pragma once
+
+// Per-user settings with the semantics of a registry key.
+//
+// Values live under keys such as \Software\Tarvolen\Ohmbrook (below
+// HKEY_CURRENT_USER) and are either strings, 32-bit numbers (DWORDs) or values
+// of some other type, which callers must be able to tell apart. On disk they are
+// one human-readable text file per user, $XDG_CONFIG_HOME/Tarvolen/Ohmbrook.reg,
+// in the registry export format:
+//
+//   Windows Registry Editor Version 5.00
+//
+//   [HKEY_CURRENT_USER\Software\Tarvolen\Ohmbrook]
+//   "Expand Category List When Launched"=dword:00000001
+//   "Last Resistor Save File"="/home/me/parts.RES"
+//
+// Every operation reads the file afresh; every write replaces it atomically
+// (temporary file, then rename) while holding a lock file, so a crash never
+// leaves half a file and two running copies never lose each other's values.
+// Lines the store does not understand are written back as they were. A damaged
+// file never fails an operation: what can be read is used, the rest is missing.
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace settings {
+
+inline constexpr const char* kProgramKey = "\\Software\\Tarvolen\\Ohmbrook";
+
+// Where the settings file lives ($XDG_CONFIG_HOME/Tarvolen/Ohmbrook.reg).
+QString settingsFilePath();
+QString settingsFolder();
+
+struct Value
+{
+    enum class Type { Missing, String, Dword, Other };
+    Type type = Type::Missing;
+    QString text;        // for String
+    std::uint32_t dword = 0; // for Dword
+
+    bool isDword() const { return type == Type::Dword; }
+    bool exists() const { return type != Type::Missing; }
+};
+
+// An open key: a path below HKEY_CURRENT_USER. Holding one keeps nothing open
+// on disk; it only names the key.
+class Key
+{
+public:
+    // Opens an existing key; empty when the key does not exist.
+    static std::optional<Key> openExisting(const QString& path);
+    // Opens the key, creating it (and the file) when needed; empty when it
+    // can be neither opened nor created.
+    static std::optional<Key> openOrCreate(const QString& path);
+
+    Value read(const QString& name) const;
+    bool writeString(const QString& name, const QString& text) const;
+    bool writeDword(const QString& name, std::uint32_t value) const;
+
+    // Closing is a no-op kept for symmetry with the callers' open/use/close flow.
+    void close() {}
+
+    const QString& path() const { return m_path; }
+
+private:
+    explicit Key(QString path) : m_path(std::move(path)) {}
+    QString m_path;
+};
+
+} // namespace settings
