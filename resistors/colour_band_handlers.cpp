@@ -1,27 +1,358 @@
 #include "shell/main_window.h"
 
+#include "resistors/colour_bands.h"
+#include "resources/artwork/artwork.h"
+#include "shell/checked_math.h"
 #include "shell/form_builder.h"
+#include "shell/message_box.h"
+#include "shell/numeric_field.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QColor toColor(colour_bands::Rgb rgb)
+{
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+// A borderless, disabled field used only to show a colour.
+QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    auto* s = new QLineEdit(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setGeometry(x, y, w, h);
+    s->setFrame(false);
+    s->setEnabled(false);
+    s->setFocusPolicy(Qt::NoFocus);
+    return s;
+}
+
+void paintSwatch(QLineEdit* s, colour_bands::Rgb rgb)
+{
+    QPalette pal = s->palette();
+    pal.setColor(QPalette::All, QPalette::Base, toColor(rgb));
+    s->setPalette(pal);
+}
+
+QStringList itemsOf(const auto& table)
+{
+    QStringList items;
+    for (const auto& entry : table)
+        items.append(QString::fromLatin1(entry.item.data(), qsizetype(entry.item.size())));
+    return items;
+}
+
+QString textOf(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::string listText(const QComboBox* list)
+{
+    return list->currentText().toStdString();
+}
+
+} // namespace
 
 void TFormMainApplication::buildColourBandPanel()
 {
-    PanelResistorColourBands =
+    using namespace colour_bands;
+    QWidget* p = PanelResistorColourBands =
         form::panel(this, "PanelResistorColourBands", QStringLiteral("ResistorColourBands.htm"));
+
+    form::label(p, "LabelConventionalType", 8, 8, QStringLiteral("Conventional Colour Band type"));
+    auto* body = new QLabel(p);
+    body->setObjectName(QStringLiteral("ImageResistor"));
+    body->setPixmap(artwork::resistorBody());
+    body->setGeometry(215, 4, 220, 58);
+    ResBand1Colour = swatch(p, "ResBand1Colour", 267, 13, 17, 40);
+    ResBand2Colour = swatch(p, "ResBand2Colour", 291, 13, 17, 40);
+    ResBand3Colour = swatch(p, "ResBand3Colour", 315, 13, 17, 40);
+    ResBand4Colour = swatch(p, "ResBand4Colour", 355, 13, 17, 40);
+    ResBand5Colour = swatch(p, "ResBand5Colour", 379, 13, 17, 40);
+    auto* bandLines = new QLabel(p);
+    bandLines->setObjectName(QStringLiteral("ImageBandLeaderLines"));
+    bandLines->setPixmap(artwork::bandLeaderLines());
+    bandLines->setGeometry(80, 62, 487, 48);
+
+    const QString ordinals[] = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
+                                QStringLiteral("fourth"), QStringLiteral("fifth")};
+    auto hint = [&](int i) { return QStringLiteral("Select the %1 resistor band colour").arg(ordinals[i]); };
+    ComboResCol1 = form::comboBox(p, "ComboResCol1", 80, 110, 89, itemsOf(kDigitBands), QStringLiteral("Brown"), hint(0));
+    ComboResCol2 = form::comboBox(p, "ComboResCol2", 179, 110, 89, itemsOf(kDigitBands), QStringLiteral("Red"), hint(1));
+    ComboResCol3 =
+        form::comboBox(p, "ComboResCol3", 278, 110, 89, itemsOf(kMultiplierBands), QStringLiteral("Gold"), hint(2));
+    ComboResCol4 =
+        form::comboBox(p, "ComboResCol4", 377, 110, 89, itemsOf(kToleranceBands), QStringLiteral("Violet"), hint(3));
+    ComboResCol5 =
+        form::comboBox(p, "ComboResCol5", 476, 110, 89, itemsOf(kTempCoeffBands), QStringLiteral("Grey"), hint(4));
+
+    Calc1 = form::field(p, "Calc1", 0, 0, 10, QString());
+    Calc2 = form::field(p, "Calc2", 0, 0, 10, QString());
+    Calc3 = form::field(p, "Calc3", 0, 0, 10, QString());
+    Calc4 = form::field(p, "Calc4", 0, 0, 10, QString());
+    Calc5 = form::field(p, "Calc5", 0, 0, 10, QString());
+    for (QLineEdit* hidden : {Calc1, Calc2, Calc3, Calc4, Calc5}) {
+        hidden->setEnabled(false);
+        hidden->setVisible(false);
+    }
+
+    auto* spotLines = new QLabel(p);
+    spotLines->setObjectName(QStringLiteral("ImageBodyTipSpotLeaderLines"));
+    spotLines->setPixmap(artwork::bodyTipSpotLeaderLines());
+    spotLines->setGeometry(100, 133, 350, 79);
+    form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
+    ResImageBody = new QLabel(p);
+    ResImageBody->setObjectName(QStringLiteral("ResImageBody"));
+    ResImageBody->setGeometry(181, 212, 187, 39);
+    ResImageTip = new QLabel(p);
+    ResImageTip->setObjectName(QStringLiteral("ResImageTip"));
+    ResImageTip->setGeometry(181, 212, 25, 39);
+    ResImageSpot = swatch(p, "ResImageSpot", 266, 223, 17, 17);
+    ResImageTol = new QLabel(p);
+    ResImageTol->setObjectName(QStringLiteral("ResImageTol"));
+    ResImageTol->setGeometry(341, 212, 11, 39);
+
+    form::instruction(p, "LabelColourBandsInstruction", 440, 160, 200, 48,
+                      QStringLiteral("You can find the value of a resistor, or find the colour bands of a resistor "
+                                     "you are looking for."));
+
+    ToleranceValue = form::resultLabel(p, "ToleranceValue", 8, 253);
+    LabelTempCoeff = form::resultLabel(p, "LabelTempCoeff", 8, 253);
+
+    QGroupBox* value = form::group(p, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
+    form::instruction(value, "LabelResistorValueInstruction", 10, 16, 382, 42,
+                      QStringLiteral("Put in the value of the resistor you want, and click Calculate Nearest Match "
+                                     "to see what colours you need for that value.  Then to see how near the colour "
+                                     "band value is to yours, click Confirm Colour Bands."));
+    form::label(value, nullptr, 22, 58, QStringLiteral("Value in ohms"));
+    ResValue = form::field(value, "ResValue", 22, 74, 110, QStringLiteral("Shows the resistor value in ohms"), 50);
+    BtnClearResValue = form::clearButton(value, "BtnClearResValue", 11, 70);
+    form::label(value, nullptr, 150, 58, QStringLiteral("Value in K ohms"));
+    ResValueK = form::field(value, "ResValueK", 150, 74, 110, QStringLiteral("Shows the resistor value in K ohms"), 50);
+    BtnClearResValueK = form::clearButton(value, "BtnClearResValueK", 139, 70);
+    form::label(value, nullptr, 278, 58, QStringLiteral("Value in M ohms"));
+    ResValueM = form::field(value, "ResValueM", 278, 74, 110, QStringLiteral("Shows the resistor value in M ohms"), 50);
+    BtnClearResValueM = form::clearButton(value, "BtnClearResValueM", 267, 70);
+    CalculateResValues =
+        form::button(value, "CalculateResValues", 10, 99, 150, 23, QStringLiteral("Calculate Nearest Match"),
+                     QStringLiteral("Calculate the other units, and the colour bands to make up that value"));
+    ConfirmResValues =
+        form::button(value, "ConfirmResValues", 166, 99, 140, 23, QStringLiteral("Confirm Colour Bands"),
+                     QStringLiteral("Confirm the resulting resistor value from the current colour bands"));
+    ClearResValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
+                                  QStringLiteral("Clear the ohm, K and M fields"));
+
+    QGroupBox* save = form::group(p, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
+    form::label(save, nullptr, 10, 24, QStringLiteral("Record tag name for save:"));
+    TagName = form::field(save, "TagName", 10, 42, 206,
+                          QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
+    TagName->setText(QStringLiteral("Resistor"));
+    SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
+                              QStringLiteral("Save the resistor value shown into a data file"));
+
+    auto onBandChange = [this](QComboBox* list, void (TFormMainApplication::*handler)()) {
+        connect(list, &QComboBox::editTextChanged, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    onBandChange(ComboResCol1, &TFormMainApplication::ComboRes1Change);
+    onBandChange(ComboResCol2, &TFormMainApplication::ComboRes2Change);
+    onBandChange(ComboResCol3, &TFormMainApplication::ComboRes3Change);
+    onBandChange(ComboResCol4, &TFormMainApplication::ComboRes4Change);
+    onBandChange(ComboResCol5, &TFormMainApplication::ComboRes5Change);
+    connect(Calc5, &QLineEdit::textChanged, this, [this] { guarded([this] { Calc5Change(); }); });
+    onClick(CalculateResValues, &TFormMainApplication::CalculateResValuesClick);
+    onClick(ConfirmResValues, &TFormMainApplication::ConfirmResValuesClick);
+    onClick(ClearResValues, &TFormMainApplication::ClearResValuesClick);
+    onClick(BtnClearResValue, &TFormMainApplication::BtnClearResValueClick);
+    onClick(BtnClearResValueK, &TFormMainApplication::BtnClearResValueKClick);
+    onClick(BtnClearResValueM, &TFormMainApplication::BtnClearResValueMClick);
+    onClick(SaveValues, &TFormMainApplication::SaveValuesClick);
 }
 
-void TFormMainApplication::ComboRes1Change() {}
-void TFormMainApplication::ComboRes2Change() {}
-void TFormMainApplication::ComboRes3Change() {}
-void TFormMainApplication::ComboRes4Change() {}
-void TFormMainApplication::ComboRes5Change() {}
-void TFormMainApplication::ShowColourBandValue() {}
-void TFormMainApplication::Calc5Change() {}
-void TFormMainApplication::CalculateResValuesClick() {}
-void TFormMainApplication::ConfirmResValuesClick() {}
-void TFormMainApplication::ClearResValuesClick() {}
-void TFormMainApplication::SaveValuesClick() {}
-void TFormMainApplication::selectBandItem(QComboBox*, int) {}
+void TFormMainApplication::ComboRes1Change()
+{
+    const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol1));
+    if (i) {
+        const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
+        Digit1 = band.digit;
+        Calc1->setText(QString::number(band.digit));
+        paintSwatch(ResBand1Colour, band.colour);
+        ResImageBody->setPixmap(artwork::bodyImage(Digit1));
+    } else {
+        ResImageBody->setPixmap(artwork::bodyImage(0));
+    }
+    ShowColourBandValue();
+}
+
+void TFormMainApplication::ComboRes2Change()
+{
+    const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol2));
+    if (i) {
+        const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
+        Digit2 = band.digit;
+        Calc2->setText(QString::number(band.digit));
+        paintSwatch(ResBand2Colour, band.colour);
+        ResImageTip->setPixmap(artwork::tipImage(Digit2));
+    } else {
+        ResImageTip->setPixmap(artwork::tipImage(0));
+    }
+    ShowColourBandValue();
+}
+
+void TFormMainApplication::ComboRes3Change()
+{
+    const auto i = colour_bands::match(colour_bands::kMultiplierBands, listText(ComboResCol3));
+    if (i) {
+        const auto& band = colour_bands::kMultiplierBands[std::size_t(*i)];
+        Multiplier = band.multiplier;
+        Calc3->setText(textOf(band.text));
+        paintSwatch(ResBand3Colour, band.colour);
+        paintSwatch(ResImageSpot, band.colour);
+    }
+    ShowColourBandValue();
+}
+
+void TFormMainApplication::ComboRes4Change()
+{
+    const auto i = colour_bands::match(colour_bands::kToleranceBands, listText(ComboResCol4));
+    if (i) {
+        const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
+        TolerancePercent = band.percent;
+        Calc4->setText(textOf(band.text));
+        paintSwatch(ResBand4Colour, band.colour);
+        if (band.picture >= 0) {
+            ResImageTol->setPixmap(artwork::toleranceImage(band.picture));
+            ResImageTol->show();
+        } else {
+            ResImageTol->hide();
+        }
+    } else {
+        ResImageTol->setPixmap(artwork::toleranceImage(0));
+        ResImageTol->show();
+    }
+    ShowColourBandValue();
+}
+
+void TFormMainApplication::ComboRes5Change()
+{
+    const auto i = colour_bands::match(colour_bands::kTempCoeffBands, listText(ComboResCol5));
+    if (!i)
+        return;
+    const auto& band = colour_bands::kTempCoeffBands[std::size_t(*i)];
+    Calc5->setText(textOf(band.text));
+    paintSwatch(ResBand5Colour, band.colour);
+}
+
+void TFormMainApplication::ShowColourBandValue()
+{
+    const colour_bands::BandValue v = colour_bands::compose(Digit1, Digit2, Multiplier, TolerancePercent);
+    ToleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") + FormatResult(v.toleranceOhms) +
+                            QStringLiteral(" ohms (") + Calc4->text() + QStringLiteral(")"));
+    ToleranceValue->adjustSize();
+    LabelTempCoeff->move(ToleranceValue->x() + ToleranceValue->width(), LabelTempCoeff->y());
+    if (!ResValueFieldsHeld) {
+        ResValue->setText(FormatResult(v.ohms));
+        ResValueK->setText(FormatResult(v.kiloOhms));
+        ResValueM->setText(FormatResult(v.megaOhms));
+    }
+}
+
+void TFormMainApplication::Calc5Change()
+{
+    if (Calc5->text().isEmpty()) {
+        LabelTempCoeff->hide();
+        return;
+    }
+    LabelTempCoeff->setText(QStringLiteral(", Temperature Coefficient is ") + Calc5->text());
+    LabelTempCoeff->adjustSize();
+    LabelTempCoeff->show();
+}
+
+void TFormMainApplication::selectBandItem(QComboBox* list, int index)
+{
+    // Selecting from code must not run the change handler; the caller runs
+    // the handlers itself, in band order.
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(index);
+    list->setEditText(list->itemText(index));
+}
+
+void TFormMainApplication::CalculateResValuesClick()
+{
+    const LenientReadings r = ReadNumericFields(this, {{ResValue, QStringLiteral("Ohms")},
+                                                       {ResValueK, QStringLiteral("K Ohm")},
+                                                       {ResValueM, QStringLiteral("M Ohm")}});
+    if (r.errorSeen)
+        return;
+    if (r.givenCount > 1) {
+        ui::showNote(this, QStringLiteral("Error"),
+                     QStringLiteral("Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm "
+                                    "or M ohm values."));
+        return;
+    }
+    if (r.givenCount == 0) {
+        ui::showNote(this, QStringLiteral("Error"),
+                     QStringLiteral("Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M "
+                                    "ohm values."));
+        return;
+    }
+
+    // Complete the units; all three are computed before any field is written.
+    double ohms = 0;
+    if (r.fields[0].given()) {
+        ohms = r.fields[0].value;
+        const double k = checked::mul(ohms, 0.001);
+        const double m = checked::mul(ohms, 0.000001);
+        ResValueK->setText(FormatResult(k));
+        ResValueM->setText(FormatResult(m));
+    } else if (r.fields[1].given()) {
+        ohms = checked::mul(r.fields[1].value, 1000);
+        const double m = checked::mul(r.fields[1].value, 0.001);
+        ResValue->setText(FormatResult(ohms));
+        ResValueM->setText(FormatResult(m));
+    } else {
+        ohms = checked::mul(r.fields[2].value, 1000000);
+        const double k = checked::mul(r.fields[2].value, 1000);
+        ResValue->setText(FormatResult(ohms));
+        ResValueK->setText(FormatResult(k));
+    }
+
+    const colour_bands::NearestBands bands = colour_bands::nearestBands(ohms);
+    ResValueFieldsHeld = true;
+    if (bands.digit1)
+        selectBandItem(ComboResCol1, *bands.digit1);
+    if (bands.digit2)
+        selectBandItem(ComboResCol2, *bands.digit2);
+    if (bands.multiplierIndex)
+        selectBandItem(ComboResCol3, *bands.multiplierIndex);
+    selectBandItem(ComboResCol4, colour_bands::kNoToleranceBandIndex);
+    selectBandItem(ComboResCol5, colour_bands::kNoTempCoeffBandIndex);
+    struct Release
+    {
+        bool& held;
+        ~Release() { held = false; }
+    } release{ResValueFieldsHeld};
+    ComboRes1Change();
+    ComboRes2Change();
+    ComboRes3Change();
+    ComboRes4Change();
+    ComboRes5Change();
+}
+
+void TFormMainApplication::ConfirmResValuesClick()
+{
+    ComboRes1Change();
+}
+
+void TFormMainApplication::ClearResValuesClick()
+{
+    ResValue->setText(QString());
+    ResValueK->setText(QString());
+    ResValueM->setText(QString());
+}
