@@ -74,11 +74,17 @@ void TFormMainApplication::buildResistorDropperPanel()
     }
 
     QGroupBox* heat = form::group(p, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
-    heat->setStyleSheet(QStringLiteral("QGroupBox#GroupHeatDissipation::title { color: rgb(255, 0, 0); }"));
-    form::textBlock(heat, "LabelHeatDissipation", 12, 22, 290, 60,
+    // The group's caption is red; its contents keep the normal text colour.
+    QPalette red = heat->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    heat->setPalette(red);
+    QLabel* heatText = form::textBlock(heat, "LabelHeatDissipation", 12, 22, 290, 60,
                     QStringLiteral("We can use Ohms law to calculate the heat dissipated throught this dropper "
                                    "resistor.  Use this button to put the figures into the Ohms Law sheet to see the "
                                    "wattage required for the resistor."));
+    QPalette black = heatText->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    heatText->setPalette(black);
     BtnCalcHeatDissipation =
         form::button(heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
                      QStringLiteral("Calculate the heat dissipation of the required resistor"));

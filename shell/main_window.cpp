@@ -52,6 +52,12 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(830, 530);
+    // The layout is laid out in pixels for a small sans-serif face; a
+    // metric-compatible font keeps every caption inside its control.
+    QFont face(QStringLiteral("Liberation Sans"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPixelSize(12);
+    setFont(face);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
