@@ -27,6 +27,9 @@ struct Section
     QString headerLine;
     QString keyPath; // "HKEY_CURRENT_USER\Software\..." as written in the brackets
     QList<Entry> entries;
+    // Added by this store rather than read from the file: only such a section
+    // gets a blank line before it, so the file's own lines stay as they were.
+    bool added = false;
 };
 
 struct Document
@@ -225,7 +228,7 @@ QString serialise(const Document& doc)
         lines.prepend(kHeader);
     }
     for (const Section& s : doc.sections) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+        if (s.added && !lines.isEmpty() && !lines.last().trimmed().isEmpty())
             lines.append(QString());
         lines.append(s.headerLine);
         for (const Entry& e : s.entries)
@@ -319,6 +322,7 @@ bool writeLine(const QString& keyPath, const QString& name, const QString& line)
             Section fresh;
             fresh.keyPath = keyPath;
             fresh.headerLine = u'[' + keyPath + u']';
+            fresh.added = true;
             doc.sections.append(fresh);
             s = &doc.sections.last();
         }
@@ -375,6 +379,7 @@ std::optional<Key> Key::openOrCreate(const QString& path)
         Section fresh;
         fresh.keyPath = keyPath;
         fresh.headerLine = u'[' + keyPath + u']';
+        fresh.added = true;
         doc.sections.append(fresh);
         return true;
     });

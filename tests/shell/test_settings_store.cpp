@@ -1,0 +1,516 @@
+// The settings store on real files in a private XDG_CONFIG_HOME: opening and
+// creating the key, value types, the file format, damaged files, and two
+// programs writing at the same time.
+
+#include "shell/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString kKey = QStringLiteral("\\Software\\Tarvolen\\Ohmbrook");
+const QByteArray kHeader = "Windows Registry Editor Version 5.00\n\n";
+const QByteArray kSection = "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\n";
+
+// "missing", "other", "string:<text>" or "dword:<decimal>"
+QString describe(const settings::Value& v)
+{
+    switch (v.type) {
+    case settings::Value::Type::Missing:
+        return QStringLiteral("missing");
+    case settings::Value::Type::Other:
+        return QStringLiteral("other");
+    case settings::Value::Type::String:
+        return QStringLiteral("string:") + v.text;
+    case settings::Value::Type::Dword:
+        return QStringLiteral("dword:") + QString::number(v.dword);
+    }
+    return QString();
+}
+
+bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openExisting_data();
+    void openExisting();
+    void openOrCreateMakesFileWithHeaderAndSection();
+    void openOrCreateLeavesExistingKeyAlone();
+    void openOrCreateAddsSectionToOtherKeys();
+    void roundTrip_data();
+    void roundTrip();
+    void stringAndDwordToldApart();
+    void rewriteReplacesValueAndType();
+    void namesIgnoreCase();
+    void escapesOnDisk_data();
+    void escapesOnDisk();
+    void otherTypes_data();
+    void otherTypes();
+    void utf16FileWithBom();
+    void unknownLinesSurvive_data();
+    void unknownLinesSurvive();
+    void damagedFile_data();
+    void damagedFile();
+    void writeLeavesNoTemporaryFile();
+    void unwritableFolder_data();
+    void unwritableFolder();
+    void twoWritersInTwoProcesses();
+
+private:
+    QString folder() const { return m_config->path() + QStringLiteral("/Tarvolen"); }
+    QString file() const { return folder() + QStringLiteral("/Ohmbrook.reg"); }
+    void writeFile(const QByteArray& bytes);
+    QByteArray fileBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    QByteArray m_oldConfig;
+    QStringList m_madeReadOnly;
+};
+
+void TestSettingsStore::init()
+{
+    m_config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_config->isValid());
+    m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_config->path().toUtf8());
+}
+
+void TestSettingsStore::cleanup()
+{
+    for (const QString& path : std::as_const(m_madeReadOnly))
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_madeReadOnly.clear();
+    qputenv("XDG_CONFIG_HOME", m_oldConfig);
+    m_config.reset();
+}
+
+void TestSettingsStore::writeFile(const QByteArray& bytes)
+{
+    QVERIFY(QDir().mkpath(folder()));
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray TestSettingsStore::fileBytes() const
+{
+    QFile f(file());
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+void TestSettingsStore::openExisting_data()
+{
+    QTest::addColumn<bool>("haveFile");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("no file") << false << QByteArray() << false;
+    QTest::newRow("empty file") << true << QByteArray() << false;
+    QTest::newRow("header only") << true << kHeader << false;
+    QTest::newRow("other key only") << true << kHeader + "[HKEY_CURRENT_USER\\Software\\Other]\n" << false;
+    QTest::newRow("key with a longer name") << true
+                                            << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\OhmbrookX]\n"
+                                            << false;
+    QTest::newRow("same path under another hive")
+        << true << kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Tarvolen\\Ohmbrook]\n" << false;
+    QTest::newRow("key present") << true << kHeader + kSection << true;
+    QTest::newRow("key in other letter case") << true << kHeader + "[hkey_current_user\\SOFTWARE\\tarvolen\\ohmbrook]\n"
+                                              << true;
+    QTest::newRow("only a subkey present") << true
+                                           << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\\Sub]\n"
+                                           << true;
+}
+
+void TestSettingsStore::openExisting()
+{
+    QFETCH(bool, haveFile);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, opens);
+    if (haveFile)
+        writeFile(content);
+    QCOMPARE(settings::Key::openExisting(kKey).has_value(), opens);
+    // Opening for reading never creates anything.
+    QCOMPARE(QFile::exists(file()), haveFile);
+    if (haveFile)
+        QCOMPARE(fileBytes(), content);
+}
+
+void TestSettingsStore::openOrCreateMakesFileWithHeaderAndSection()
+{
+    QVERIFY(!QFile::exists(folder()));
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key.has_value());
+    QCOMPARE(fileBytes(), kHeader + kSection);
+    QVERIFY(settings::Key::openExisting(kKey).has_value());
+    QCOMPARE(describe(key->read(QStringLiteral("Anything"))), QStringLiteral("missing"));
+}
+
+void TestSettingsStore::openOrCreateLeavesExistingKeyAlone()
+{
+    const QByteArray content = kHeader + kSection + "\"Auto Expand Category List\"=dword:00000001\n";
+    writeFile(content);
+    QVERIFY(settings::Key::openOrCreate(kKey).has_value());
+    QCOMPARE(fileBytes(), content);
+}
+
+void TestSettingsStore::openOrCreateAddsSectionToOtherKeys()
+{
+    const QByteArray other = kHeader + "[HKEY_CURRENT_USER\\Software\\Other]\n\"A\"=\"b\"\n";
+    writeFile(other);
+    QVERIFY(settings::Key::openOrCreate(kKey).has_value());
+    QCOMPARE(fileBytes(), other + "\n" + kSection);
+}
+
+void TestSettingsStore::roundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("isDword");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<uint>("number");
+
+    QTest::newRow("yes") << "Accepted Disclaimer for Version 2.1.0.0" << false << "yes" << 0u;
+    QTest::newRow("empty string") << "Last Resistor Save File" << false << "" << 0u;
+    QTest::newRow("path with backslashes") << "Last Resistor Save File" << false << "C:\\Parts\\list.RES" << 0u;
+    QTest::newRow("quotes inside") << "Q" << false << "say \"hi\"" << 0u;
+    QTest::newRow("trailing backslash") << "T" << false << "C:\\" << 0u;
+    QTest::newRow("equals and brackets") << "E" << false << "[a]=\"b\"" << 0u;
+    QTest::newRow("non-ASCII text") << "U" << false << QString::fromUtf8("4,7 \xc2\xb5" "F \xce\xa9") << 0u;
+    QTest::newRow("line break in text") << "M" << false << "first\nsecond" << 0u;
+    QTest::newRow("name with quote and backslash") << "odd \"name\\" << false << "v" << 0u;
+    QTest::newRow("dword zero") << "Expand Category List When Launched" << true << "" << 0u;
+    QTest::newRow("dword one") << "Auto Expand Category List" << true << "" << 1u;
+    QTest::newRow("dword 1000") << "Freq Convert Slide Bar Mega Max" << true << "" << 1000u;
+    QTest::newRow("dword all bits") << "Freq Convert Slide Bar Kilo Min" << true << "" << 0xFFFFFFFFu;
+}
+
+void TestSettingsStore::roundTrip()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, isDword);
+    QFETCH(QString, text);
+    QFETCH(uint, number);
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key.has_value());
+    QVERIFY(isDword ? key->writeDword(name, number) : key->writeString(name, text));
+    // A fresh open reads the file again.
+    const auto again = settings::Key::openExisting(kKey);
+    QVERIFY(again.has_value());
+    const QString expected =
+        isDword ? QStringLiteral("dword:") + QString::number(number) : QStringLiteral("string:") + text;
+    QCOMPARE(describe(again->read(name)), expected);
+}
+
+void TestSettingsStore::stringAndDwordToldApart()
+{
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key->writeString(QStringLiteral("AsText"), QStringLiteral("1")));
+    QVERIFY(key->writeDword(QStringLiteral("AsNumber"), 1));
+    const settings::Value text = key->read(QStringLiteral("AsText"));
+    const settings::Value number = key->read(QStringLiteral("AsNumber"));
+    QVERIFY(!text.isDword());
+    QCOMPARE(describe(text), QStringLiteral("string:1"));
+    QVERIFY(number.isDword());
+    QCOMPARE(describe(number), QStringLiteral("dword:1"));
+    QCOMPARE(fileBytes(), kHeader + kSection + "\"AsText\"=\"1\"\n\"AsNumber\"=dword:00000001\n");
+}
+
+void TestSettingsStore::rewriteReplacesValueAndType()
+{
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key->writeString(QStringLiteral("V"), QStringLiteral("text")));
+    QVERIFY(key->writeDword(QStringLiteral("W"), 2));
+    QVERIFY(key->writeDword(QStringLiteral("V"), 0xAB));
+    QCOMPARE(describe(key->read(QStringLiteral("V"))), QStringLiteral("dword:171"));
+    QCOMPARE(fileBytes(), kHeader + kSection + "\"V\"=dword:000000ab\n\"W\"=dword:00000002\n");
+}
+
+void TestSettingsStore::namesIgnoreCase()
+{
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    QCOMPARE(describe(key->read(QStringLiteral("AUTO EXPAND CATEGORY LIST"))), QStringLiteral("dword:1"));
+    QVERIFY(key->writeDword(QStringLiteral("auto expand category list"), 0));
+    QCOMPARE(describe(key->read(QStringLiteral("Auto Expand Category List"))), QStringLiteral("dword:0"));
+    QCOMPARE(fileBytes().count("dword:"), 1);
+}
+
+void TestSettingsStore::escapesOnDisk_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("backslash doubled") << "C:\\a" << QByteArray("\"S\"=\"C:\\\\a\"");
+    QTest::newRow("quote escaped") << "a\"b" << QByteArray("\"S\"=\"a\\\"b\"");
+    QTest::newRow("plain text untouched") << "yes" << QByteArray("\"S\"=\"yes\"");
+}
+
+void TestSettingsStore::escapesOnDisk()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, line);
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key->writeString(QStringLiteral("S"), text));
+    QCOMPARE(fileBytes(), kHeader + kSection + line + "\n");
+    QCOMPARE(describe(key->read(QStringLiteral("S"))), QStringLiteral("string:") + text);
+}
+
+void TestSettingsStore::otherTypes_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("binary") << QByteArray("hex:01,02,03") << "other";
+    QTest::newRow("expandable string") << QByteArray("hex(2):25,00,41,00,25,00,00,00") << "other";
+    QTest::newRow("multi-string over two lines") << QByteArray("hex(7):41,00,00,00,\\\n  00,00") << "other";
+    QTest::newRow("qword") << QByteArray("hex(b):01,00,00,00,00,00,00,00") << "other";
+    QTest::newRow("dword written as hex(4)") << QByteArray("hex(4):e8,03,00,00") << "dword:1000";
+    QTest::newRow("string written as hex(1)") << QByteArray("hex(1):79,00,65,00,73,00,00,00") << "string:yes";
+    QTest::newRow("upper-case dword") << QByteArray("DWORD:0000000A") << "dword:10";
+    QTest::newRow("deleted value") << QByteArray("-") << "missing";
+}
+
+void TestSettingsStore::otherTypes()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, expected);
+    writeFile(kHeader + kSection + "\"Before\"=\"b\"\n\"Value\"=" + data + "\n\"After\"=dword:00000003\n");
+    const auto key = settings::Key::openExisting(kKey);
+    QVERIFY(key.has_value());
+    QCOMPARE(describe(key->read(QStringLiteral("Value"))), expected);
+    QCOMPARE(describe(key->read(QStringLiteral("Before"))), QStringLiteral("string:b"));
+    QCOMPARE(describe(key->read(QStringLiteral("After"))), QStringLiteral("dword:3"));
+}
+
+void TestSettingsStore::utf16FileWithBom()
+{
+    const QString text = QStringLiteral(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\r\n"
+        "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\r\n"
+        "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\r\n"
+        "\"Note\"=\"") + QString::fromUtf8("\xce\xa9") + QStringLiteral("\"\r\n");
+    QByteArray bytes("\xFF\xFE");
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    writeFile(bytes);
+    const auto key = settings::Key::openExisting(kKey);
+    QVERIFY(key.has_value());
+    QCOMPARE(describe(key->read(QStringLiteral("Accepted Disclaimer for Version 2.1.0.0"))),
+             QStringLiteral("string:yes"));
+    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))), QStringLiteral("dword:3000"));
+    QCOMPARE(describe(key->read(QStringLiteral("Note"))), QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
+
+    // Writing into such a file keeps every value it held.
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))), QStringLiteral("dword:3000"));
+    QCOMPARE(describe(key->read(QStringLiteral("Note"))), QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
+    QCOMPARE(describe(key->read(QStringLiteral("Auto Expand Category List"))), QStringLiteral("dword:1"));
+}
+
+void TestSettingsStore::unknownLinesSurvive_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    // Each case writes "Auto Expand Category List" = 1 and
+    // "Expand Category List When Launched" = 0.
+    const QByteArray other = "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                             "\"Keep\"=hex(7):41,00,00,00,\\\n"
+                             "  00,00\n"
+                             "@=\"default\"\n";
+    const QByteArray mine = "\"Weird\"=qword:0000000000000001\n"
+                            "  indented junk line  \n"
+                            "\"Expand Category List When Launched\"=dword:00000001\n"
+                            "\"Unknown Type\"=hex(b):01,02,03,04,05,06,07,08\n";
+    const QByteArray mineAfter = "\"Weird\"=qword:0000000000000001\n"
+                                 "  indented junk line  \n"
+                                 "\"Expand Category List When Launched\"=dword:00000000\n"
+                                 "\"Unknown Type\"=hex(b):01,02,03,04,05,06,07,08\n"
+                                 "\"Auto Expand Category List\"=dword:00000001\n";
+    const QByteArray sub = "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\\Sub]\n\"X\"=\"y\"\n";
+
+    QTest::newRow("blank lines between sections")
+        << kHeader + other + "\n" + kSection + mine + "\n" + sub
+        << kHeader + other + "\n" + kSection + mineAfter + "\n" + sub;
+    QTest::newRow("comment right before a section")
+        << kHeader + "; written by hand\n" + kSection + mine << kHeader + "; written by hand\n" + kSection + mineAfter;
+    QTest::newRow("sections without blank lines between")
+        << kHeader + other + kSection + mine + sub << kHeader + other + kSection + mineAfter + sub;
+    QTest::newRow("several blank lines after the section")
+        << kHeader + kSection + mine + "\n\n\n" + sub << kHeader + kSection + mineAfter + "\n\n\n" + sub;
+}
+
+void TestSettingsStore::unknownLinesSurvive()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    writeFile(before);
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key.has_value());
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    QVERIFY(key->writeDword(QStringLiteral("Expand Category List When Launched"), 0));
+    QCOMPARE(fileBytes(), after);
+}
+
+void TestSettingsStore::damagedFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray good = "\"Good\"=\"yes\"\n";
+    QTest::newRow("garbage lines around a value")
+        << kHeader + kSection + "this is not a value\n" + good + "=====\n\"\n" << "Good" << "string:yes";
+    QTest::newRow("unterminated quote in the data")
+        << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Broken" << "missing";
+    QTest::newRow("value after an unterminated quote") << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Good"
+                                                       << "string:yes";
+    QTest::newRow("unterminated quote in the name")
+        << kHeader + kSection + "\"Broken=dword:00000001\n" + good << "Broken" << "missing";
+    QTest::newRow("dword that is not hexadecimal") << kHeader + kSection + "\"D\"=dword:zz\n" + good << "D"
+                                                   << "missing";
+    QTest::newRow("dword with nine digits") << kHeader + kSection + "\"D\"=dword:123456789\n" + good << "D"
+                                            << "missing";
+    QTest::newRow("dword without digits") << kHeader + kSection + "\"D\"=dword:\n" + good << "D" << "missing";
+    QTest::newRow("bad hex list") << kHeader + kSection + "\"H\"=hex:zz,01\n" + good << "H" << "missing";
+    QTest::newRow("text after the closing quote") << kHeader + kSection + "\"S\"=\"a\" junk\n" + good << "S"
+                                                   << "missing";
+    QTest::newRow("no equals sign") << kHeader + kSection + "\"S\" \"a\"\n" + good << "Good" << "string:yes";
+    QTest::newRow("invalid UTF-8 bytes") << kHeader + kSection + "\"Bad\"=\"\xC3\x28\xA0\"\n" + good << "Good"
+                                         << "string:yes";
+    QTest::newRow("control characters and NUL") << kHeader + kSection + QByteArray("\x01\x02\x00\x7f\n", 5) + good
+                                                << "Good" << "string:yes";
+    QTest::newRow("missing header") << kSection + good << "Good" << "string:yes";
+    QTest::newRow("section never closed") << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\n" + good
+                                          << "Good" << "nokey";
+    QTest::newRow("values before any section") << kHeader + good << "Good" << "nokey";
+}
+
+void TestSettingsStore::damagedFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    writeFile(content);
+    try {
+        const auto key = settings::Key::openExisting(kKey);
+        QCOMPARE(key.has_value(), expected != QLatin1String("nokey"));
+        if (key)
+            QCOMPARE(describe(key->read(name)), expected);
+
+        // The damaged file never stops a write, and the values it held are kept.
+        const auto writable = settings::Key::openOrCreate(kKey);
+        QVERIFY(writable.has_value());
+        QVERIFY(writable->writeDword(QStringLiteral("New"), 7));
+        QCOMPARE(describe(writable->read(QStringLiteral("New"))), QStringLiteral("dword:7"));
+        if (key)
+            QCOMPARE(describe(writable->read(name)), expected);
+    } catch (...) {
+        QFAIL("the settings store threw on a damaged file");
+    }
+}
+
+void TestSettingsStore::writeLeavesNoTemporaryFile()
+{
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key->writeString(QStringLiteral("Last Resistor Save File"), QStringLiteral("/tmp/a.RES")));
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Ohmbrook.reg")});
+    QCOMPARE(QDir(m_config->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Tarvolen")});
+}
+
+void TestSettingsStore::unwritableFolder_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("settings folder name taken by a file") << "file-as-folder";
+    QTest::newRow("config home is a file") << "file-as-home";
+    QTest::newRow("read-only settings folder") << "read-only-folder";
+    QTest::newRow("read-only config home") << "read-only-home";
+}
+
+void TestSettingsStore::unwritableFolder()
+{
+    QFETCH(QString, how);
+    const bool readOnly = how.startsWith(QLatin1String("read-only"));
+    if (readOnly && runningAsRoot())
+        QSKIP("file permissions do not bind the superuser");
+    if (how == QLatin1String("file-as-folder")) {
+        QFile blocker(folder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else if (how == QLatin1String("file-as-home")) {
+        const QString home = m_config->path() + QStringLiteral("/home-file");
+        QFile blocker(home);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", home.toUtf8());
+    } else if (how == QLatin1String("read-only-folder")) {
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
+        m_madeReadOnly.append(folder());
+    } else {
+        QVERIFY(QFile::setPermissions(m_config->path(), QFile::ReadOwner | QFile::ExeOwner));
+        m_madeReadOnly.append(m_config->path());
+    }
+    QVERIFY(!settings::Key::openOrCreate(kKey).has_value());
+    QVERIFY(!settings::Key::openExisting(kKey).has_value());
+}
+
+void TestSettingsStore::twoWritersInTwoProcesses()
+{
+    constexpr int kCount = 25;
+    // Both programs start from an existing key, so each of their writes is a
+    // read-modify-write of the same file.
+    QVERIFY(settings::Key::openOrCreate(kKey).has_value());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+    QProcess first;
+    QProcess second;
+    for (QProcess* p : {&first, &second}) {
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+    first.start(QStringLiteral(SETTINGS_WRITER_HELPER), {QStringLiteral("First"), QString::number(kCount)});
+    second.start(QStringLiteral(SETTINGS_WRITER_HELPER), {QStringLiteral("Second"), QString::number(kCount)});
+    QVERIFY(first.waitForFinished(100000));
+    QVERIFY(second.waitForFinished(100000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    const auto key = settings::Key::openExisting(kKey);
+    QVERIFY(key.has_value());
+    for (int i = 0; i < kCount; ++i) {
+        QCOMPARE(describe(key->read(QStringLiteral("First %1").arg(i))), QStringLiteral("dword:%1").arg(i));
+        QCOMPARE(describe(key->read(QStringLiteral("Second %1").arg(i))), QStringLiteral("dword:%1").arg(i));
+    }
+    QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Ohmbrook.reg")});
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settings_store.moc"
