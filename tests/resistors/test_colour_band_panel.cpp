@@ -1,0 +1,319 @@
+// The colour-band panel driven through the real main window: bands to value,
+// value to bands, and the hold that keeps the user's value in place.
+
+#include "resources/artwork/artwork.h"
+#include "tests/support/main_window_harness.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+class TestColourBandPanel : public QObject
+{
+    Q_OBJECT
+
+private:
+    void select(MainWindowHarness& h, const char* list, const QString& item)
+    {
+        auto* combo = h.find<QComboBox>(list);
+        const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(index >= 0, qPrintable(item));
+        combo->setCurrentIndex(index);
+    }
+    void typeInto(MainWindowHarness& h, const char* list, const QString& text)
+    {
+        auto* combo = h.find<QComboBox>(list);
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo->lineEdit(), text);
+    }
+    QStringList bands(MainWindowHarness& h)
+    {
+        QStringList b;
+        for (const char* name : {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
+            b.append(h.text(name));
+        return b;
+    }
+    bool showsPicture(QLabel* label, const QPixmap& expected)
+    {
+        return label->pixmap().toImage() == expected.toImage();
+    }
+
+private slots:
+    void opensOnTheDefaultBands();
+    void bandsGiveValue_data();
+    void bandsGiveValue();
+    void noBandToleranceHidesPicture();
+    void lowerCaseTextMatchesNothing();
+    void fifthBandLeavesValueFields();
+    void swatchesShowBandColours();
+    void valueGivesBands_data();
+    void valueGivesBands();
+    void valueMessages_data();
+    void valueMessages();
+    void clearAllKeepsBands();
+    void overflowChangesNothing();
+};
+
+void TestColourBandPanel::opensOnTheDefaultBands()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorColourBands"));
+    QCOMPARE(w.currentHelpPage(), QStringLiteral("ResistorColourBands.htm"));
+    QCOMPARE(bands(h), (QStringList{"Brown", "Red", "Gold", "Violet", "Grey"}));
+    QCOMPARE(h.text("ResValue"), QStringLiteral("1.2"));
+    QCOMPARE(h.text("ResValueK"), QStringLiteral("0.0012"));
+    QCOMPARE(h.text("ResValueM"), QStringLiteral("1.2E-6"));
+    auto* tolerance = h.find<QLabel>("ToleranceValue");
+    auto* coefficient = h.find<QLabel>("LabelTempCoeff");
+    QCOMPARE(tolerance->text() + coefficient->text(),
+             QStringLiteral("Extra info: Tolerance is +/- 0.0012 ohms (0.1 %), Temperature Coefficient is 1 "
+                            "ppm/degrees C"));
+    QVERIFY(!coefficient->isHidden());
+    QCOMPARE(coefficient->x(), tolerance->x() + tolerance->width());
+    QCOMPARE(h.text("TagName"), QStringLiteral("Resistor"));
+    QCOMPARE(h.field("ResValue")->maxLength(), 50);
+    QVERIFY(h.boxes.boxes().isEmpty());
+}
+
+void TestColourBandPanel::bandsGiveValue_data()
+{
+    QTest::addColumn<QStringList>("choice");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<bool>("coefficientShown");
+
+    QTest::newRow("1000 ohms, 5 %, no fifth band")
+        << QStringList{"Brown", "Black", "Red", "Gold", "No band"} << QStringList{"1000", "1", "0.001"}
+        << "Extra info: Tolerance is +/- 50 ohms (5 %)" << false;
+    QTest::newRow("4.7 ohms") << QStringList{"Yellow", "Violet", "Gold", "Violet", "Grey"}
+                              << QStringList{"4.7", "0.0047", "4.7E-6"}
+                              << "Extra info: Tolerance is +/- 0.0047 ohms (0.1 %)" << true;
+    QTest::newRow("black first band") << QStringList{"Black", "Green", "Black", "Violet", "Grey"}
+                                      << QStringList{"5", "0.005", "5E-6"}
+                                      << "Extra info: Tolerance is +/- 0.005 ohms (0.1 %)" << true;
+    QTest::newRow("black black is zero") << QStringList{"Black", "Black", "Orange", "Gold", "Red"}
+                                         << QStringList{"0", "0", "0"}
+                                         << "Extra info: Tolerance is +/- 0 ohms (5 %)" << true;
+    QTest::newRow("white white gray") << QStringList{"White", "White", "Gray", "Silver", "Black"}
+                                      << QStringList{"9900000000", "9900000", "9900"}
+                                      << "Extra info: Tolerance is +/- 990000000 ohms (10 %)" << true;
+}
+
+void TestColourBandPanel::bandsGiveValue()
+{
+    QFETCH(QStringList, choice);
+    QFETCH(QStringList, values);
+    QFETCH(QString, tolerance);
+    QFETCH(bool, coefficientShown);
+    MainWindowHarness h;
+    h.open();
+    const char* lists[] = {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"};
+    for (int i = 0; i < 5; ++i)
+        select(h, lists[i], choice[i]);
+    QCOMPARE(h.text("ResValue"), values[0]);
+    QCOMPARE(h.text("ResValueK"), values[1]);
+    QCOMPARE(h.text("ResValueM"), values[2]);
+    QCOMPARE(h.text("ToleranceValue"), tolerance);
+    QCOMPARE(!h.find<QLabel>("LabelTempCoeff")->isHidden(), coefficientShown);
+}
+
+void TestColourBandPanel::noBandToleranceHidesPicture()
+{
+    MainWindowHarness h;
+    h.open();
+    auto* picture = h.find<QLabel>("ResImageTol");
+    select(h, "ComboResCol4", "No band");
+    QVERIFY(picture->isHidden());
+    QCOMPARE(h.text("ToleranceValue"), QStringLiteral("Extra info: Tolerance is +/- 0.24 ohms (20 %)"));
+    select(h, "ComboResCol4", "Gold");
+    QVERIFY(!picture->isHidden());
+    QVERIFY(showsPicture(picture, artwork::toleranceImage(5)));
+}
+
+void TestColourBandPanel::lowerCaseTextMatchesNothing()
+{
+    MainWindowHarness h;
+    h.open();
+    select(h, "ComboResCol1", "Yellow");
+    QVERIFY(showsPicture(h.find<QLabel>("ResImageBody"), artwork::bodyImage(4)));
+    typeInto(h, "ComboResCol1", QStringLiteral("brown"));
+    // The digit stays 4; the picture falls back to the first one (black).
+    QCOMPARE(h.text("ResValue"), QStringLiteral("4.2"));
+    QVERIFY(showsPicture(h.find<QLabel>("ResImageBody"), artwork::bodyImage(0)));
+    typeInto(h, "ComboResCol1", QStringLiteral("Brown"));
+    QCOMPARE(h.text("ResValue"), QStringLiteral("1.2"));
+    QVERIFY(showsPicture(h.find<QLabel>("ResImageBody"), artwork::bodyImage(1)));
+
+    // An unknown tolerance text shows the first tolerance picture and keeps 0.1 %.
+    select(h, "ComboResCol4", "No band");
+    typeInto(h, "ComboResCol4", QStringLiteral("gold"));
+    QVERIFY(!h.find<QLabel>("ResImageTol")->isHidden());
+    QVERIFY(showsPicture(h.find<QLabel>("ResImageTol"), artwork::toleranceImage(0)));
+    QCOMPARE(h.text("ToleranceValue"), QStringLiteral("Extra info: Tolerance is +/- 0.24 ohms (20 %)"));
+}
+
+void TestColourBandPanel::fifthBandLeavesValueFields()
+{
+    MainWindowHarness h;
+    h.open();
+    h.field("ResValue")->setText(QStringLiteral("typed by hand"));
+    select(h, "ComboResCol5", "Black");
+    QCOMPARE(h.text("ResValue"), QStringLiteral("typed by hand"));
+    QCOMPARE(h.text("LabelTempCoeff"), QStringLiteral(", Temperature Coefficient is 200 ppm/degrees C"));
+    typeInto(h, "ComboResCol5", QStringLiteral("Pink"));
+    QCOMPARE(h.text("LabelTempCoeff"), QStringLiteral(", Temperature Coefficient is 200 ppm/degrees C"));
+    select(h, "ComboResCol5", "No band");
+    QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
+}
+
+void TestColourBandPanel::swatchesShowBandColours()
+{
+    MainWindowHarness h;
+    h.open();
+    select(h, "ComboResCol1", "Brown");
+    select(h, "ComboResCol3", "Gray");
+    select(h, "ComboResCol4", "No band");
+    auto colourOf = [&](const char* name) { return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base); };
+    QCOMPARE(colourOf("ResBand1Colour"), QColor(144, 96, 47));
+    QCOMPARE(colourOf("ResBand3Colour"), QColor(128, 128, 128));
+    QCOMPARE(colourOf("ResImageSpot"), QColor(128, 128, 128));
+    QCOMPARE(colourOf("ResBand4Colour"), QColor(222, 223, 170));
+    select(h, "ComboResCol3", "Gold");
+    QCOMPARE(colourOf("ResImageSpot"), QColor(248, 251, 140));
+}
+
+void TestColourBandPanel::valueGivesBands_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("values");  // ohms, K, M after Calculate
+    QTest::addColumn<QStringList>("expected"); // the five bands
+    QTest::addColumn<QString>("confirmed");    // ohms after Confirm
+
+    QTest::newRow("4700") << "ResValue" << "4700" << QStringList{"4700", "4.7", "0.0047"}
+                          << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
+    QTest::newRow("4790 is cut to 4700") << "ResValue" << "4790" << QStringList{"4790", "4.79", "0.00479"}
+                                         << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
+    QTest::newRow("4.7 K") << "ResValueK" << "4.7" << QStringList{"4700", "4.7", "0.0047"}
+                           << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
+    QTest::newRow("2.2 M") << "ResValueM" << "2.2" << QStringList{"2200000", "2200", "2.2"}
+                           << QStringList{"Red", "Red", "Green", "No band", "No band"} << "2200000";
+    QTest::newRow("0.47") << "ResValue" << "0.47" << QStringList{"0.47", "0.00047", "4.7E-7"}
+                          << QStringList{"Black", "Yellow", "Gold", "No band", "No band"} << "0.4";
+    QTest::newRow("5") << "ResValue" << "5" << QStringList{"5", "0.005", "5E-6"}
+                       << QStringList{"Green", "Black", "Gold", "No band", "No band"} << "5";
+    QTest::newRow("9.9999999 gives 10") << "ResValue" << "9.9999999" << QStringList{"9.9999999", "0.0099999999", "9.9999999E-6"}
+                                        << QStringList{"Brown", "Black", "Black", "No band", "No band"} << "10";
+    QTest::newRow("ten integer digits keep band 3")
+        << "ResValue" << "1000000000" << QStringList{"1000000000", "1000000", "1000"}
+        << QStringList{"Brown", "Black", "Gold", "No band", "No band"} << "1";
+    QTest::newRow("-47 keeps band 1") << "ResValue" << "-47" << QStringList{"-47", "-0.047", "-4.7E-5"}
+                                      << QStringList{"Brown", "Yellow", "Brown", "No band", "No band"} << "140";
+}
+
+void TestColourBandPanel::valueGivesBands()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, entry);
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, confirmed);
+    MainWindowHarness h;
+    h.open();
+    h.click("ClearResValues");
+    h.type(field.toLatin1().constData(), entry);
+    h.click("CalculateResValues");
+    QVERIFY(h.boxes.boxes().isEmpty());
+    // The hold keeps the user's value while the bands are set.
+    QCOMPARE(h.text("ResValue"), values[0]);
+    QCOMPARE(h.text("ResValueK"), values[1]);
+    QCOMPARE(h.text("ResValueM"), values[2]);
+    QCOMPARE(bands(h), expected);
+    QVERIFY(h.find<QLabel>("ResImageTol")->isHidden());
+    QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
+    h.click("ConfirmResValues");
+    QCOMPARE(h.text("ResValue"), confirmed);
+}
+
+void TestColourBandPanel::valueMessages_data()
+{
+    QTest::addColumn<QStringList>("entries"); // ohms, K, M
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("two fields") << QStringList{"100", "0.1", ""} << QStringList{"Error"}
+                                << "Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm or "
+                                   "M ohm values."
+                                << QStringList{"100", "0.1", ""};
+    QTest::newRow("no field") << QStringList{"", "", ""} << QStringList{"Error"}
+                              << "Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M ohm "
+                                 "values."
+                              << QStringList{"", "", ""};
+    QTest::newRow("zero ohms") << QStringList{"0", "", ""} << QStringList{"Ohms Error"}
+                               << "Entry not a floating point number" << QStringList{"", "", ""};
+    QTest::newRow("two bad fields") << QStringList{"", "abc", "0.0"} << QStringList{"K Ohm Error", "M Ohm Error"}
+                                    << "Entry not a floating point number" << QStringList{"", "", ""};
+}
+
+void TestColourBandPanel::valueMessages()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, text);
+    QFETCH(QStringList, after);
+    MainWindowHarness h;
+    h.open();
+    select(h, "ComboResCol1", "Orange");
+    const QStringList before = bands(h);
+    h.type("ResValue", entries[0]);
+    h.type("ResValueK", entries[1]);
+    h.type("ResValueM", entries[2]);
+    h.click("CalculateResValues");
+    QCOMPARE(h.boxes.titles(), titles);
+    QCOMPARE(h.boxes.boxes().last().text, text);
+    QCOMPARE(h.boxes.boxes().last().icon, ui::BoxIcon::None);
+    QCOMPARE(h.text("ResValue"), after[0]);
+    QCOMPARE(h.text("ResValueK"), after[1]);
+    QCOMPARE(h.text("ResValueM"), after[2]);
+    QCOMPARE(bands(h), before);
+}
+
+void TestColourBandPanel::clearAllKeepsBands()
+{
+    MainWindowHarness h;
+    h.open();
+    const QString tolerance = h.text("ToleranceValue");
+    h.click("ClearResValues");
+    QCOMPARE(h.text("ResValue"), QString());
+    QCOMPARE(h.text("ResValueK"), QString());
+    QCOMPARE(h.text("ResValueM"), QString());
+    QCOMPARE(bands(h), (QStringList{"Brown", "Red", "Gold", "Violet", "Grey"}));
+    QCOMPARE(h.text("ToleranceValue"), tolerance);
+    h.type("ResValueK", QStringLiteral("3.3"));
+    h.click("BtnClearResValueK");
+    QCOMPARE(h.text("ResValueK"), QString());
+}
+
+void TestColourBandPanel::overflowChangesNothing()
+{
+    MainWindowHarness h;
+    h.open();
+    h.click("ClearResValues");
+    h.type("ResValueM", QStringLiteral("1e305"));
+    h.click("CalculateResValues");
+    QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("Tarvolen Ohmbrook")});
+    QCOMPARE(h.boxes.boxes().first().text, QStringLiteral("Floating point overflow."));
+    QCOMPARE(h.boxes.boxes().first().icon, ui::BoxIcon::Critical);
+    QCOMPARE(h.text("ResValue"), QString());
+    QCOMPARE(h.text("ResValueK"), QString());
+    QCOMPARE(bands(h), (QStringList{"Brown", "Red", "Gold", "Violet", "Grey"}));
+    // The hold is released, so the bands write the value fields again.
+    QCOMPARE(h.text("ResValueM"), QStringLiteral("1e305"));
+    h.click("ConfirmResValues");
+    QCOMPARE(h.text("ResValue"), QStringLiteral("1.2"));
+}
+
+QTEST_MAIN(TestColourBandPanel)
+#include "test_colour_band_panel.moc"

@@ -1,0 +1,227 @@
+// The in-line resistor dropper and its two hand-overs, driven end to end.
+
+#include "tests/support/main_window_harness.h"
+
+#include <QComboBox>
+#include <QTest>
+
+class TestDropperPanel : public QObject
+{
+    Q_OBJECT
+
+private:
+    void fill(MainWindowHarness& h, const QString& source, const QString& forward, const QString& current)
+    {
+        h.type("DropperInLineVSource", source);
+        h.type("DropperInLineVForward", forward);
+        h.type("DropperInLineIForward", current);
+    }
+    QStringList bands(MainWindowHarness& h)
+    {
+        QStringList b;
+        for (const char* name : {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
+            b.append(h.text(name));
+        return b;
+    }
+
+private slots:
+    void calculates_data();
+    void calculates();
+    void rejectsBadEntries_data();
+    void rejectsBadEntries();
+    void colourBandHandOver();
+    void zeroResultHandsOverZero();
+    void heatHandOver();
+    void heatUsesCurrentAsTyped();
+    void handOversWithoutResult_data();
+    void handOversWithoutResult();
+    void overflowKeepsPreviousResult();
+};
+
+void TestDropperPanel::calculates_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("LED from 12 V") << QStringList{"12", "2", "20"} << "500" << "";
+    QTest::newRow("equal voltages") << QStringList{"5", "5", "20"} << "0"
+                                    << "A zero value is being shown because the source voltage is the same as the "
+                                       "forward voltage of the load.\n\nTherefore no resistor is required.";
+    QTest::newRow("source below load") << QStringList{"3", "5", "20"} << "-100"
+                                       << "A negative value is being shown because the source voltage is lower or "
+                                          "the same as the forward voltage of the load.\n\nIt is not possible to "
+                                          "increase the voltage using an in line resistor.";
+    QTest::newRow("trailing units ignored") << QStringList{"9V", "1.8 V", "15mA"} << "480" << "";
+}
+
+void TestDropperPanel::calculates()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, result);
+    QFETCH(QString, note);
+    MainWindowHarness h;
+    h.open();
+    fill(h, entries[0], entries[1], entries[2]);
+    h.click("DropperInLineCalculate");
+    QCOMPARE(h.text("DropperInLineResistor"), result);
+    QCOMPARE(h.text("LabelOhms"), QStringLiteral("ohms"));
+    if (note.isEmpty()) {
+        QVERIFY(h.boxes.boxes().isEmpty());
+    } else {
+        QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("Note!")});
+        QCOMPARE(h.boxes.boxes().first().text, note);
+    }
+}
+
+void TestDropperPanel::rejectsBadEntries_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("zero current") << QStringList{"12", "2", "0"} << QStringList{"Forward Current Error"}
+                                  << QStringList{"12", "2", ""};
+    QTest::newRow("two bad") << QStringList{"abc", "2", "-"} << QStringList{"Source Voltage Error", "Forward Current Error"}
+                             << QStringList{"", "2", ""};
+    QTest::newRow("one missing") << QStringList{"12", "", "20"} << QStringList{"Error"} << QStringList{"12", "", "20"};
+}
+
+void TestDropperPanel::rejectsBadEntries()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, after);
+    MainWindowHarness h;
+    h.open();
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    fill(h, entries[0], entries[1], entries[2]);
+    h.click("DropperInLineCalculate");
+    QCOMPARE(h.boxes.titles(), titles);
+    if (titles.first() == QLatin1String("Error")) {
+        QCOMPARE(h.boxes.boxes().first().text,
+                 QStringLiteral("Not enough values have been provided.\n\nEnsure that the source voltage, forward "
+                                "voltage and forward current values are given."));
+    }
+    QCOMPARE(h.text("DropperInLineVSource"), after[0]);
+    QCOMPARE(h.text("DropperInLineVForward"), after[1]);
+    QCOMPARE(h.text("DropperInLineIForward"), after[2]);
+    // The previous result stays on show.
+    QCOMPARE(h.text("DropperInLineResistor"), QStringLiteral("500"));
+}
+
+void TestDropperPanel::colourBandHandOver()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    h.click("DropperInLineGetColourBands");
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorColourBands"));
+    QCOMPARE(h.text("ResValue"), QStringLiteral("500"));
+    QCOMPARE(h.text("ResValueK"), QStringLiteral("0.5"));
+    QCOMPARE(h.text("ResValueM"), QStringLiteral("0.0005"));
+    QCOMPARE(bands(h), (QStringList{"Green", "Black", "Brown", "No band", "No band"}));
+    QVERIFY(h.boxes.boxes().isEmpty());
+}
+
+void TestDropperPanel::zeroResultHandsOverZero()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    fill(h, QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    h.boxes.clear();
+    h.click("DropperInLineGetColourBands");
+    QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("Ohms Error")});
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorColourBands"));
+    QCOMPARE(h.text("ResValue"), QString());
+}
+
+void TestDropperPanel::heatHandOver()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    h.type("Voltage", QStringLiteral("99"));
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    h.click("BtnCalcHeatDissipation");
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelOhmsLawAndPower"));
+    QCOMPARE(w.currentHelpPage(), QStringLiteral("OhmsLawPower.htm"));
+    QCOMPARE(h.text("Current"), QStringLiteral("0.02"));
+    QCOMPARE(h.text("Resistance"), QStringLiteral("500"));
+    QCOMPARE(h.text("Voltage"), QStringLiteral("10"));
+    QCOMPARE(h.text("Watts"), QStringLiteral("0.2"));
+    QVERIFY(h.boxes.boxes().isEmpty());
+}
+
+void TestDropperPanel::heatUsesCurrentAsTyped()
+{
+    MainWindowHarness h;
+    h.open();
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    h.type("DropperInLineIForward", QStringLiteral("40"));
+    h.click("BtnCalcHeatDissipation");
+    QCOMPARE(h.text("Current"), QStringLiteral("0.04"));
+    QCOMPARE(h.text("Resistance"), QStringLiteral("500"));
+    QCOMPARE(h.text("Watts"), QStringLiteral("0.8"));
+}
+
+void TestDropperPanel::handOversWithoutResult_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("calculateFirst");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("bands after clear") << "DropperInLineGetColourBands" << true << "" << "No Resistor Value"
+                                       << "Resistor value not yet shown.\n\nInput your values and click Calculate\n"
+                                          "before getting the colour bands.";
+    QTest::newRow("heat after clear") << "BtnCalcHeatDissipation" << true << "" << "Invalid values"
+                                      << "Invalid inputs to calculate heat dissipation.";
+    QTest::newRow("heat with text current") << "BtnCalcHeatDissipation" << false << "abc" << "Invalid values"
+                                            << "Invalid inputs to calculate heat dissipation.";
+    QTest::newRow("heat with empty current") << "BtnCalcHeatDissipation" << false << "" << "Invalid values"
+                                             << "Invalid inputs to calculate heat dissipation.";
+}
+
+void TestDropperPanel::handOversWithoutResult()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, calculateFirst);
+    QFETCH(QString, current);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.ShowPanel(h.find<QWidget>("PanelResistorInLineDropper"));
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    if (calculateFirst)
+        h.click("DropperInLineClear");
+    else
+        h.type("DropperInLineIForward", current);
+    h.click(button.toLatin1().constData());
+    QCOMPARE(h.boxes.titles(), QStringList{title});
+    QCOMPARE(h.boxes.boxes().first().text, text);
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorInLineDropper"));
+}
+
+void TestDropperPanel::overflowKeepsPreviousResult()
+{
+    MainWindowHarness h;
+    h.open();
+    fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    fill(h, QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("20"));
+    h.click("DropperInLineCalculate");
+    QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("Tarvolen Ohmbrook")});
+    QCOMPARE(h.boxes.boxes().first().text, QStringLiteral("Floating point overflow."));
+    QCOMPARE(h.text("DropperInLineResistor"), QStringLiteral("500"));
+}
+
+QTEST_MAIN(TestDropperPanel)
+#include "test_dropper_panel.moc"
