@@ -1,10 +1,279 @@
+#include "shell/help_window.h"
+
 #include "shell/help_launcher.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 
 namespace help {
 
+namespace {
+
+constexpr auto kScheme = "chm";
+constexpr auto kDefaultTitle = "Ohmbrook Help";
+constexpr auto kDefaultPage = "/Welcome.htm";
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 600;
+constexpr int kDefaultNavigationWidth = 220;
+
+QStringList g_searchFolders;
+QPointer<HelpWindow> g_window;
+
+class WindowPresenter : public HelpPresenter
+{
+public:
+    void display(const QString& path) override { showHelpWindow(path); }
+};
+
+} // namespace
+
 HelpPresenter* realHelpPresenter()
 {
-    return nullptr;
+    static WindowPresenter presenter;
+    return &presenter;
+}
+
+void setHelpSearchFolders(const QStringList& folders)
+{
+    g_searchFolders = folders;
+}
+
+QStringList helpSearchFolders()
+{
+    if (!g_searchFolders.isEmpty())
+        return g_searchFolders;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/ohmbrook"))};
+}
+
+QString findHelpFile(const QString& fileName)
+{
+    // Only the bare name counts: a help path never sends the window to a
+    // file outside the program's own folders.
+    const QString bare = QFileInfo(fileName).fileName();
+    if (bare.isEmpty())
+        return {};
+    for (const QString& folder : helpSearchFolders()) {
+        const QFileInfo candidate(QDir(folder), bare);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
+HelpBrowser::HelpBrowser(QWidget* parent)
+    : QTextBrowser(parent)
+{
+    // Links are followed here, so that a link into the archive is never
+    // handed to the desktop and one out of it never replaces the page.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == QLatin1String(kScheme))
+            setSource(url);
+        else
+            QDesktopServices::openUrl(url);
+    });
+}
+
+void HelpBrowser::setArchive(const ChmArchive* archive, const QString& missingFile)
+{
+    m_archive = archive;
+    m_missingFile = missingFile;
+}
+
+QUrl HelpBrowser::pageUrl(const QString& objectName)
+{
+    QUrl url;
+    url.setScheme(QLatin1String(kScheme));
+    url.setPath(objectName);
+    return url;
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() != QLatin1String(kScheme))
+        return {};
+    const QString objectName = ChmArchive::resolveLink(QStringLiteral("/"), url.path(QUrl::FullyDecoded));
+    std::optional<QByteArray> bytes;
+    if (m_archive && m_archive->isOpen())
+        bytes = m_archive->read(objectName);
+    if (bytes)
+        return *bytes;
+    if (type == QTextDocument::HtmlResource)
+        return notFoundPage(objectName);
+    return {};
+}
+
+QString HelpBrowser::notFoundPage(const QString& objectName) const
+{
+    QString text = QStringLiteral("Page not found: %1").arg(objectName.mid(1));
+    if (!m_missingFile.isEmpty())
+        text += QStringLiteral("\nThe help file %1 could not be opened.").arg(m_missingFile);
+    return QStringLiteral("<html><body><p>%1</p></body></html>")
+        .arg(text.toHtmlEscaped().replace(u'\n', QLatin1String("<br>")));
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QLatin1String(kDefaultTitle));
+    // An open help window must not keep the program running once the main
+    // window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_back = new QPushButton(tr("Back"), this);
+    m_back->setObjectName(QStringLiteral("HelpBack"));
+    m_back->setEnabled(false);
+    m_forward = new QPushButton(tr("Forward"), this);
+    m_forward->setObjectName(QStringLiteral("HelpForward"));
+    m_forward->setEnabled(false);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("HelpSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_contents = new QTreeWidget(m_splitter);
+    m_contents->setObjectName(QStringLiteral("HelpContents"));
+    m_contents->setHeaderHidden(true);
+    m_contents->setColumnCount(1);
+    m_browser = new HelpBrowser(m_splitter);
+    m_browser->setObjectName(QStringLiteral("HelpPage"));
+    m_splitter->setStretchFactor(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_splitter, 1);
+
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::selectContentsEntry);
+    connect(m_contents, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const QString local = item->data(0, Qt::UserRole).toString();
+        if (!local.isEmpty())
+            m_browser->setSource(HelpBrowser::pageUrl(local));
+    });
+
+    resize(kDefaultWidth, kDefaultHeight);
+    m_splitter->setSizes({kDefaultNavigationWidth, kDefaultWidth - kDefaultNavigationWidth});
+}
+
+void HelpWindow::showHelp(const QString& helpPath)
+{
+    const HelpPath parts = splitHelpPath(helpPath);
+    const QString found = findHelpFile(parts.file);
+    const QString windowName = parts.window.isEmpty() ? QStringLiteral("Main Window") : parts.window;
+    if (found.isEmpty() || found != m_archive.fileName() || windowName != m_windowName)
+        openArchive(found.isEmpty() ? QString() : found, windowName);
+    if (!m_archive.isOpen())
+        m_browser->setArchive(nullptr, QFileInfo(parts.file).fileName());
+
+    QString page = parts.page.isEmpty() ? QString() : ChmArchive::resolveLink(QStringLiteral("/"), parts.page);
+    if (page.isEmpty()) {
+        const auto def = m_archive.windowDefinition(m_windowName);
+        page = def && !def->defaultPage.isEmpty()
+                   ? ChmArchive::resolveLink(QStringLiteral("/"), def->defaultPage)
+                   : QString::fromLatin1(kDefaultPage);
+    }
+    const QUrl url = HelpBrowser::pageUrl(page);
+    if (m_browser->source() == url)
+        m_browser->reload();
+    else
+        m_browser->setSource(url);
+}
+
+QString HelpWindow::currentPage() const
+{
+    return m_browser->source().path(QUrl::FullyDecoded);
+}
+
+void HelpWindow::openArchive(const QString& fileName, const QString& windowName)
+{
+    m_archive.close();
+    if (!fileName.isEmpty())
+        m_archive.open(fileName);
+    m_windowName = windowName;
+    m_browser->setArchive(&m_archive);
+    // History entries of another file would show that file's pages as missing.
+    m_browser->clearHistory();
+
+    const auto def = m_archive.windowDefinition(windowName);
+    setWindowTitle(def && !def->caption.isEmpty() ? def->caption : QLatin1String(kDefaultTitle));
+    // The stored position and size place the window when it first appears;
+    // after that it stays where the user put it.
+    if (!m_placed && def && def->geometry.isValid()) {
+        resize(def->geometry.size());
+        move(def->geometry.topLeft());
+        const int navigation = def->navigationWidth > 0 ? def->navigationWidth : kDefaultNavigationWidth;
+        m_splitter->setSizes({navigation, def->geometry.width() - navigation});
+        m_placed = true;
+    }
+    fillContents();
+}
+
+void HelpWindow::fillContents()
+{
+    const QSignalBlocker blocker(m_contents);
+    m_contents->clear();
+    const auto hhc = m_archive.read(m_archive.contentsFile(m_windowName));
+    if (!hhc)
+        return;
+    QList<QTreeWidgetItem*> parents;
+    for (const SitemapEntry& entry : parseSitemap(*hhc)) {
+        const int depth = qMin(entry.depth, int(parents.size()));
+        parents.resize(depth);
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents) : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.name);
+        if (!entry.local.isEmpty())
+            item->setData(0, Qt::UserRole, ChmArchive::resolveLink(QStringLiteral("/"), entry.local));
+        parents.append(item);
+    }
+    m_contents->expandAll();
+}
+
+void HelpWindow::selectContentsEntry(const QUrl& url)
+{
+    const QString page = url.path(QUrl::FullyDecoded);
+    const QSignalBlocker blocker(m_contents);
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+        if ((*it)->data(0, Qt::UserRole).toString() == page) {
+            m_contents->setCurrentItem(*it);
+            return;
+        }
+    }
+    m_contents->clearSelection();
+}
+
+HelpWindow* helpWindow()
+{
+    return g_window;
+}
+
+void showHelpWindow(const QString& helpPath)
+{
+    if (!g_window)
+        g_window = new HelpWindow;
+    g_window->showHelp(helpPath);
+    g_window->show();
+    g_window->raise();
+    g_window->activateWindow();
 }
 
 } // namespace help
