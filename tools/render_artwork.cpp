@@ -1,0 +1,86 @@
+// Saves every picture the program draws to PNG files, once at a device pixel
+// ratio of 1 and once at 2, so the artwork can be checked by eye.
+//
+//   render_artwork <output folder>
+//
+// The second pass runs this program again with QT_SCALE_FACTOR=2 (the ratio
+// is fixed when the application starts); its files end in "@2x".
+
+#include "resources/artwork/artwork.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    const bool secondPass = qEnvironmentVariableIsSet("OHMBROOK_RENDER_SECOND_PASS");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: render_artwork <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    const qreal dpr = app.devicePixelRatio();
+    const QString suffix = dpr > 1 ? QStringLiteral("@%1x.png").arg(dpr) : QStringLiteral(".png");
+
+    using Draw = std::function<QPixmap()>;
+    std::vector<std::pair<QString, Draw>> pictures = {
+        {QStringLiteral("background"), &artwork::background},
+        {QStringLiteral("logo"), &artwork::logo},
+        {QStringLiteral("help_glyph"), &artwork::helpGlyph},
+        {QStringLiteral("resistor_body"), &artwork::resistorBody},
+        {QStringLiteral("band_leader_lines"), &artwork::bandLeaderLines},
+        {QStringLiteral("body_tip_spot_leader_lines"), &artwork::bodyTipSpotLeaderLines},
+        {QStringLiteral("dropper_circuit"), &artwork::dropperCircuit},
+        {QStringLiteral("coil_illustration"), &artwork::coilIllustration},
+        {QStringLiteral("resistors_parallel"), [] { return artwork::resistorsParallel({281, 150}); }},
+        {QStringLiteral("resistors_series"), [] { return artwork::resistorsSeries({281, 150}); }},
+        {QStringLiteral("capacitors_series"), [] { return artwork::capacitorsSeries({281, 150}); }},
+        {QStringLiteral("capacitors_parallel"), [] { return artwork::capacitorsParallel({281, 150}); }},
+        {QStringLiteral("schematic_general"),
+         [] { return artwork::schematicSheet({580, 952}, QStringLiteral("Schematic Symbols - General")); }},
+        {QStringLiteral("schematic_logic_gates"),
+         [] { return artwork::schematicSheet({423, 77}, QStringLiteral("Schematic Symbols - Logic Gates")); }},
+        {QStringLiteral("schematic_valves"),
+         [] { return artwork::schematicSheet({505, 160}, QStringLiteral("Schematic Symbols - Valves (tubes)")); }},
+        {QStringLiteral("schematic_connectors"), [] {
+             return artwork::schematicSheet(
+                 {595, 451}, QStringLiteral("Schematic Symbols - Connectors, Switches and Relays"));
+         }},
+    };
+    for (int d = 0; d <= 9; ++d) {
+        pictures.emplace_back(QStringLiteral("body_%1").arg(d), [d] { return artwork::bodyImage(d); });
+        pictures.emplace_back(QStringLiteral("tip_%1").arg(d), [d] { return artwork::tipImage(d); });
+    }
+    for (int i = 0; i <= 6; ++i)
+        pictures.emplace_back(QStringLiteral("tolerance_%1").arg(i), [i] { return artwork::toleranceImage(i); });
+
+    int failures = 0;
+    for (const auto& [name, draw] : pictures) {
+        const QString file = QDir(out).filePath(name + suffix);
+        if (!draw().save(file)) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            ++failures;
+        }
+    }
+
+    if (!secondPass) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        env.insert(QStringLiteral("OHMBROOK_RENDER_SECOND_PASS"), QStringLiteral("1"));
+        QProcess again;
+        again.setProcessEnvironment(env);
+        again.setProcessChannelMode(QProcess::ForwardedChannels);
+        again.start(QCoreApplication::applicationFilePath(), {out});
+        if (!again.waitForFinished(60000) || again.exitCode() != 0)
+            ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
