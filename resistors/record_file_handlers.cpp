@@ -19,7 +19,7 @@ void TFormMainApplication::SaveValuesClick()
 {
     ui::FileDialogRequest request;
     request.mode = ui::FileDialogRequest::Mode::Save;
-    request.filters = {QStringLiteral("Resistor files (*.res *.RES)"), QStringLiteral("All files (*)")};
+    request.filters = {QStringLiteral("Resistor files (*.res)"), QStringLiteral("All files (*.*)")};
     request.defaultSuffix = QStringLiteral("RES");
     request.promptOverwrite = false;
     if (auto key = settings::Key::openExisting(QString::fromLatin1(settings::kProgramKey))) {

@@ -1,10 +1,10 @@
-// Program entry: create the application and its windows, run the message loop.
+// Program entry: create the application and its main window, run the message
+// loop. No command line is read.
 
 #include "shell/main_window.h"
+#include "shell/message_box.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QToolTip>
 
 #include <exception>
 
@@ -15,13 +15,16 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     try {
         TFormMainApplication window;
+        // Hints stay up for ten seconds.
+        for (QWidget* widget : QApplication::allWidgets())
+            widget->setToolTipDuration(10000);
         window.show();
         return app.exec();
     } catch (const StartupAborted& aborted) {
         return aborted.exitStatus;
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QString::fromLatin1(TFormMainApplication::kApplicationTitle),
-                              QString::fromUtf8(error.what()));
+        ui::showMessageBox(nullptr, {QString::fromLatin1(TFormMainApplication::kApplicationTitle),
+                                     QString::fromUtf8(error.what()), ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         return 0;
     }
 }
