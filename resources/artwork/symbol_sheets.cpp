@@ -566,7 +566,7 @@ QPixmap drawSheet(QSize size, const QString& title)
     const int rows = (count + columns - 1) / columns;
     const qreal cellW = (size.width() - 2 * margin) / qreal(columns);
     const qreal cellH = (size.height() - 2 * margin) / qreal(rows);
-    const qreal scale = qMin<qreal>(bestScale, 1.2);
+    const qreal scale = qMin<qreal>(bestScale, 1.6);
 
     for (int i = 0; i < count; ++i) {
         const QRectF cell(margin + (i % columns) * cellW, margin + (i / columns) * cellH, cellW, cellH);
