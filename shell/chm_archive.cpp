@@ -105,8 +105,9 @@ QList<SitemapEntry> parseSitemap(const QByteArray& html)
             openLists += closing ? -1 : 1;
         } else if (kind == QLatin1String("object")) {
             if (!closing) {
-                inSitemapObject = attributes(m.captured(3)).value(QStringLiteral("type")).compare(
-                                      QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
+                inSitemapObject = attributes(m.captured(3))
+                                      .value(QStringLiteral("type"))
+                                      .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
                 name.clear();
                 locals.clear();
             } else if (inSitemapObject) {

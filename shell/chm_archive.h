@@ -27,7 +27,7 @@ struct ChmWindowDefinition
     QString indexFile;
     QString defaultPage;
     QString homePage;
-    QRect geometry;   // from the stored left, top, right and bottom edges
+    QRect geometry; // from the stored left, top, right and bottom edges
     int navigationWidth = 0;
 };
 

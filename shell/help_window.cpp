@@ -72,8 +72,7 @@ QString findHelpFile(const QString& fileName)
     return {};
 }
 
-HelpBrowser::HelpBrowser(QWidget* parent)
-    : QTextBrowser(parent)
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent)
 {
     // Links are followed here, so that a link into the archive is never
     // handed to the desktop and one out of it never replaces the page.
@@ -125,8 +124,7 @@ QString HelpBrowser::notFoundPage(const QString& objectName) const
         .arg(text.toHtmlEscaped().replace(u'\n', QLatin1String("<br>")));
 }
 
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QLatin1String(kDefaultTitle));
@@ -185,7 +183,8 @@ void HelpWindow::showHelp(const QString& helpPath)
     if (!m_archive.isOpen())
         m_browser->setArchive(nullptr, QFileInfo(parts.file).fileName());
 
-    QString page = parts.page.isEmpty() ? QString() : ChmArchive::resolveLink(QStringLiteral("/"), parts.page);
+    QString page =
+        parts.page.isEmpty() ? QString() : ChmArchive::resolveLink(QStringLiteral("/"), parts.page);
     if (page.isEmpty()) {
         const auto def = m_archive.windowDefinition(m_windowName);
         page = def && !def->defaultPage.isEmpty()
@@ -239,7 +238,8 @@ void HelpWindow::fillContents()
     for (const SitemapEntry& entry : parseSitemap(*hhc)) {
         const int depth = qMin(entry.depth, int(parents.size()));
         parents.resize(depth);
-        auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents) : new QTreeWidgetItem(parents.last());
+        auto* item =
+            parents.isEmpty() ? new QTreeWidgetItem(m_contents) : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         if (!entry.local.isEmpty())
             item->setData(0, Qt::UserRole, ChmArchive::resolveLink(QStringLiteral("/"), entry.local));

@@ -51,7 +51,8 @@ struct ProjectWindow
 
 inline ProjectWindow projectWindow(const QString& name)
 {
-    static const QRegularExpression rect(QStringLiteral(R"(\[\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*\])"));
+    static const QRegularExpression rect(
+        QStringLiteral(R"(\[\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*,\s*(-?\d+)\s*\])"));
     static const QRegularExpression caption(QStringLiteral("=\\s*\"([^\"]*)\""));
     for (const QString& line : projectSection(QStringLiteral("WINDOWS"))) {
         if (!line.startsWith(name + u'='))
@@ -62,7 +63,8 @@ inline ProjectWindow projectWindow(const QString& name)
         if (m.hasMatch()) {
             const QPoint topLeft(m.captured(1).toInt(), m.captured(2).toInt());
             const QPoint bottomRight(m.captured(3).toInt(), m.captured(4).toInt());
-            window.geometry = QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+            window.geometry =
+                QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
         }
         return window;
     }

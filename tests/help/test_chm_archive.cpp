@@ -20,21 +20,51 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("object");
-        QTest::newRow("page beside") << "/OhmsLawPower.htm" << "Welcome.htm" << "/Welcome.htm";
-        QTest::newRow("picture in folder") << "/OhmsLawPower.htm" << "images/ohms.png" << "/images/ohms.png";
-        QTest::newRow("case kept") << "/A.htm" << "Images/Ohms.PNG" << "/Images/Ohms.PNG";
-        QTest::newRow("fragment dropped") << "/A.htm" << "B.htm#heat" << "/B.htm";
-        QTest::newRow("query dropped") << "/A.htm" << "B.htm?x=1" << "/B.htm";
-        QTest::newRow("same-page anchor") << "/A.htm" << "#top" << "";
-        QTest::newRow("from a sub-folder") << "/sub/A.htm" << "../help.css" << "/help.css";
-        QTest::newRow("sub-folder relative") << "/sub/A.htm" << "pic.png" << "/sub/pic.png";
-        QTest::newRow("absolute") << "/sub/A.htm" << "/Welcome.htm" << "/Welcome.htm";
-        QTest::newRow("backslashes") << "/A.htm" << "images\\ohms.png" << "/images/ohms.png";
-        QTest::newRow("percent-encoded space") << "/A.htm" << "my%20page.htm" << "/my page.htm";
-        QTest::newRow("web link") << "/A.htm" << "http://example.org/x.htm" << "";
-        QTest::newRow("mail link") << "/A.htm" << "mailto:someone@example.org" << "";
-        QTest::newRow("help-file link") << "/A.htm" << "ms-its:Ohmbrook2Help.chm::/B.htm#x" << "/B.htm";
-        QTest::newRow("empty") << "/A.htm" << "" << "";
+        QTest::newRow("page beside") << "/OhmsLawPower.htm"
+                                     << "Welcome.htm"
+                                     << "/Welcome.htm";
+        QTest::newRow("picture in folder") << "/OhmsLawPower.htm"
+                                           << "images/ohms.png"
+                                           << "/images/ohms.png";
+        QTest::newRow("case kept") << "/A.htm"
+                                   << "Images/Ohms.PNG"
+                                   << "/Images/Ohms.PNG";
+        QTest::newRow("fragment dropped") << "/A.htm"
+                                          << "B.htm#heat"
+                                          << "/B.htm";
+        QTest::newRow("query dropped") << "/A.htm"
+                                       << "B.htm?x=1"
+                                       << "/B.htm";
+        QTest::newRow("same-page anchor") << "/A.htm"
+                                          << "#top"
+                                          << "";
+        QTest::newRow("from a sub-folder") << "/sub/A.htm"
+                                           << "../help.css"
+                                           << "/help.css";
+        QTest::newRow("sub-folder relative") << "/sub/A.htm"
+                                             << "pic.png"
+                                             << "/sub/pic.png";
+        QTest::newRow("absolute") << "/sub/A.htm"
+                                  << "/Welcome.htm"
+                                  << "/Welcome.htm";
+        QTest::newRow("backslashes") << "/A.htm"
+                                     << "images\\ohms.png"
+                                     << "/images/ohms.png";
+        QTest::newRow("percent-encoded space") << "/A.htm"
+                                               << "my%20page.htm"
+                                               << "/my page.htm";
+        QTest::newRow("web link") << "/A.htm"
+                                  << "http://example.org/x.htm"
+                                  << "";
+        QTest::newRow("mail link") << "/A.htm"
+                                   << "mailto:someone@example.org"
+                                   << "";
+        QTest::newRow("help-file link") << "/A.htm"
+                                        << "ms-its:Ohmbrook2Help.chm::/B.htm#x"
+                                        << "/B.htm";
+        QTest::newRow("empty") << "/A.htm"
+                               << ""
+                               << "";
     }
     void resolveLink()
     {
@@ -46,18 +76,23 @@ private slots:
 
     void parseSitemap()
     {
-        const QByteArray hhc = "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n"
-        "<HTML><BODY>\n"
-        "<OBJECT type=\"text/site properties\"><param name=\"ImageType\" value=\"Folder\"></OBJECT>\n"
-        "<UL>\n"
-        "  <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Welcome\"><param name=\"Local\" value=\"Welcome.htm\"></OBJECT>\n"
-        "  <LI><object TYPE=\"text/sitemap\"><PARAM NAME=\"Name\" VALUE=\"Resistors\"></object>\n"
-        "  <UL>\n"
-        "    <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Colour &amp; Bands\"><param name=\"Local\" value='ResistorColourBands.htm'></OBJECT>\n"
-        "  </UL>\n"
-        "  <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Ohm's law\"><param name=\"Local\" value=\"OhmsLawPower.htm\"><param name=\"Local\" value=\"Options.htm\"></OBJECT>\n"
-        "</UL>\n"
-        "</BODY></HTML>";
+        const QByteArray hhc =
+            "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n"
+            "<HTML><BODY>\n"
+            "<OBJECT type=\"text/site properties\"><param name=\"ImageType\" value=\"Folder\"></OBJECT>\n"
+            "<UL>\n"
+            "  <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Welcome\"><param "
+            "name=\"Local\" value=\"Welcome.htm\"></OBJECT>\n"
+            "  <LI><object TYPE=\"text/sitemap\"><PARAM NAME=\"Name\" VALUE=\"Resistors\"></object>\n"
+            "  <UL>\n"
+            "    <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Colour &amp; Bands\"><param "
+            "name=\"Local\" value='ResistorColourBands.htm'></OBJECT>\n"
+            "  </UL>\n"
+            "  <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Ohm's law\"><param "
+            "name=\"Local\" value=\"OhmsLawPower.htm\"><param name=\"Local\" "
+            "value=\"Options.htm\"></OBJECT>\n"
+            "</UL>\n"
+            "</BODY></HTML>";
         const auto entries = help::parseSitemap(hhc);
         QCOMPARE(entries.size(), 5);
         QCOMPARE(entries[0].name, QStringLiteral("Welcome"));

@@ -62,10 +62,7 @@ private:
     ChmArchive m_archive;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_archive.open(QStringLiteral(OHMBROOK_HELP_CHM)), OHMBROOK_HELP_CHM);
-    }
+    void initTestCase() { QVERIFY2(m_archive.open(QStringLiteral(OHMBROOK_HELP_CHM)), OHMBROOK_HELP_CHM); }
 
     void programPageIsStored_data()
     {
@@ -76,7 +73,8 @@ private slots:
     void programPageIsStored()
     {
         QFETCH(QString, page);
-        QVERIFY2(m_archive.contains(u'/' + page), qPrintable(page + QStringLiteral(" is not in the help file")));
+        QVERIFY2(m_archive.contains(u'/' + page),
+                 qPrintable(page + QStringLiteral(" is not in the help file")));
         QVERIFY(!m_archive.read(u'/' + page).value_or(QByteArray()).isEmpty());
     }
 
@@ -89,7 +87,8 @@ private slots:
     void listedFileIsStored()
     {
         QFETCH(QString, file);
-        QVERIFY2(m_archive.contains(u'/' + file), qPrintable(file + QStringLiteral(" is not in the help file")));
+        QVERIFY2(m_archive.contains(u'/' + file),
+                 qPrintable(file + QStringLiteral(" is not in the help file")));
     }
 
     void linksResolve_data()
@@ -111,7 +110,8 @@ private slots:
             if (!target.isEmpty() && !m_archive.contains(target))
                 broken.append(link);
         }
-        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("broken: ") + broken.join(QStringLiteral(", "))));
+        QVERIFY2(broken.isEmpty(),
+                 qPrintable(QStringLiteral("broken: ") + broken.join(QStringLiteral(", "))));
     }
 
     void sitemapLocalsResolve_data()
@@ -134,7 +134,8 @@ private slots:
             if (!entry.local.isEmpty() && !m_archive.contains(target))
                 broken.append(entry.name + QStringLiteral(" -> ") + entry.local);
         }
-        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("broken: ") + broken.join(QStringLiteral(", "))));
+        QVERIFY2(broken.isEmpty(),
+                 qPrintable(QStringLiteral("broken: ") + broken.join(QStringLiteral(", "))));
     }
 
     void filesListMatchesFolder()

@@ -1,7 +1,8 @@
 // The help window as the main window's F1 and Help reach it: through
 // help::displayHelp with a help path, offscreen. Set OHMBROOK_HELP_GRAB to a
-// file name to save a picture of the window showing the Ohm's law page (run
-// under a real X server for fonts and frames as the user sees them).
+// file name to save a picture of the window showing the Ohm's law page, or the
+// page named by OHMBROOK_HELP_GRAB_PAGE (run under a real X server for fonts
+// and frames as the user sees them).
 
 #include "shell/chm_archive.h"
 #include "shell/help_launcher.h"
@@ -9,6 +10,7 @@
 #include "tests/help/help_project.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -71,6 +73,14 @@ private slots:
         help::setHelpSearchFolders({QFileInfo(kChm).absolutePath()});
     }
 
+    void searchesProgramThenDataFolder()
+    {
+        help::setHelpSearchFolders({});
+        const QString program = QCoreApplication::applicationDirPath();
+        const QStringList expected = {program, QDir::cleanPath(program + QStringLiteral("/../share/ohmbrook"))};
+        QCOMPARE(help::helpSearchFolders(), expected);
+    }
+
     void opensRequestedPage_data()
     {
         QTest::addColumn<QString>("name");
@@ -118,7 +128,8 @@ private slots:
         QVERIFY(text.width() > tree.width());
         QVERIFY(window->rect().contains(tree) && window->rect().contains(text));
         QVERIFY(contents->currentItem());
-        QCOMPARE(contents->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("/OhmsLawPower.htm"));
+        QCOMPARE(contents->currentItem()->data(0, Qt::UserRole).toString(),
+                 QStringLiteral("/OhmsLawPower.htm"));
     }
 
     void contentsEntryOpensItsPage()
@@ -131,7 +142,8 @@ private slots:
                 target = *it;
         }
         QVERIFY2(target, "the contents lists no FrequencyResonance.htm");
-        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(target).center());
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualItemRect(target).center());
         QCOMPARE(help::helpWindow()->currentPage(), QStringLiteral("/FrequencyResonance.htm"));
     }
 
@@ -230,7 +242,9 @@ private slots:
             QVERIFY2(loaded.isValid(), qPrintable(name));
             QCOMPARE(loaded.toByteArray(), archive.read(name).value_or(QByteArray()));
         }
-        QVERIFY(!page()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/none.png"))).isValid());
+        QVERIFY(!page()
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/none.png")))
+                     .isValid());
     }
 
     void grabForInspection()
@@ -238,7 +252,9 @@ private slots:
         const QString target = qEnvironmentVariable("OHMBROOK_HELP_GRAB");
         if (target.isEmpty())
             QSKIP("OHMBROOK_HELP_GRAB not set");
-        help::displayHelp(help::helpPath(QStringLiteral("OhmsLawPower.htm")));
+        const QString name =
+            qEnvironmentVariable("OHMBROOK_HELP_GRAB_PAGE", QStringLiteral("OhmsLawPower.htm"));
+        help::displayHelp(help::helpPath(name));
         auto* window = help::helpWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::qWait(300);
