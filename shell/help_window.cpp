@@ -271,6 +271,8 @@ void showHelpWindow(const QString& helpPath)
     if (!g_window)
         g_window = new HelpWindow;
     g_window->showHelp(helpPath);
+    // A help request brings the window back even from the task bar.
+    g_window->setWindowState(g_window->windowState() & ~Qt::WindowMinimized);
     g_window->show();
     g_window->raise();
     g_window->activateWindow();

@@ -193,10 +193,11 @@ private slots:
     {
         help::displayHelp(help::helpPath(QStringLiteral("Welcome.htm")));
         QPointer<help::HelpWindow> first = help::helpWindow();
-        first->hide();
+        first->showMinimized();
         help::displayHelp(help::helpPath(QStringLiteral("GeneralReactance.htm")));
         QCOMPARE(help::helpWindow(), first.data());
         QVERIFY(first->isVisible());
+        QVERIFY(!first->isMinimized());
         QCOMPARE(first->currentPage(), QStringLiteral("/GeneralReactance.htm"));
         QCOMPARE(helpWindowCount(), 1);
     }
