@@ -25,10 +25,7 @@ void TFormMainApplication::buildCapacitorPanels()
     const QString instructionText = QStringLiteral("Input any two values to calculate the remaining one.");
 
     QGroupBox* ser = form::group(p, "GroupCapacitorsSeries", 8, 8, 313, 385, QStringLiteral(" Capacitors in Series "));
-    auto* serPicture = new QLabel(ser);
-    serPicture->setObjectName(QStringLiteral("ImageCapacitorsSeries"));
-    serPicture->setPixmap(artwork::capacitorsSeries({281, 150}));
-    serPicture->setGeometry(16, 24, 281, 150);
+    form::picture(ser, "ImageCapacitorsSeries", QRect(16, 24, 281, 150), [] { return artwork::capacitorsSeries({281, 150}); });
     SerCap1 = form::field(ser, "SerCap1", 36, 100, 90, QStringLiteral("Capacitor value"));
     form::clearButton(ser, "BtnClearSerCap1", 25, 96);
     SerCap2 = form::field(ser, "SerCap2", 180, 100, 90, QStringLiteral("Capacitor value"));
@@ -49,10 +46,7 @@ void TFormMainApplication::buildCapacitorPanels()
 
     QGroupBox* par =
         form::group(p, "GroupCapacitorsParallel", 328, 8, 313, 385, QStringLiteral(" Capacitors in Parallel "));
-    auto* parPicture = new QLabel(par);
-    parPicture->setObjectName(QStringLiteral("ImageCapacitorsParallel"));
-    parPicture->setPixmap(artwork::capacitorsParallel({281, 150}));
-    parPicture->setGeometry(16, 24, 281, 150);
+    form::picture(par, "ImageCapacitorsParallel", QRect(16, 24, 281, 150), [] { return artwork::capacitorsParallel({281, 150}); });
     ParCap1 = form::field(par, "ParCap1", 36, 64, 90, QStringLiteral("Capacitor value"));
     form::clearButton(par, "BtnClearParCap1", 25, 60);
     ParCap2 = form::field(par, "ParCap2", 36, 124, 90, QStringLiteral("Capacitor value"));

@@ -55,10 +55,7 @@ void TFormMainApplication::buildFrequencyPanels()
                       QStringLiteral("Input the two values to calculate the frequency of a coil"));
     FreqCoilTurns = form::field(g, "FreqCoilTurns", 40, 52, 140, QStringLiteral("Number of turns"));
     form::clearButton(g, "BtnClearFreqCoilTurns", 29, 48);
-    auto* picture = new QLabel(g);
-    picture->setObjectName(QStringLiteral("ImageFreqCoil"));
-    picture->setPixmap(artwork::coilIllustration());
-    picture->setGeometry(28, 80, 204, 181);
+    form::picture(g, "ImageFreqCoil", QRect(28, 80, 204, 181), &artwork::coilIllustration);
     FreqCoilWidth = form::field(g, "FreqCoilWidth", 40, 268, 140, QStringLiteral("Width of the coil (in cm or inches)"));
     form::clearButton(g, "BtnClearFreqCoilWidth", 29, 264);
     RadioFreqCoilCM = form::radio(g, "RadioFreqCoilCM", 196, 262, 130, QStringLiteral("width in cm"));

@@ -67,19 +67,13 @@ void TFormMainApplication::buildColourBandPanel()
         form::panel(this, "PanelResistorColourBands", QStringLiteral("ResistorColourBands.htm"));
 
     form::label(p, "LabelConventionalType", 8, 8, QStringLiteral("Conventional Colour Band type"));
-    auto* body = new QLabel(p);
-    body->setObjectName(QStringLiteral("ImageResistor"));
-    body->setPixmap(artwork::resistorBody());
-    body->setGeometry(215, 4, 220, 58);
+    form::picture(p, "ImageResistor", QRect(215, 4, 220, 58), &artwork::resistorBody);
     ResBand1Colour = swatch(p, "ResBand1Colour", 267, 13, 17, 40);
     ResBand2Colour = swatch(p, "ResBand2Colour", 291, 13, 17, 40);
     ResBand3Colour = swatch(p, "ResBand3Colour", 315, 13, 17, 40);
     ResBand4Colour = swatch(p, "ResBand4Colour", 355, 13, 17, 40);
     ResBand5Colour = swatch(p, "ResBand5Colour", 379, 13, 17, 40);
-    auto* bandLines = new QLabel(p);
-    bandLines->setObjectName(QStringLiteral("ImageBandLeaderLines"));
-    bandLines->setPixmap(artwork::bandLeaderLines());
-    bandLines->setGeometry(80, 62, 487, 48);
+    form::picture(p, "ImageBandLeaderLines", QRect(80, 62, 487, 48), &artwork::bandLeaderLines);
 
     const QString ordinals[] = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
                                 QStringLiteral("fourth"), QStringLiteral("fifth")};
@@ -103,10 +97,7 @@ void TFormMainApplication::buildColourBandPanel()
         hidden->setVisible(false);
     }
 
-    auto* spotLines = new QLabel(p);
-    spotLines->setObjectName(QStringLiteral("ImageBodyTipSpotLeaderLines"));
-    spotLines->setPixmap(artwork::bodyTipSpotLeaderLines());
-    spotLines->setGeometry(100, 133, 350, 79);
+    form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79), &artwork::bodyTipSpotLeaderLines);
     form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
     ResImageBody = new QLabel(p);
     ResImageBody->setObjectName(QStringLiteral("ResImageBody"));

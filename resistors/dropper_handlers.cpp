@@ -22,10 +22,7 @@ void TFormMainApplication::buildResistorDropperPanel()
     form::instruction(g, "LabelInLineDropperInstruction", 16, 20, 600, 16,
                       QStringLiteral("Use this to calculate the resistor required to be placed in line with a device "
                                      "or set of devices to drop the voltage."));
-    auto* circuit = new QLabel(g);
-    circuit->setObjectName(QStringLiteral("ImageInLineDropperCircuit"));
-    circuit->setPixmap(artwork::dropperCircuit());
-    circuit->setGeometry(90, 40, 392, 179);
+    form::picture(g, "ImageInLineDropperCircuit", QRect(90, 40, 392, 179), &artwork::dropperCircuit);
 
     form::label(g, nullptr, 22, 104, QStringLiteral("V source"));
     DropperInLineVSource = form::field(g, "DropperInLineVSource", 22, 120, 64, QStringLiteral("Input the source voltage"));

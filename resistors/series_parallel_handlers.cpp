@@ -17,10 +17,7 @@ void TFormMainApplication::buildResistorSeriesParallelPanel()
     const QString instructionText = QStringLiteral("Input any two values to calculate the remaining one.");
 
     QGroupBox* par = form::group(p, "GroupResistorsParallel", 8, 8, 313, 385, QStringLiteral(" Resistors in Parallel "));
-    auto* parPicture = new QLabel(par);
-    parPicture->setObjectName(QStringLiteral("ImageResistorsParallel"));
-    parPicture->setPixmap(artwork::resistorsParallel({281, 150}));
-    parPicture->setGeometry(16, 24, 281, 150);
+    form::picture(par, "ImageResistorsParallel", QRect(16, 24, 281, 150), [] { return artwork::resistorsParallel({281, 150}); });
     ParRes1 = form::field(par, "ParRes1", 36, 64, 90, QStringLiteral("Resistor value"));
     form::clearButton(par, "BtnClearParRes1", 25, 60);
     ParRes2 = form::field(par, "ParRes2", 36, 124, 90, QStringLiteral("Resistor value"));
@@ -38,10 +35,7 @@ void TFormMainApplication::buildResistorSeriesParallelPanel()
                                    "for all values."));
 
     QGroupBox* ser = form::group(p, "GroupResistorsSeries", 328, 8, 313, 385, QStringLiteral(" Resistors in Series "));
-    auto* serPicture = new QLabel(ser);
-    serPicture->setObjectName(QStringLiteral("ImageResistorsSeries"));
-    serPicture->setPixmap(artwork::resistorsSeries({281, 150}));
-    serPicture->setGeometry(16, 24, 281, 150);
+    form::picture(ser, "ImageResistorsSeries", QRect(16, 24, 281, 150), [] { return artwork::resistorsSeries({281, 150}); });
     SerRes1 = form::field(ser, "SerRes1", 36, 100, 90, QStringLiteral("Resistor value"));
     form::clearButton(ser, "BtnClearSerRes1", 25, 96);
     SerRes2 = form::field(ser, "SerRes2", 180, 100, 90, QStringLiteral("Resistor value"));

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,27 @@ namespace form {
 namespace {
 
 const char* kHelpPageProperty = "helpPage";
+
+class LazyPicture : public QWidget
+{
+public:
+    LazyPicture(QWidget* parent, std::function<QPixmap()> draw) : QWidget(parent), m_draw(std::move(draw)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_draw) {
+            m_pixmap = m_draw();
+            m_draw = nullptr;
+        }
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_pixmap);
+    }
+
+private:
+    std::function<QPixmap()> m_draw;
+    QPixmap m_pixmap;
+};
 
 template <typename W>
 W* make(QWidget* parent, const char* name)
@@ -122,6 +144,14 @@ QPushButton* clearButton(QWidget* parent, const char* name, int x, int y)
     b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #808080; background: #e8e8e8; }"
                                     "QPushButton:pressed { background: #b0b0b0; }"));
     return b;
+}
+
+QWidget* picture(QWidget* parent, const char* name, const QRect& geometry, std::function<QPixmap()> draw)
+{
+    auto* w = new LazyPicture(parent, std::move(draw));
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
 }
 
 QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, const QString& caption)

@@ -5,7 +5,11 @@
 // one call, so each panel's layout reads as a list of its controls.
 
 #include <QColor>
+#include <QPixmap>
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -43,6 +47,10 @@ QPushButton* button(QWidget* parent, const char* name, int x, int y, int w, int 
                     const QString& hint = QString());
 // The 9 x 9 clear button beside a field, hint "Clear this field".
 QPushButton* clearButton(QWidget* parent, const char* name, int x, int y);
+
+// A fixed picture that is drawn the first time it is actually painted, so
+// pictures on panels the user never opens cost nothing at start-up.
+QWidget* picture(QWidget* parent, const char* name, const QRect& geometry, std::function<QPixmap()> draw);
 
 QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, const QString& caption);
 

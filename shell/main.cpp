@@ -25,6 +25,7 @@ int main(int argc, char* argv[])
     } catch (const std::exception& error) {
         ui::showMessageBox(nullptr, {QString::fromLatin1(TFormMainApplication::kApplicationTitle),
                                      QString::fromUtf8(error.what()), ui::BoxButtons::Ok, ui::BoxIcon::Critical});
-        return 0;
+        // A start-up that failed is not reported as a success.
+        return 1;
     }
 }

@@ -145,15 +145,8 @@ TFormMainApplication::~TFormMainApplication()
 
 void TFormMainApplication::buildFrame()
 {
-    ImageBackground = new QLabel(this);
-    ImageBackground->setObjectName(QStringLiteral("ImageBackground"));
-    ImageBackground->setPixmap(artwork::background());
-    ImageBackground->setGeometry(0, 0, 830, 530);
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(artwork::logo());
-    Image1->setGeometry(728, 8, 95, 50);
+    ImageBackground = form::picture(this, "ImageBackground", QRect(0, 0, 830, 530), &artwork::background);
+    Image1 = form::picture(this, "Image1", QRect(728, 8, 95, 50), &artwork::logo);
 
     TreeViewTopicSelect = new QTreeWidget(this);
     TreeViewTopicSelect->setObjectName(QStringLiteral("TreeViewTopicSelect"));

@@ -28,10 +28,11 @@ QWidget* buildSchematicPanel(QWidget* window, const SchematicSheet& sheet, QPush
     scroll->setGeometry(8, 8, 633, 353);
     scroll->setWidgetResizable(false);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* picture = new QLabel;
-    picture->setObjectName(QString::fromLatin1(sheet.panelName) + QStringLiteral("Image"));
-    picture->setPixmap(artwork::schematicSheet(sheet.picture, QString::fromLatin1(sheet.caption)));
-    picture->resize(sheet.picture);
+    const QString name = QString::fromLatin1(sheet.panelName) + QStringLiteral("Image");
+    const QSize size = sheet.picture;
+    const QString caption = QString::fromLatin1(sheet.caption);
+    QWidget* picture = form::picture(nullptr, name.toLatin1().constData(), QRect(QPoint(0, 0), size),
+                                     [size, caption] { return artwork::schematicSheet(size, caption); });
     scroll->setWidget(picture);
     form::label(p, nullptr, 8, 372, QString::fromLatin1(sheet.caption));
     button = form::button(p, sheet.buttonName, 432, 368, 209, 25, QStringLiteral("Open Schematics in Separate Window"),

@@ -12,8 +12,8 @@ class QPlainTextEdit;
 
 struct ShellWidgets
 {
-    QLabel* ImageBackground = nullptr;
-    QLabel* Image1 = nullptr;
+    QWidget* ImageBackground = nullptr;
+    QWidget* Image1 = nullptr;
     QTreeWidget* TreeViewTopicSelect = nullptr;
     QPushButton* BtnExpandCategories = nullptr;
     QLabel* LabelBottomText = nullptr;
