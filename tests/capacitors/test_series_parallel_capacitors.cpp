@@ -21,20 +21,20 @@ struct Calculator
 };
 
 const Calculator kSeries{{"SerCap1", "SerCap2", "SerCapTotal"},
-                           "CalcSerCap",
-                           "ClearSerCap",
-                           {"BtnClearSerCap1", "BtnClearSerCap2", "BtnClearSerCapTotal"}};
+                         "CalcSerCap",
+                         "ClearSerCap",
+                         {"BtnClearSerCap1", "BtnClearSerCap2", "BtnClearSerCapTotal"}};
 const Calculator kParallel{{"ParCap1", "ParCap2", "ParCapTotal"},
-                         "BtnCalcParCap",
-                         "BtnClearParCapAll",
-                         {"BtnClearParCap1", "BtnClearParCap2", "BtnClearParCapTotal"}};
+                           "BtnCalcParCap",
+                           "BtnClearParCapAll",
+                           {"BtnClearParCap1", "BtnClearParCap2", "BtnClearParCapTotal"}};
 
-const QString kSeriesNote = QStringLiteral(
-    "Note!: A negative value is being shown because it is not possible to make the overall capacitance higher by "
-    "wiring an additional capacitor in series.");
-const QString kParallelNote = QStringLiteral(
-    "Note!: A negative value is being shown because it is not possible to make the overall capacitance lower by "
-    "wiring an additional capacitor in parallel.");
+const QString kSeriesNote = QStringLiteral("Note!: A negative value is being shown because it is not "
+                                           "possible to make the overall capacitance higher by "
+                                           "wiring an additional capacitor in series.");
+const QString kParallelNote = QStringLiteral("Note!: A negative value is being shown because it is not "
+                                             "possible to make the overall capacitance lower by "
+                                             "wiring an additional capacitor in parallel.");
 
 QStringList texts(MainWindowHarness& h, const Calculator& c)
 {
@@ -76,40 +76,46 @@ void TestSeriesParallelCapacitors::calculation_data()
     QTest::newRow("series 100 and 100") << true << L{"100", "100", ""} << L{"100", "100", "50"} << none;
     QTest::newRow("series 3 and 6") << true << L{"3", "6", ""} << L{"3", "6", "2"} << none;
     QTest::newRow("series 1 and 2") << true << L{"1", "2", ""} << L{"1", "2", "0.666666666666667"} << none;
-    QTest::newRow("series total 50 with C2 100") << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
-    QTest::newRow("series total 50 with C1 100") << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("series total 50 with C2 100")
+        << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("series total 50 with C1 100")
+        << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
     QTest::newRow("series total 2 with C2 3, rounded") << true << L{"", "3", "2"} << L{"6", "3", "2"} << none;
     QTest::newRow("series total 100 with C2 50: negative and note")
         << true << L{"", "50", "100"} << L{"-100", "50", "100"} << L{kSeriesNote};
     QTest::newRow("series total 100 with C1 50: negative and note")
         << true << L{"50", "", "100"} << L{"50", "-100", "100"} << L{kSeriesNote};
-    QTest::newRow("series total equal to C2 shows 0") << true << L{"", "100", "100"} << L{"0", "100", "100"}
-                                                        << none;
-    QTest::newRow("series total equal to C1 shows 0") << true << L{"100", "", "100"} << L{"100", "0", "100"}
-                                                        << none;
+    QTest::newRow("series total equal to C2 shows 0")
+        << true << L{"", "100", "100"} << L{"0", "100", "100"} << none;
+    QTest::newRow("series total equal to C1 shows 0")
+        << true << L{"100", "", "100"} << L{"100", "0", "100"} << none;
     QTest::newRow("series negative capacitor given, no note")
         << true << L{"-100", "50", ""} << L{"-100", "50", "100"} << none;
     // Opposite capacitors in series: the sum of reciprocals is zero; the
     // program reports the division by zero and leaves the total as it was.
-    QTest::newRow("series C1 = -C2 divides by zero")
-        << true << L{"100", "-100", ""} << L{"100", "-100", ""} << L{fault("Floating point division by zero.")};
+    QTest::newRow("series C1 = -C2 divides by zero") << true << L{"100", "-100", ""} << L{"100", "-100", ""}
+                                                     << L{fault("Floating point division by zero.")};
     QTest::newRow("series reciprocals overflow")
-        << true << L{"1e-308", "1e-308", ""} << L{"1e-308", "1e-308", ""} << L{fault("Floating point overflow.")};
+        << true << L{"1e-308", "1e-308", ""} << L{"1e-308", "1e-308", ""}
+        << L{fault("Floating point overflow.")};
     QTest::newRow("series one value") << true << L{"", "100", ""} << L{"", "100", ""} << L{kNotEnough};
     QTest::newRow("series nothing") << true << L{"", "", ""} << L{"", "", ""} << L{kNotEnough};
-    QTest::newRow("series three consistent values") << true << L{"100", "100", "50"} << L{"100", "100", "50"}
-                                                      << L{kTooMany};
+    QTest::newRow("series three consistent values")
+        << true << L{"100", "100", "50"} << L{"100", "100", "50"} << L{kTooMany};
     QTest::newRow("series 0 rejected") << true << L{"0", "100", ""} << L{"", "100", ""} << L{capacitorError};
-    QTest::newRow("series abc rejected") << true << L{"100", "abc", ""} << L{"100", "", ""} << L{capacitorError};
-    QTest::newRow("series two rejected fields") << true << L{"abc", "100", "0"} << L{"", "100", ""}
-                                                  << L{capacitorError, capacitorError};
-    QTest::newRow("series trailing text ignored") << true << L{"100 nF", "100n", ""} << L{"100 nF", "100n", "50"}
-                                                    << none;
+    QTest::newRow("series abc rejected")
+        << true << L{"100", "abc", ""} << L{"100", "", ""} << L{capacitorError};
+    QTest::newRow("series two rejected fields")
+        << true << L{"abc", "100", "0"} << L{"", "100", ""} << L{capacitorError, capacitorError};
+    QTest::newRow("series trailing text ignored")
+        << true << L{"100 nF", "100n", ""} << L{"100 nF", "100n", "50"} << none;
 
     QTest::newRow("parallel 100 and 100") << false << L{"100", "100", ""} << L{"100", "100", "200"} << none;
     QTest::newRow("parallel 0.1 and 0.2") << false << L{"0.1", "0.2", ""} << L{"0.1", "0.2", "0.3"} << none;
-    QTest::newRow("parallel total 300 with C2 100") << false << L{"", "100", "300"} << L{"200", "100", "300"} << none;
-    QTest::newRow("parallel total 0.3 with C1 0.1") << false << L{"0.1", "", "0.3"} << L{"0.1", "0.2", "0.3"} << none;
+    QTest::newRow("parallel total 300 with C2 100")
+        << false << L{"", "100", "300"} << L{"200", "100", "300"} << none;
+    QTest::newRow("parallel total 0.3 with C1 0.1")
+        << false << L{"0.1", "", "0.3"} << L{"0.1", "0.2", "0.3"} << none;
     QTest::newRow("parallel total 100 with C1 150: negative and note")
         << false << L{"150", "", "100"} << L{"150", "-50", "100"} << L{kParallelNote};
     QTest::newRow("parallel total 100 with C2 150: negative and note")
@@ -117,15 +123,17 @@ void TestSeriesParallelCapacitors::calculation_data()
     QTest::newRow("parallel total 100 with C1 100: zero, no note")
         << false << L{"100", "", "100"} << L{"100", "0", "100"} << none;
     QTest::newRow("parallel near 1e308 overflows")
-        << false << L{"1e308", "1e308", ""} << L{"1e308", "1e308", ""} << L{fault("Floating point overflow.")};
-    QTest::newRow("parallel negative overflow accepted") << false << L{"-1e999", "5", ""} << L{"-1e999", "5", "-INF"}
-                                                       << none;
+        << false << L{"1e308", "1e308", ""} << L{"1e308", "1e308", ""}
+        << L{fault("Floating point overflow.")};
+    QTest::newRow("parallel negative overflow accepted")
+        << false << L{"-1e999", "5", ""} << L{"-1e999", "5", "-INF"} << none;
     QTest::newRow("parallel one value") << false << L{"100", "", ""} << L{"100", "", ""} << L{kNotEnough};
-    QTest::newRow("parallel three values") << false << L{"100", "100", "200"} << L{"100", "100", "200"}
-                                         << L{kTooMany};
-    QTest::newRow("parallel 0 rejected") << false << L{"100", "", "0"} << L{"100", "", ""} << L{capacitorError};
-    QTest::newRow("parallel two rejected fields") << false << L{"x", "1e999", "5"} << L{"", "", "5"}
-                                                << L{capacitorError, capacitorError};
+    QTest::newRow("parallel three values")
+        << false << L{"100", "100", "200"} << L{"100", "100", "200"} << L{kTooMany};
+    QTest::newRow("parallel 0 rejected")
+        << false << L{"100", "", "0"} << L{"100", "", ""} << L{capacitorError};
+    QTest::newRow("parallel two rejected fields")
+        << false << L{"x", "1e999", "5"} << L{"", "", "5"} << L{capacitorError, capacitorError};
 }
 
 void TestSeriesParallelCapacitors::calculation()
@@ -169,9 +177,9 @@ void TestSeriesParallelCapacitors::calculatorsNeverReadEachOther()
     typeAll(h, used, {QStringLiteral("100"), QStringLiteral("100")});
     h.click(clear ? used.clearAll : used.calculate);
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
-    const QStringList expected = clear      ? QStringList{"", "", ""}
+    const QStringList expected = clear    ? QStringList{"", "", ""}
                                  : series ? QStringList{"100", "100", "50"}
-                                            : QStringList{"100", "100", "200"};
+                                          : QStringList{"100", "100", "200"};
     QCOMPARE(texts(h, used), expected);
     QCOMPARE(texts(h, other), otherTexts);
 }

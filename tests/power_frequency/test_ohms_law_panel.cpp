@@ -61,36 +61,39 @@ void TestOhmsLawPanel::calculation_data()
     QTest::newRow("2 A and 3 ohm") << L{"", "2", "3", ""} << L{"6", "2", "3", "12"} << none;
     QTest::newRow("10 V and 3 W, resistance rounded to 15 digits")
         << L{"10", "", "", "3"} << L{"10", "0.3", "33.3333333333333", "3"} << none;
-    QTest::newRow("negative voltage carried through") << L{"-12", "4", "", ""} << L{"-12", "4", "-3", "-48"} << none;
-    QTest::newRow("negative current and resistance") << L{"", "-2", "-3", ""} << L{"6", "-2", "-3", "-12"} << none;
-    QTest::newRow("given fields keep their text") << L{"12abc", " 4 A", "", ""} << L{"12abc", " 4 A", "3", "48"}
-                                                  << none;
+    QTest::newRow("negative voltage carried through")
+        << L{"-12", "4", "", ""} << L{"-12", "4", "-3", "-48"} << none;
+    QTest::newRow("negative current and resistance")
+        << L{"", "-2", "-3", ""} << L{"6", "-2", "-3", "-12"} << none;
+    QTest::newRow("given fields keep their text")
+        << L{"12abc", " 4 A", "", ""} << L{"12abc", " 4 A", "3", "48"} << none;
     QTest::newRow("comma ends the number") << L{"1,5", "2", "", ""} << L{"1,5", "2", "0.5", "2"} << none;
     QTest::newRow("exponent entries") << L{"1e3", "1e-3", "", ""} << L{"1e3", "1e-3", "1000000", "1"} << none;
-    QTest::newRow("tiny result in scientific form") << L{"1e-3", "1e3", "", ""} << L{"1e-3", "1e3", "1E-6", "1"}
-                                                    << none;
-    QTest::newRow("negative overflow is accepted") << L{"-1e999", "1", "", ""} << L{"-1e999", "1", "-INF", "-INF"}
-                                                   << none;
+    QTest::newRow("tiny result in scientific form")
+        << L{"1e-3", "1e3", "", ""} << L{"1e-3", "1e3", "1E-6", "1"} << none;
+    QTest::newRow("negative overflow is accepted")
+        << L{"-1e999", "1", "", ""} << L{"-1e999", "1", "-INF", "-INF"} << none;
 
     QTest::newRow("nothing given") << L{"", "", "", ""} << L{"", "", "", ""} << L{kNotEnough};
     QTest::newRow("one value given") << L{"12", "", "", ""} << L{"12", "", "", ""} << L{kNotEnough};
     QTest::newRow("three values given") << L{"12", "4", "3", ""} << L{"12", "4", "3", ""} << L{kTooMany};
-    QTest::newRow("four consistent values") << L{"12", "4", "3", "48"} << L{"12", "4", "3", "48"} << L{kTooMany};
+    QTest::newRow("four consistent values")
+        << L{"12", "4", "3", "48"} << L{"12", "4", "3", "48"} << L{kTooMany};
 
     QTest::newRow("zero voltage") << L{"0", "4", "", ""} << L{"", "4", "", ""} << L{entryError("Voltage")};
-    QTest::newRow("0.0 and -0 are zero too") << L{"0.0", "-0", "", ""} << L{"", "", "", ""}
-                                             << L{entryError("Voltage"), entryError("Current")};
-    QTest::newRow("words in two fields") << L{"abc", "x", "", ""} << L{"", "", "", ""}
-                                         << L{entryError("Voltage"), entryError("Current")};
+    QTest::newRow("0.0 and -0 are zero too")
+        << L{"0.0", "-0", "", ""} << L{"", "", "", ""} << L{entryError("Voltage"), entryError("Current")};
+    QTest::newRow("words in two fields")
+        << L{"abc", "x", "", ""} << L{"", "", "", ""} << L{entryError("Voltage"), entryError("Current")};
     QTest::newRow("every field bad, reported in order")
         << L{"a", "b", "0", "1e999"} << L{"", "", "", ""}
         << L{entryError("Voltage"), entryError("Current"), entryError("Resistance"), entryError("Watts")};
-    QTest::newRow("bad field wins over too many") << L{"abc", "1", "2", "3"} << L{"", "1", "2", "3"}
-                                                  << L{entryError("Voltage")};
-    QTest::newRow("bad field wins over not enough") << L{"", "", "x", ""} << L{"", "", "", ""}
-                                                    << L{entryError("Resistance")};
-    QTest::newRow("positive overflow rejected") << L{"5", "", "", "1e999"} << L{"5", "", "", ""}
-                                                << L{entryError("Watts")};
+    QTest::newRow("bad field wins over too many")
+        << L{"abc", "1", "2", "3"} << L{"", "1", "2", "3"} << L{entryError("Voltage")};
+    QTest::newRow("bad field wins over not enough")
+        << L{"", "", "x", ""} << L{"", "", "", ""} << L{entryError("Resistance")};
+    QTest::newRow("positive overflow rejected")
+        << L{"5", "", "", "1e999"} << L{"5", "", "", ""} << L{entryError("Watts")};
 
     QTest::newRow("-2 ohm and 8 W: square root of a negative")
         << L{"", "", "-2", "8"} << L{"NAN", "NAN", "-2", "8"} << L{kDomainError};

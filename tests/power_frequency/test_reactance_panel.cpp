@@ -25,10 +25,10 @@ struct Calculator
     const char* unit;
 };
 
-const Calculator kInductive{"ReactanceInductFreq", "ReactanceInductInductance", "BtnReactanceIndCalc",
-                            "BtnReactanceIndClearAll", "LabelReactanceIndRes", "LabelReactanceIndOhms"};
-const Calculator kCapacitive{"ReactanceCapFreq", "ReactanceCapCapacitance", "BtnReactanceCapCalc",
-                             "BtnReactanceCapClearAll", "LabelReactanceCapRes", "LabelReactanceCapOhms"};
+const Calculator kInductive{"ReactanceInductFreq",     "ReactanceInductInductance", "BtnReactanceIndCalc",
+                            "BtnReactanceIndClearAll", "LabelReactanceIndRes",      "LabelReactanceIndOhms"};
+const Calculator kCapacitive{"ReactanceCapFreq",        "ReactanceCapCapacitance", "BtnReactanceCapCalc",
+                             "BtnReactanceCapClearAll", "LabelReactanceCapRes",    "LabelReactanceCapOhms"};
 
 // Each case starts from a result already shown: 1 Hz and 1 H or 1 F.
 const QString kInductivePrevious = QStringLiteral("6.28318530717959");
@@ -62,40 +62,92 @@ void TestReactancePanel::reactance_data()
     QTest::addColumn<QStringList>("boxes");
 
     const QStringList none;
-    QTest::newRow("inductive 50 Hz, 1 H") << false << "50" << "1" << "50" << "1" << "314.159265358979" << none;
-    QTest::newRow("inductive 1000 Hz, 0.01 H") << false << "1000" << "0.01" << "1000" << "0.01"
+    QTest::newRow("inductive 50 Hz, 1 H") << false << "50"
+                                          << "1"
+                                          << "50"
+                                          << "1"
+                                          << "314.159265358979" << none;
+    QTest::newRow("inductive 1000 Hz, 0.01 H") << false << "1000"
+                                               << "0.01"
+                                               << "1000"
+                                               << "0.01"
                                                << "62.8318530717959" << none;
-    QTest::newRow("inductive zero frequency gives 0") << false << "0" << "1" << "0" << "1" << "0" << none;
-    QTest::newRow("inductive zero inductance gives 0") << false << "50" << "0" << "50" << "0" << "0" << none;
-    QTest::newRow("inductive negative frequency") << false << "-50" << "1" << "-50" << "1" << "-314.159265358979"
-                                                  << none;
-    QTest::newRow("inductive exponent form") << false << "5e1" << "1E0" << "5e1" << "1E0" << "314.159265358979"
-                                             << none;
+    QTest::newRow("inductive zero frequency gives 0") << false << "0"
+                                                      << "1"
+                                                      << "0"
+                                                      << "1"
+                                                      << "0" << none;
+    QTest::newRow("inductive zero inductance gives 0") << false << "50"
+                                                       << "0"
+                                                       << "50"
+                                                       << "0"
+                                                       << "0" << none;
+    QTest::newRow("inductive negative frequency") << false << "-50"
+                                                  << "1"
+                                                  << "-50"
+                                                  << "1"
+                                                  << "-314.159265358979" << none;
+    QTest::newRow("inductive exponent form") << false << "5e1"
+                                             << "1E0"
+                                             << "5e1"
+                                             << "1E0"
+                                             << "314.159265358979" << none;
     QTest::newRow("inductive empty frequency, inductance not examined")
-        << false << "" << "bad" << "" << "bad" << kInductivePrevious << QStringList{entryError("Frequency")};
+        << false << ""
+        << "bad"
+        << ""
+        << "bad" << kInductivePrevious << QStringList{entryError("Frequency")};
     QTest::newRow("inductive inductance with a unit")
-        << false << "50" << "1 H" << "50" << "" << kInductivePrevious << QStringList{entryError("Inductance")};
-    QTest::newRow("inductive overflow") << false << "1e200" << "1e200" << "1e200" << "1e200" << kInductivePrevious
-                                        << QStringList{fault("Floating point overflow.")};
+        << false << "50"
+        << "1 H"
+        << "50"
+        << "" << kInductivePrevious << QStringList{entryError("Inductance")};
+    QTest::newRow("inductive overflow")
+        << false << "1e200"
+        << "1e200"
+        << "1e200"
+        << "1e200" << kInductivePrevious << QStringList{fault("Floating point overflow.")};
 
-    QTest::newRow("capacitive 50 Hz, 1 uF") << true << "50" << "0.000001" << "50" << "0.000001"
+    QTest::newRow("capacitive 50 Hz, 1 uF") << true << "50"
+                                            << "0.000001"
+                                            << "50"
+                                            << "0.000001"
                                             << "3183.09886183791" << none;
-    QTest::newRow("capacitive 1000 Hz, 1 uF") << true << "1000" << "0.000001" << "1000" << "0.000001"
+    QTest::newRow("capacitive 1000 Hz, 1 uF") << true << "1000"
+                                              << "0.000001"
+                                              << "1000"
+                                              << "0.000001"
                                               << "159.154943091895" << none;
-    QTest::newRow("capacitive negative capacitance") << true << "50" << "-1e-6" << "50" << "-1e-6"
+    QTest::newRow("capacitive negative capacitance") << true << "50"
+                                                     << "-1e-6"
+                                                     << "50"
+                                                     << "-1e-6"
                                                      << "-3183.09886183791" << none;
     QTest::newRow("capacitive zero frequency divides by zero")
-        << true << "0" << "0.000001" << "0" << "0.000001" << kCapacitivePrevious
-        << QStringList{fault("Floating point division by zero.")};
+        << true << "0"
+        << "0.000001"
+        << "0"
+        << "0.000001" << kCapacitivePrevious << QStringList{fault("Floating point division by zero.")};
     QTest::newRow("capacitive zero capacitance divides by zero")
-        << true << "50" << "0" << "50" << "0" << kCapacitivePrevious
-        << QStringList{fault("Floating point division by zero.")};
-    QTest::newRow("capacitive 1uF with a unit") << true << "50" << "1uF" << "50" << "" << kCapacitivePrevious
-                                                << QStringList{entryError("Capacitive")};
-    QTest::newRow("capacitive empty frequency") << true << "" << "1uF" << "" << "1uF" << kCapacitivePrevious
-                                                << QStringList{entryError("Frequency")};
+        << true << "50"
+        << "0"
+        << "50"
+        << "0" << kCapacitivePrevious << QStringList{fault("Floating point division by zero.")};
+    QTest::newRow("capacitive 1uF with a unit")
+        << true << "50"
+        << "1uF"
+        << "50"
+        << "" << kCapacitivePrevious << QStringList{entryError("Capacitive")};
+    QTest::newRow("capacitive empty frequency")
+        << true << ""
+        << "1uF"
+        << ""
+        << "1uF" << kCapacitivePrevious << QStringList{entryError("Frequency")};
     QTest::newRow("capacitive tab after the frequency")
-        << true << "50\t" << "1e-6" << "" << "1e-6" << kCapacitivePrevious << QStringList{entryError("Frequency")};
+        << true << "50\t"
+        << "1e-6"
+        << ""
+        << "1e-6" << kCapacitivePrevious << QStringList{entryError("Frequency")};
 }
 
 void TestReactancePanel::reactance()
@@ -156,8 +208,9 @@ void TestReactancePanel::calculatorsAreIndependent()
     h.type(used.second, capacitive ? QStringLiteral("0.000001") : QStringLiteral("1"));
     h.click(clear ? used.clearAll : used.calculate);
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
-    QCOMPARE(h.text(used.result),
-             clear ? QString() : capacitive ? QStringLiteral("3183.09886183791") : QStringLiteral("314.159265358979"));
+    QCOMPARE(h.text(used.result), clear        ? QString()
+                                  : capacitive ? QStringLiteral("3183.09886183791")
+                                               : QStringLiteral("314.159265358979"));
     if (clear) {
         QCOMPARE(h.text(used.frequency), QString());
         QCOMPARE(h.text(used.second), QString());
@@ -208,11 +261,12 @@ void TestReactancePanel::singleFieldClears_data()
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<QByteArray>("cleared");
 
-    QTest::newRow("inductive frequency") << QByteArray("BtnClearReactanceInductFreq")
-                                         << QByteArray("ReactanceInductFreq");
+    QTest::newRow("inductive frequency")
+        << QByteArray("BtnClearReactanceInductFreq") << QByteArray("ReactanceInductFreq");
     QTest::newRow("inductance") << QByteArray("BtnClearReactanceInductInductance")
                                 << QByteArray("ReactanceInductInductance");
-    QTest::newRow("capacitive frequency") << QByteArray("BtnClearReactanceCapFreq") << QByteArray("ReactanceCapFreq");
+    QTest::newRow("capacitive frequency")
+        << QByteArray("BtnClearReactanceCapFreq") << QByteArray("ReactanceCapFreq");
     QTest::newRow("capacitance") << QByteArray("BtnClearReactanceCapCapacitance")
                                  << QByteArray("ReactanceCapCapacitance");
 }

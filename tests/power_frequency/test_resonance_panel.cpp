@@ -59,40 +59,86 @@ void TestResonancePanel::resonance_data()
 
     const QStringList none;
     const QString f = QStringLiteral("159154.943091895");
-    QTest::newRow("1 mH and 1 nF") << "0.001" << "0.000000001" << "0.001" << "0.000000001" << f << none;
-    QTest::newRow("exponent form") << "1e-3" << "1e-9" << "1e-3" << "1e-9" << f << none;
-    QTest::newRow("1 uH and 1 uF, same product") << "0.000001" << "0.000001" << "0.000001" << "0.000001" << f
-                                                << none;
-    QTest::newRow("blanks around the numbers") << " 1e-3 " << "  1e-9" << " 1e-3 " << "  1e-9" << f << none;
-    QTest::newRow("both negative") << "-0.001" << "-1e-9" << "-0.001" << "-1e-9" << f << none;
-    QTest::newRow("long result") << "3" << "1" << "3" << "1" << "0.0918881492369654" << none;
+    QTest::newRow("1 mH and 1 nF") << "0.001"
+                                   << "0.000000001"
+                                   << "0.001"
+                                   << "0.000000001" << f << none;
+    QTest::newRow("exponent form") << "1e-3"
+                                   << "1e-9"
+                                   << "1e-3"
+                                   << "1e-9" << f << none;
+    QTest::newRow("1 uH and 1 uF, same product") << "0.000001"
+                                                 << "0.000001"
+                                                 << "0.000001"
+                                                 << "0.000001" << f << none;
+    QTest::newRow("blanks around the numbers") << " 1e-3 "
+                                               << "  1e-9"
+                                               << " 1e-3 "
+                                               << "  1e-9" << f << none;
+    QTest::newRow("both negative") << "-0.001"
+                                   << "-1e-9"
+                                   << "-0.001"
+                                   << "-1e-9" << f << none;
+    QTest::newRow("long result") << "3"
+                                 << "1"
+                                 << "3"
+                                 << "1"
+                                 << "0.0918881492369654" << none;
 
     QTest::newRow("zero capacitance divides by zero")
-        << "0.001" << "0" << "0.001" << "0" << kResonancePrevious
-        << QStringList{fault("Floating point division by zero.")};
+        << "0.001"
+        << "0"
+        << "0.001"
+        << "0" << kResonancePrevious << QStringList{fault("Floating point division by zero.")};
     QTest::newRow("zero inductance divides by zero")
-        << "0" << "1e-9" << "0" << "1e-9" << kResonancePrevious
-        << QStringList{fault("Floating point division by zero.")};
-    QTest::newRow("opposite signs: square root of a negative")
-        << "-0.001" << "1e-9" << "-0.001" << "1e-9" << "NAN" << QStringList{kDomainError};
+        << "0"
+        << "1e-9"
+        << "0"
+        << "1e-9" << kResonancePrevious << QStringList{fault("Floating point division by zero.")};
+    QTest::newRow("opposite signs: square root of a negative") << "-0.001"
+                                                               << "1e-9"
+                                                               << "-0.001"
+                                                               << "1e-9"
+                                                               << "NAN" << QStringList{kDomainError};
 
     QTest::newRow("inductance with a unit, capacitance not examined")
-        << "1 mH" << "x" << "" << "x" << kResonancePrevious << QStringList{entryError("Inductance")};
+        << "1 mH"
+        << "x"
+        << ""
+        << "x" << kResonancePrevious << QStringList{entryError("Inductance")};
     QTest::newRow("empty inductance, capacitance not examined")
-        << "" << "bad" << "" << "bad" << kResonancePrevious << QStringList{entryError("Inductance")};
+        << ""
+        << "bad"
+        << ""
+        << "bad" << kResonancePrevious << QStringList{entryError("Inductance")};
     QTest::newRow("tab before the inductance")
-        << "\t0.001" << "1e-9" << "" << "1e-9" << kResonancePrevious << QStringList{entryError("Inductance")};
-    QTest::newRow("empty capacitance") << "0.001" << "" << "0.001" << "" << kResonancePrevious
-                                       << QStringList{entryError("Capacitance")};
-    QTest::newRow("comma in a point locale") << "0.001" << "1,5" << "0.001" << "" << kResonancePrevious
-                                             << QStringList{entryError("Capacitance")};
-    QTest::newRow("trailing word") << "0.001" << "1e-9 F" << "0.001" << "" << kResonancePrevious
-                                   << QStringList{entryError("Capacitance")};
-    QTest::newRow("beyond every range") << "1e5000" << "1e-9" << "" << "1e-9" << kResonancePrevious
-                                        << QStringList{entryError("Inductance")};
+        << "\t0.001"
+        << "1e-9"
+        << ""
+        << "1e-9" << kResonancePrevious << QStringList{entryError("Inductance")};
+    QTest::newRow("empty capacitance") << "0.001"
+                                       << ""
+                                       << "0.001"
+                                       << "" << kResonancePrevious << QStringList{entryError("Capacitance")};
+    QTest::newRow("comma in a point locale")
+        << "0.001"
+        << "1,5"
+        << "0.001"
+        << "" << kResonancePrevious << QStringList{entryError("Capacitance")};
+    QTest::newRow("trailing word") << "0.001"
+                                   << "1e-9 F"
+                                   << "0.001"
+                                   << "" << kResonancePrevious << QStringList{entryError("Capacitance")};
+    QTest::newRow("beyond every range")
+        << "1e5000"
+        << "1e-9"
+        << ""
+        << "1e-9" << kResonancePrevious << QStringList{entryError("Inductance")};
     QTest::newRow("beyond the double range overflows")
-        << "1e400" << "1e-9" << "1e400" << "1e-9" << kResonancePrevious
-        << QStringList{fault("Floating point overflow.")};
+        << "1e400"
+        << "1e-9"
+        << "1e400"
+        << "1e-9" << kResonancePrevious << QStringList{fault("Floating point overflow.")};
 }
 
 void TestResonancePanel::resonance()
@@ -134,21 +180,42 @@ void TestResonancePanel::coil_data()
     const QStringList none;
     // 2.54 x 0.39370078740157477 stored as a double is 0.9999999999999999,
     // one unit in the last place below 1, which shows in the 15th digit.
-    QTest::newRow("10 turns, 2.54 cm") << "10" << "2.54" << false << "10" << "2.54" << "93989.1396211981" << none;
-    QTest::newRow("10 turns, 1 inch") << "10" << "1" << true << "10" << "1" << "93989.139621198" << none;
-    QTest::newRow("10 turns, 1 cm") << "10" << "1" << false << "10" << "1" << "238732.414637843" << none;
-    QTest::newRow("fractional turns") << "2.5" << "1" << true << "2.5" << "1" << "375956.558484792" << none;
-    QTest::newRow("negative turns give a negative frequency")
-        << "-10" << "1" << true << "-10" << "1" << "-93989.139621198" << none;
+    QTest::newRow("10 turns, 2.54 cm") << "10"
+                                       << "2.54" << false << "10"
+                                       << "2.54"
+                                       << "93989.1396211981" << none;
+    QTest::newRow("10 turns, 1 inch") << "10"
+                                      << "1" << true << "10"
+                                      << "1"
+                                      << "93989.139621198" << none;
+    QTest::newRow("10 turns, 1 cm") << "10"
+                                    << "1" << false << "10"
+                                    << "1"
+                                    << "238732.414637843" << none;
+    QTest::newRow("fractional turns") << "2.5"
+                                      << "1" << true << "2.5"
+                                      << "1"
+                                      << "375956.558484792" << none;
+    QTest::newRow("negative turns give a negative frequency") << "-10"
+                                                              << "1" << true << "-10"
+                                                              << "1"
+                                                              << "-93989.139621198" << none;
 
-    QTest::newRow("zero turns divides by zero") << "0" << "1" << true << "0" << "1" << kCoilPrevious
-                                                << QStringList{fault("Floating point division by zero.")};
-    QTest::newRow("zero width divides by zero") << "10" << "0" << false << "10" << "0" << kCoilPrevious
-                                                << QStringList{fault("Floating point division by zero.")};
+    QTest::newRow("zero turns divides by zero")
+        << "0"
+        << "1" << true << "0"
+        << "1" << kCoilPrevious << QStringList{fault("Floating point division by zero.")};
+    QTest::newRow("zero width divides by zero")
+        << "10"
+        << "0" << false << "10"
+        << "0" << kCoilPrevious << QStringList{fault("Floating point division by zero.")};
     QTest::newRow("empty turns, width not examined")
-        << "" << "bad" << true << "" << "bad" << kCoilPrevious << QStringList{entryError("Turns")};
-    QTest::newRow("width with a unit") << "10" << "1cm" << false << "10" << "" << kCoilPrevious
-                                       << QStringList{entryError("Width")};
+        << ""
+        << "bad" << true << ""
+        << "bad" << kCoilPrevious << QStringList{entryError("Turns")};
+    QTest::newRow("width with a unit") << "10"
+                                       << "1cm" << false << "10"
+                                       << "" << kCoilPrevious << QStringList{entryError("Width")};
 }
 
 void TestResonancePanel::coil()
@@ -169,7 +236,8 @@ void TestResonancePanel::coil()
     h.click("BtnFreqCoilCalc");
     QCOMPARE(h.text("LabelFreqCoilResult"), kCoilPrevious);
 
-    QTest::mouseClick(h.find<QRadioButton>(inches ? "RadioFreqCoilInches" : "RadioFreqCoilCM"), Qt::LeftButton);
+    QTest::mouseClick(h.find<QRadioButton>(inches ? "RadioFreqCoilInches" : "RadioFreqCoilCM"),
+                      Qt::LeftButton);
     QCOMPARE(h.find<QRadioButton>("RadioFreqCoilInches")->isChecked(), inches);
     guitest::enter(h, "FreqCoilTurns", turns);
     guitest::enter(h, "FreqCoilWidth", width);
@@ -263,11 +331,14 @@ void TestResonancePanel::singleFieldClears_data()
     QTest::addColumn<QByteArray>("cleared");
     QTest::addColumn<QByteArray>("kept");
 
-    QTest::newRow("inductance") << QByteArray("PanelFrequencyResonance") << QByteArray("BtnFreqResonanceInductanceClear")
-                                << QByteArray("FreqResonanceInductance") << QByteArray("FreqResonanceCapacitance");
+    QTest::newRow("inductance") << QByteArray("PanelFrequencyResonance")
+                                << QByteArray("BtnFreqResonanceInductanceClear")
+                                << QByteArray("FreqResonanceInductance")
+                                << QByteArray("FreqResonanceCapacitance");
     QTest::newRow("capacitance") << QByteArray("PanelFrequencyResonance")
                                  << QByteArray("BtnFreqResonanceCapacitanceClear")
-                                 << QByteArray("FreqResonanceCapacitance") << QByteArray("FreqResonanceInductance");
+                                 << QByteArray("FreqResonanceCapacitance")
+                                 << QByteArray("FreqResonanceInductance");
     QTest::newRow("turns") << QByteArray("PanelFrequencyCoil") << QByteArray("BtnClearFreqCoilTurns")
                            << QByteArray("FreqCoilTurns") << QByteArray("FreqCoilWidth");
     QTest::newRow("width") << QByteArray("PanelFrequencyCoil") << QByteArray("BtnClearFreqCoilWidth")

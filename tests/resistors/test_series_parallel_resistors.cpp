@@ -29,12 +29,12 @@ const Calculator kSeries{{"SerRes1", "SerRes2", "SerResTotal"},
                          "BtnClearAllResSeries",
                          {"BtnClearSerRes1", "BtnClearSerRes2", "BtnClearSerResTotal"}};
 
-const QString kParallelNote = QStringLiteral(
-    "Note!: A negative value is being shown because it is not possible to make the overall resistance higher by "
-    "wiring an additional resistor in parallel.");
-const QString kSeriesNote = QStringLiteral(
-    "Note!: A negative value is being shown because it is not possible to make the overall resistance lower by "
-    "wiring an additional resistor in series.");
+const QString kParallelNote = QStringLiteral("Note!: A negative value is being shown because it is not "
+                                             "possible to make the overall resistance higher by "
+                                             "wiring an additional resistor in parallel.");
+const QString kSeriesNote = QStringLiteral("Note!: A negative value is being shown because it is not "
+                                           "possible to make the overall resistance lower by "
+                                           "wiring an additional resistor in series.");
 
 QStringList texts(MainWindowHarness& h, const Calculator& c)
 {
@@ -76,38 +76,45 @@ void TestSeriesParallelResistors::calculation_data()
     QTest::newRow("parallel 100 and 100") << true << L{"100", "100", ""} << L{"100", "100", "50"} << none;
     QTest::newRow("parallel 3 and 6") << true << L{"3", "6", ""} << L{"3", "6", "2"} << none;
     QTest::newRow("parallel 1 and 2") << true << L{"1", "2", ""} << L{"1", "2", "0.666666666666667"} << none;
-    QTest::newRow("parallel total 50 with R2 100") << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
-    QTest::newRow("parallel total 50 with R1 100") << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
-    QTest::newRow("parallel total 2 with R2 3, rounded") << true << L{"", "3", "2"} << L{"6", "3", "2"} << none;
+    QTest::newRow("parallel total 50 with R2 100")
+        << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("parallel total 50 with R1 100")
+        << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("parallel total 2 with R2 3, rounded")
+        << true << L{"", "3", "2"} << L{"6", "3", "2"} << none;
     QTest::newRow("parallel total 100 with R2 50: negative and note")
         << true << L{"", "50", "100"} << L{"-100", "50", "100"} << L{kParallelNote};
     QTest::newRow("parallel total 100 with R1 50: negative and note")
         << true << L{"50", "", "100"} << L{"50", "-100", "100"} << L{kParallelNote};
-    QTest::newRow("parallel total equal to R2 shows 0") << true << L{"", "100", "100"} << L{"0", "100", "100"}
-                                                        << none;
-    QTest::newRow("parallel total equal to R1 shows 0") << true << L{"100", "", "100"} << L{"100", "0", "100"}
-                                                        << none;
+    QTest::newRow("parallel total equal to R2 shows 0")
+        << true << L{"", "100", "100"} << L{"0", "100", "100"} << none;
+    QTest::newRow("parallel total equal to R1 shows 0")
+        << true << L{"100", "", "100"} << L{"100", "0", "100"} << none;
     QTest::newRow("parallel negative resistor given, no note")
         << true << L{"-100", "50", ""} << L{"-100", "50", "100"} << none;
-    QTest::newRow("parallel R1 = -R2 divides by zero")
-        << true << L{"100", "-100", ""} << L{"100", "-100", ""} << L{fault("Floating point division by zero.")};
+    QTest::newRow("parallel R1 = -R2 divides by zero") << true << L{"100", "-100", ""} << L{"100", "-100", ""}
+                                                       << L{fault("Floating point division by zero.")};
     QTest::newRow("parallel reciprocals overflow")
-        << true << L{"1e-308", "1e-308", ""} << L{"1e-308", "1e-308", ""} << L{fault("Floating point overflow.")};
+        << true << L{"1e-308", "1e-308", ""} << L{"1e-308", "1e-308", ""}
+        << L{fault("Floating point overflow.")};
     QTest::newRow("parallel one value") << true << L{"", "100", ""} << L{"", "100", ""} << L{kNotEnough};
     QTest::newRow("parallel nothing") << true << L{"", "", ""} << L{"", "", ""} << L{kNotEnough};
-    QTest::newRow("parallel three consistent values") << true << L{"100", "100", "50"} << L{"100", "100", "50"}
-                                                      << L{kTooMany};
+    QTest::newRow("parallel three consistent values")
+        << true << L{"100", "100", "50"} << L{"100", "100", "50"} << L{kTooMany};
     QTest::newRow("parallel 0 rejected") << true << L{"0", "100", ""} << L{"", "100", ""} << L{resistorError};
-    QTest::newRow("parallel abc rejected") << true << L{"100", "abc", ""} << L{"100", "", ""} << L{resistorError};
-    QTest::newRow("parallel two rejected fields") << true << L{"abc", "100", "0"} << L{"", "100", ""}
-                                                  << L{resistorError, resistorError};
-    QTest::newRow("parallel trailing text ignored") << true << L{"100 ohm", "100K", ""} << L{"100 ohm", "100K", "50"}
-                                                    << none;
+    QTest::newRow("parallel abc rejected")
+        << true << L{"100", "abc", ""} << L{"100", "", ""} << L{resistorError};
+    QTest::newRow("parallel two rejected fields")
+        << true << L{"abc", "100", "0"} << L{"", "100", ""} << L{resistorError, resistorError};
+    QTest::newRow("parallel trailing text ignored")
+        << true << L{"100 ohm", "100K", ""} << L{"100 ohm", "100K", "50"} << none;
 
     QTest::newRow("series 100 and 100") << false << L{"100", "100", ""} << L{"100", "100", "200"} << none;
     QTest::newRow("series 0.1 and 0.2") << false << L{"0.1", "0.2", ""} << L{"0.1", "0.2", "0.3"} << none;
-    QTest::newRow("series total 300 with R2 100") << false << L{"", "100", "300"} << L{"200", "100", "300"} << none;
-    QTest::newRow("series total 0.3 with R1 0.1") << false << L{"0.1", "", "0.3"} << L{"0.1", "0.2", "0.3"} << none;
+    QTest::newRow("series total 300 with R2 100")
+        << false << L{"", "100", "300"} << L{"200", "100", "300"} << none;
+    QTest::newRow("series total 0.3 with R1 0.1")
+        << false << L{"0.1", "", "0.3"} << L{"0.1", "0.2", "0.3"} << none;
     QTest::newRow("series total 100 with R1 150: negative and note")
         << false << L{"150", "", "100"} << L{"150", "-50", "100"} << L{kSeriesNote};
     QTest::newRow("series total 100 with R2 150: negative and note")
@@ -115,15 +122,16 @@ void TestSeriesParallelResistors::calculation_data()
     QTest::newRow("series total 100 with R1 100: zero, no note")
         << false << L{"100", "", "100"} << L{"100", "0", "100"} << none;
     QTest::newRow("series near 1e308 overflows")
-        << false << L{"1e308", "1e308", ""} << L{"1e308", "1e308", ""} << L{fault("Floating point overflow.")};
-    QTest::newRow("series negative overflow accepted") << false << L{"-1e999", "5", ""} << L{"-1e999", "5", "-INF"}
-                                                       << none;
+        << false << L{"1e308", "1e308", ""} << L{"1e308", "1e308", ""}
+        << L{fault("Floating point overflow.")};
+    QTest::newRow("series negative overflow accepted")
+        << false << L{"-1e999", "5", ""} << L{"-1e999", "5", "-INF"} << none;
     QTest::newRow("series one value") << false << L{"100", "", ""} << L{"100", "", ""} << L{kNotEnough};
-    QTest::newRow("series three values") << false << L{"100", "100", "200"} << L{"100", "100", "200"}
-                                         << L{kTooMany};
+    QTest::newRow("series three values")
+        << false << L{"100", "100", "200"} << L{"100", "100", "200"} << L{kTooMany};
     QTest::newRow("series 0 rejected") << false << L{"100", "", "0"} << L{"100", "", ""} << L{resistorError};
-    QTest::newRow("series two rejected fields") << false << L{"x", "1e999", "5"} << L{"", "", "5"}
-                                                << L{resistorError, resistorError};
+    QTest::newRow("series two rejected fields")
+        << false << L{"x", "1e999", "5"} << L{"", "", "5"} << L{resistorError, resistorError};
 }
 
 void TestSeriesParallelResistors::calculation()

@@ -16,7 +16,13 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-enum class Op { Div, Mul, Add, Sub };
+enum class Op
+{
+    Div,
+    Mul,
+    Add,
+    Sub
+};
 
 double apply(Op op, double a, double b)
 {
@@ -113,8 +119,8 @@ void TestCheckedMath::faultTexts_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("division by zero") << int(checked::FaultKind::DivisionByZero)
-                                      << "Floating point division by zero";
+    QTest::newRow("division by zero")
+        << int(checked::FaultKind::DivisionByZero) << "Floating point division by zero";
     QTest::newRow("overflow") << int(checked::FaultKind::Overflow) << "Floating point overflow";
     QTest::newRow("invalid") << int(checked::FaultKind::Invalid) << "Invalid floating point operation";
 }
@@ -188,7 +194,8 @@ void TestCheckedMath::storing()
     QFETCH(bool, faults);
     QFETCH(double, expected);
     QFETCH(int, exponent);
-    const long double value = exponent >= 0 ? 1.5L * std::pow(10.0L, exponent) : -1.5L * std::pow(10.0L, -exponent);
+    const long double value =
+        exponent >= 0 ? 1.5L * std::pow(10.0L, exponent) : -1.5L * std::pow(10.0L, -exponent);
     try {
         const double stored = checked::store(value);
         QVERIFY(!faults);

@@ -104,8 +104,8 @@ void TestMainWindowLifecycle::firstRunAsksForTheDisclaimer()
     QCOMPARE(box.icon, ui::BoxIcon::None);
     QVERIFY2(box.text.startsWith(kQuestionStart), qPrintable(box.text));
     QVERIFY2(box.text.endsWith(kQuestionEnd), qPrintable(box.text));
-    const QString quoted = box.text.mid(kQuestionStart.size(),
-                                        box.text.size() - kQuestionStart.size() - kQuestionEnd.size());
+    const QString quoted =
+        box.text.mid(kQuestionStart.size(), box.text.size() - kQuestionStart.size() - kQuestionEnd.size());
     QVERIFY(!quoted.trimmed().isEmpty());
     QCOMPARE(h.boxes.unownedBoxes(), 0);
 
@@ -133,13 +133,16 @@ void TestMainWindowLifecycle::storedAcceptancePassesTheGate_data()
     QTest::newRow("string yes") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"") << false;
     QTest::newRow("string no") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=\"no\"") << false;
     QTest::newRow("empty string") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=\"\"") << false;
-    QTest::newRow("DWORD 0") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=dword:00000000") << false;
-    QTest::newRow("DWORD 1") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=dword:00000001") << false;
-    QTest::newRow("binary value") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=hex:00") << false;
+    QTest::newRow("DWORD 0") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=dword:00000000")
+                             << false;
+    QTest::newRow("DWORD 1") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=dword:00000001")
+                             << false;
+    QTest::newRow("binary value") << QByteArray("\"Accepted Disclaimer for Version 2.1.0.0\"=hex:00")
+                                  << false;
     QTest::newRow("another version's acceptance")
         << QByteArray("\"Accepted Disclaimer for Version 2.0.0.0\"=\"yes\"") << true;
-    QTest::newRow("name without its blank") << QByteArray("\"Accepted Disclaimer for Version2.1.0.0\"=\"yes\"")
-                                            << true;
+    QTest::newRow("name without its blank")
+        << QByteArray("\"Accepted Disclaimer for Version2.1.0.0\"=\"yes\"") << true;
 }
 
 void TestMainWindowLifecycle::storedAcceptancePassesTheGate()
@@ -213,8 +216,8 @@ void TestMainWindowLifecycle::escapeInAFieldClosesTheWindow_data()
 
     QTest::newRow("Ohm's law voltage") << QByteArray("PanelOhmsLawAndPower") << QByteArray("Voltage");
     QTest::newRow("parallel resistor") << QByteArray("PanelResistorsSeriesParallel") << QByteArray("ParRes1");
-    QTest::newRow("resonance inductance") << QByteArray("PanelFrequencyResonance")
-                                          << QByteArray("FreqResonanceInductance");
+    QTest::newRow("resonance inductance")
+        << QByteArray("PanelFrequencyResonance") << QByteArray("FreqResonanceInductance");
 }
 
 void TestMainWindowLifecycle::escapeInAFieldClosesTheWindow()
@@ -241,12 +244,16 @@ void TestMainWindowLifecycle::closingWritesTheTreeOptions_data()
 
     const QByteArray expand0 = "\"Expand Category List When Launched\"=dword:00000000\n";
     const QByteArray auto5 = "\"Auto Expand Category List\"=dword:00000005\n";
-    QTest::newRow("nothing stored, Exit button") << QByteArray() << true << "dword:1" << "dword:0";
-    QTest::newRow("nothing stored, close box") << QByteArray() << false << "dword:1" << "dword:0";
-    QTest::newRow("stored 0 and 5") << expand0 + auto5 << true << "dword:0" << "dword:1";
+    QTest::newRow("nothing stored, Exit button") << QByteArray() << true << "dword:1"
+                                                 << "dword:0";
+    QTest::newRow("nothing stored, close box") << QByteArray() << false << "dword:1"
+                                               << "dword:0";
+    QTest::newRow("stored 0 and 5") << expand0 + auto5 << true << "dword:0"
+                                    << "dword:1";
     QTest::newRow("options stored as text are ignored")
-        << QByteArray("\"Expand Category List When Launched\"=\"0\"\n\"Auto Expand Category List\"=\"1\"\n") << false
-        << "dword:1" << "dword:0";
+        << QByteArray("\"Expand Category List When Launched\"=\"0\"\n\"Auto Expand Category List\"=\"1\"\n")
+        << false << "dword:1"
+        << "dword:0";
 }
 
 void TestMainWindowLifecycle::closingWritesTheTreeOptions()

@@ -224,7 +224,8 @@ void TestNumericText::strictReadingCommaLocale()
     const auto number = numeric::readWholeNumber(text);
     QCOMPARE(number.has_value(), valid);
     if (valid)
-        QVERIFY2(same(number->value, expected), describe(number->value) + " instead of " + describe(expected));
+        QVERIFY2(same(number->value, expected),
+                 describe(number->value) + " instead of " + describe(expected));
 }
 
 void TestNumericText::formatting_data()

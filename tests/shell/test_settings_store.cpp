@@ -128,17 +128,19 @@ void TestSettingsStore::openExisting_data()
     QTest::newRow("empty file") << true << QByteArray() << false;
     QTest::newRow("header only") << true << kHeader << false;
     QTest::newRow("other key only") << true << kHeader + "[HKEY_CURRENT_USER\\Software\\Other]\n" << false;
-    QTest::newRow("key with a longer name") << true
-                                            << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\OhmbrookX]\n"
-                                            << false;
+    QTest::newRow("key with a longer name")
+        << true << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\OhmbrookX]\n"
+        << false;
     QTest::newRow("same path under another hive")
-        << true << kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Tarvolen\\Ohmbrook]\n" << false;
+        << true << kHeader + "[HKEY_LOCAL_MACHINE\\Software\\Tarvolen\\Ohmbrook]\n"
+        << false;
     QTest::newRow("key present") << true << kHeader + kSection << true;
-    QTest::newRow("key in other letter case") << true << kHeader + "[hkey_current_user\\SOFTWARE\\tarvolen\\ohmbrook]\n"
-                                              << true;
-    QTest::newRow("only a subkey present") << true
-                                           << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\\Sub]\n"
-                                           << true;
+    QTest::newRow("key in other letter case")
+        << true << kHeader + "[hkey_current_user\\SOFTWARE\\tarvolen\\ohmbrook]\n"
+        << true;
+    QTest::newRow("only a subkey present")
+        << true << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\\Sub]\n"
+        << true;
 }
 
 void TestSettingsStore::openExisting()
@@ -190,11 +192,15 @@ void TestSettingsStore::roundTrip_data()
 
     QTest::newRow("yes") << "Accepted Disclaimer for Version 2.1.0.0" << false << "yes" << 0u;
     QTest::newRow("empty string") << "Last Resistor Save File" << false << "" << 0u;
-    QTest::newRow("path with backslashes") << "Last Resistor Save File" << false << "C:\\Parts\\list.RES" << 0u;
+    QTest::newRow("path with backslashes")
+        << "Last Resistor Save File" << false << "C:\\Parts\\list.RES" << 0u;
     QTest::newRow("quotes inside") << "Q" << false << "say \"hi\"" << 0u;
     QTest::newRow("trailing backslash") << "T" << false << "C:\\" << 0u;
     QTest::newRow("equals and brackets") << "E" << false << "[a]=\"b\"" << 0u;
-    QTest::newRow("non-ASCII text") << "U" << false << QString::fromUtf8("4,7 \xc2\xb5" "F \xce\xa9") << 0u;
+    QTest::newRow("non-ASCII text") << "U" << false
+                                    << QString::fromUtf8("4,7 \xc2\xb5"
+                                                         "F \xce\xa9")
+                                    << 0u;
     QTest::newRow("line break in text") << "M" << false << "first\nsecond" << 0u;
     QTest::newRow("name with quote and backslash") << "odd \"name\\" << false << "v" << 0u;
     QTest::newRow("dword zero") << "Expand Category List When Launched" << true << "" << 0u;
@@ -303,12 +309,12 @@ void TestSettingsStore::otherTypes()
 
 void TestSettingsStore::utf16FileWithBom()
 {
-    const QString text = QStringLiteral(
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\r\n"
-        "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\r\n"
-        "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\r\n"
-        "\"Note\"=\"") + QString::fromUtf8("\xce\xa9") + QStringLiteral("\"\r\n");
+    const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                        "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\r\n"
+                                        "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\r\n"
+                                        "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\r\n"
+                                        "\"Note\"=\"") +
+                         QString::fromUtf8("\xce\xa9") + QStringLiteral("\"\r\n");
     QByteArray bytes("\xFF\xFE");
     for (const QChar c : text) {
         bytes.append(char(c.unicode() & 0xFF));
@@ -319,13 +325,17 @@ void TestSettingsStore::utf16FileWithBom()
     QVERIFY(key.has_value());
     QCOMPARE(describe(key->read(QStringLiteral("Accepted Disclaimer for Version 2.1.0.0"))),
              QStringLiteral("string:yes"));
-    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))), QStringLiteral("dword:3000"));
-    QCOMPARE(describe(key->read(QStringLiteral("Note"))), QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
+    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))),
+             QStringLiteral("dword:3000"));
+    QCOMPARE(describe(key->read(QStringLiteral("Note"))),
+             QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
 
     // Writing into such a file keeps every value it held.
     QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
-    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))), QStringLiteral("dword:3000"));
-    QCOMPARE(describe(key->read(QStringLiteral("Note"))), QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
+    QCOMPARE(describe(key->read(QStringLiteral("Freq Convert Slide Bar Kilo Max"))),
+             QStringLiteral("dword:3000"));
+    QCOMPARE(describe(key->read(QStringLiteral("Note"))),
+             QStringLiteral("string:") + QString::fromUtf8("\xce\xa9"));
     QCOMPARE(describe(key->read(QStringLiteral("Auto Expand Category List"))), QStringLiteral("dword:1"));
 }
 
@@ -354,8 +364,8 @@ void TestSettingsStore::unknownLinesSurvive_data()
     QTest::newRow("blank lines between sections")
         << kHeader + other + "\n" + kSection + mine + "\n" + sub
         << kHeader + other + "\n" + kSection + mineAfter + "\n" + sub;
-    QTest::newRow("comment right before a section")
-        << kHeader + "; written by hand\n" + kSection + mine << kHeader + "; written by hand\n" + kSection + mineAfter;
+    QTest::newRow("comment right before a section") << kHeader + "; written by hand\n" + kSection + mine
+                                                    << kHeader + "; written by hand\n" + kSection + mineAfter;
     QTest::newRow("sections without blank lines between")
         << kHeader + other + kSection + mine + sub << kHeader + other + kSection + mineAfter + sub;
     QTest::newRow("several blank lines after the section")
@@ -382,30 +392,42 @@ void TestSettingsStore::damagedFile_data()
 
     const QByteArray good = "\"Good\"=\"yes\"\n";
     QTest::newRow("garbage lines around a value")
-        << kHeader + kSection + "this is not a value\n" + good + "=====\n\"\n" << "Good" << "string:yes";
+        << kHeader + kSection + "this is not a value\n" + good + "=====\n\"\n"
+        << "Good"
+        << "string:yes";
     QTest::newRow("unterminated quote in the data")
-        << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Broken" << "missing";
-    QTest::newRow("value after an unterminated quote") << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Good"
-                                                       << "string:yes";
+        << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Broken"
+        << "missing";
+    QTest::newRow("value after an unterminated quote")
+        << kHeader + kSection + "\"Broken\"=\"yes\n" + good << "Good"
+        << "string:yes";
     QTest::newRow("unterminated quote in the name")
-        << kHeader + kSection + "\"Broken=dword:00000001\n" + good << "Broken" << "missing";
+        << kHeader + kSection + "\"Broken=dword:00000001\n" + good << "Broken"
+        << "missing";
     QTest::newRow("dword that is not hexadecimal") << kHeader + kSection + "\"D\"=dword:zz\n" + good << "D"
                                                    << "missing";
     QTest::newRow("dword with nine digits") << kHeader + kSection + "\"D\"=dword:123456789\n" + good << "D"
                                             << "missing";
-    QTest::newRow("dword without digits") << kHeader + kSection + "\"D\"=dword:\n" + good << "D" << "missing";
-    QTest::newRow("bad hex list") << kHeader + kSection + "\"H\"=hex:zz,01\n" + good << "H" << "missing";
+    QTest::newRow("dword without digits") << kHeader + kSection + "\"D\"=dword:\n" + good << "D"
+                                          << "missing";
+    QTest::newRow("bad hex list") << kHeader + kSection + "\"H\"=hex:zz,01\n" + good << "H"
+                                  << "missing";
     QTest::newRow("text after the closing quote") << kHeader + kSection + "\"S\"=\"a\" junk\n" + good << "S"
-                                                   << "missing";
-    QTest::newRow("no equals sign") << kHeader + kSection + "\"S\" \"a\"\n" + good << "Good" << "string:yes";
+                                                  << "missing";
+    QTest::newRow("no equals sign") << kHeader + kSection + "\"S\" \"a\"\n" + good << "Good"
+                                    << "string:yes";
     QTest::newRow("invalid UTF-8 bytes") << kHeader + kSection + "\"Bad\"=\"\xC3\x28\xA0\"\n" + good << "Good"
                                          << "string:yes";
-    QTest::newRow("control characters and NUL") << kHeader + kSection + QByteArray("\x01\x02\x00\x7f\n", 5) + good
-                                                << "Good" << "string:yes";
-    QTest::newRow("missing header") << kSection + good << "Good" << "string:yes";
-    QTest::newRow("section never closed") << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\n" + good
-                                          << "Good" << "nokey";
-    QTest::newRow("values before any section") << kHeader + good << "Good" << "nokey";
+    QTest::newRow("control characters and NUL")
+        << kHeader + kSection + QByteArray("\x01\x02\x00\x7f\n", 5) + good << "Good"
+        << "string:yes";
+    QTest::newRow("missing header") << kSection + good << "Good"
+                                    << "string:yes";
+    QTest::newRow("section never closed")
+        << kHeader + "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook\n" + good << "Good"
+        << "nokey";
+    QTest::newRow("values before any section") << kHeader + good << "Good"
+                                               << "nokey";
 }
 
 void TestSettingsStore::damagedFile()
