@@ -43,6 +43,11 @@ void TFormMainApplication::buildFrequencyPanels()
                                    "particular frequency.  Use this calculation sheet to work out the resonance "
                                    "of a particular circuit."));
 
+    QGroupBox* formulas = form::group(p, "GroupResonanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formula used "));
+    form::textBlock(formulas, "LabelResonanceFormulas", 16, 24, 600, 50,
+                    QString::fromUtf8("f = 1 / (2\u03c0 \u00d7 \u221a(L \u00d7 C))\nL in henries, C in farads: 1 mH is 0.001, "
+                                      "1 nF is 1e-9."));
+
     onClick(BtnCalcFreqResonance, &TFormMainApplication::BtnCalcFreqResonanceClick);
     onClick(BtnCalcFreqClearAll, &TFormMainApplication::BtnCalcFreqClearAllClick);
     onClearClick(p, "BtnFreqResonanceInductanceClear", &TFormMainApplication::BtnFreqResonanceInductanceClearClick);

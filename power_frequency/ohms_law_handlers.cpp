@@ -44,6 +44,13 @@ void TFormMainApplication::buildOhmsLawPanel()
     ClearPowerValues = form::button(g, "ClearPowerValues", 140, 126, 110, 25, QStringLiteral("Clear All Values"),
                                     QStringLiteral("Clear all fields"));
 
+    QGroupBox* formulas = form::group(p, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
+    form::textBlock(formulas, "LabelOhmsLawFormulas", 16, 24, 600, 90,
+                    QString::fromUtf8("Voltage  V = I \u00d7 R          Current  I = V / R          Resistance  R = V / I\n"
+                                      "Power  P = V \u00d7 I = I\u00b2 \u00d7 R = V\u00b2 / R\n\n"
+                                      "V in volts, I in amps, R in ohms, P in watts. Enter milliamps as amps "
+                                      "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
+
     onClick(CalculatePowerCalues, &TFormMainApplication::CalculatePowerCaluesClick);
     onClick(ClearPowerValues, &TFormMainApplication::ClearPowerValuesClick);
     onClearClick(p, "BtnClearVoltage", &TFormMainApplication::BtnClearVoltageClick);

@@ -54,6 +54,11 @@ void TFormMainApplication::buildReactancePanel()
     LabelReactanceCapRes = form::resultLabel(cap, "LabelReactanceCapRes", 28, 200);
     LabelReactanceCapOhms = form::label(cap, "LabelReactanceCapOhms", 33, 200, QStringLiteral("ohms"));
 
+    QGroupBox* formulas = form::group(p, "GroupReactanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formulas used "));
+    form::textBlock(formulas, "LabelReactanceFormulas", 16, 24, 600, 50,
+                    QString::fromUtf8("Inductive  XL = 2\u03c0 \u00d7 f \u00d7 L          Capacitive  XC = 1 / (2\u03c0 \u00d7 f "
+                                      "\u00d7 C)\nf in hertz, L in henries, C in farads: 100 nF is 0.0000001 or 1e-7."));
+
     onClick(BtnReactanceIndCalc, &TFormMainApplication::BtnReactanceIndCalcClick);
     onClick(BtnReactanceIndClearAll, &TFormMainApplication::BtnReactanceIndClearAllClick);
     onClick(BtnReactanceCapCalc, &TFormMainApplication::BtnReactanceCapCalcClick);
