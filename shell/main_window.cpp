@@ -86,7 +86,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     CurrentHelpPage.clear();
     DisclaimerText->setText(kDisclaimerText);
     if (!CheckDisclaimerAccepted())
-        throw StartupAborted{0};
+        abortStartup(0);
     ImageBackground->setGeometry(0, 0, width(), height());
     ShowPanel(PanelResistorColourBands);
     FormatBufferSize = 500;
@@ -138,9 +138,22 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
 
 TFormMainApplication::~TFormMainApplication()
 {
+    releaseGlobals();
+}
+
+void TFormMainApplication::releaseGlobals()
+{
     checked::setDomainReporter(nullptr);
     if (FormMainApplication == this)
         FormMainApplication = nullptr;
+}
+
+void TFormMainApplication::abortStartup(int exitStatus)
+{
+    // The destructor does not run for a window whose constructor throws, so
+    // nothing may keep pointing at it.
+    releaseGlobals();
+    throw StartupAborted{exitStatus};
 }
 
 void TFormMainApplication::buildFrame()
@@ -225,7 +238,7 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
                                   "write to it, then start Ohmbrook again.")
                        .arg(QDir::toNativeSeparators(settings::settingsFolder())),
                    ui::BoxButtons::Ok, ui::BoxIcon::Critical});
-        throw StartupAborted{1};
+        abortStartup(1);
     }
     if (key->read(valueName).exists())
         return true;

@@ -189,7 +189,8 @@ private:
     // to its handler.
     void onClearClick(QWidget* panel, const char* buttonName, void (TFormMainApplication::*handler)());
     static void clearField(QLineEdit* field);
-    void reportDomainError(const char* function, const char* kind);
+    [[noreturn]] void abortStartup(int exitStatus);
+    void releaseGlobals();
     void expandAll(bool expand);
 
     // Band lists: the list's current text drives the band state.

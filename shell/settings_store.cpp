@@ -36,6 +36,7 @@ struct Document
 {
     QStringList preamble; // lines before the first section
     QList<Section> sections;
+    QString lineEnd = QStringLiteral("\n"); // CR LF when the file had them
 };
 
 QString fullPath(const QString& path)
@@ -178,6 +179,8 @@ Value parseData(const QString& dataText)
 Document parse(const QString& content)
 {
     Document doc;
+    if (content.contains(QLatin1String("\r\n")))
+        doc.lineEnd = QStringLiteral("\r\n");
     QStringList physical = content.split(u'\n');
     for (QString& line : physical) {
         if (line.endsWith(u'\r'))
@@ -234,7 +237,10 @@ QString serialise(const Document& doc)
         for (const Entry& e : s.entries)
             lines.append(e.raw);
     }
-    return lines.join(u'\n') + u'\n';
+    QString text = lines.join(u'\n') + u'\n';
+    if (doc.lineEnd != QLatin1String("\n"))
+        text.replace(u'\n', doc.lineEnd);
+    return text;
 }
 
 Section* findSection(Document& doc, const QString& keyPath)
