@@ -22,48 +22,38 @@ void TFormMainApplication::buildCapacitorPanels()
 
     QWidget* p = PanelCapacitorsSeriesParallel =
         form::panel(this, "PanelCapacitorsSeriesParallel", QStringLiteral("CapacitorsSeriesParallel.htm"));
-    const QString instructionText = QStringLiteral("Input any two values to calculate the remaining one.");
+    const QString hint = QStringLiteral("Capacitor value");
+    const QString totalHint = QStringLiteral("Effective capacitance value");
+    const QString totalCaption = QStringLiteral("Real (or required) capacitance:");
+    const QString calculateHint = QStringLiteral("Calculate the remaining value");
+    const QString clearHint = QStringLiteral("Clear all fields");
+    const TwoOfThreeControls ser = buildTwoOfThreeGroup(
+        p, {"GroupCapacitorsSeries", QStringLiteral(" Capacitors in Series "), 8, "ImageCapacitorsSeries",
+            &artwork::capacitorsSeries, TwoOfThreeGroup::Wiring::InLine, "SerCap1", "SerCap2", "SerCapTotal",
+            "CalcSerCap", "ClearSerCap", hint, totalHint, totalCaption, calculateHint, clearHint,
+            "LabelSerCapInstruction", "LabelSerCapExplanation",
+            QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in series, or to "
+                           "calculate what capacitor to add in series to bring down a high capacitor.  Use any units "
+                           "(pF, nF, uF etc.), but ensure you use the same units for all values.")});
+    SerCap1 = ser.first;
+    SerCap2 = ser.second;
+    SerCapTotal = ser.total;
+    CalcSerCap = ser.calculate;
+    ClearSerCap = ser.clearAll;
 
-    QGroupBox* ser = form::group(p, "GroupCapacitorsSeries", 8, 8, 313, 385, QStringLiteral(" Capacitors in Series "));
-    form::picture(ser, "ImageCapacitorsSeries", QRect(16, 24, 281, 150), [] { return artwork::capacitorsSeries({281, 150}); });
-    SerCap1 = form::field(ser, "SerCap1", 36, 100, 90, QStringLiteral("Capacitor value"));
-    form::clearButton(ser, "BtnClearSerCap1", 25, 96);
-    SerCap2 = form::field(ser, "SerCap2", 180, 100, 90, QStringLiteral("Capacitor value"));
-    form::clearButton(ser, "BtnClearSerCap2", 169, 96);
-    form::label(ser, nullptr, 36, 182, QStringLiteral("Real (or required) capacitance:"));
-    SerCapTotal = form::field(ser, "SerCapTotal", 36, 200, 110, QStringLiteral("Effective capacitance value"));
-    form::clearButton(ser, "BtnClearSerCapTotal", 25, 196);
-    CalcSerCap = form::button(ser, "CalcSerCap", 160, 198, 65, 25, QStringLiteral("Calculate"),
-                              QStringLiteral("Calculate the remaining value"));
-    ClearSerCap = form::button(ser, "ClearSerCap", 232, 198, 65, 25, QStringLiteral("Clear All"),
-                               QStringLiteral("Clear all fields"));
-    form::instruction(ser, "LabelSerCapInstruction", 16, 236, 285, 18, instructionText);
-    form::textBlock(ser, "LabelSerCapExplanation", 16, 258, 285, 110,
-                    QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in "
-                                   "series, or to calculate what capacitor to add in series to bring down a high "
-                                   "capacitor.  Use any units (pF, nF, uF etc.), but ensure you use the same units "
-                                   "for all values."));
-
-    QGroupBox* par =
-        form::group(p, "GroupCapacitorsParallel", 328, 8, 313, 385, QStringLiteral(" Capacitors in Parallel "));
-    form::picture(par, "ImageCapacitorsParallel", QRect(16, 24, 281, 150), [] { return artwork::capacitorsParallel({281, 150}); });
-    ParCap1 = form::field(par, "ParCap1", 36, 64, 90, QStringLiteral("Capacitor value"));
-    form::clearButton(par, "BtnClearParCap1", 25, 60);
-    ParCap2 = form::field(par, "ParCap2", 36, 124, 90, QStringLiteral("Capacitor value"));
-    form::clearButton(par, "BtnClearParCap2", 25, 120);
-    form::label(par, nullptr, 36, 182, QStringLiteral("Real (or required) capacitance:"));
-    ParCapTotal = form::field(par, "ParCapTotal", 36, 200, 110, QStringLiteral("Effective capacitance value"));
-    form::clearButton(par, "BtnClearParCapTotal", 25, 196);
-    BtnCalcParCap = form::button(par, "BtnCalcParCap", 160, 198, 65, 25, QStringLiteral("Calculate"),
-                                 QStringLiteral("Calculate the remaining value"));
-    BtnClearParCapAll = form::button(par, "BtnClearParCapAll", 232, 198, 65, 25, QStringLiteral("Clear All"),
-                                     QStringLiteral("Clear all fields"));
-    form::instruction(par, "LabelParCapInstruction", 16, 236, 285, 18, instructionText);
-    form::textBlock(par, "LabelParCapExplanation", 16, 258, 285, 110,
-                    QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in "
-                                   "parallel, or to calculate what capacitor to add in parallel to change the overall "
-                                   "capacitance.  Use any units (pF, nF, uF etc.), but ensure you use the same units "
-                                   "for all values."));
+    const TwoOfThreeControls par = buildTwoOfThreeGroup(
+        p, {"GroupCapacitorsParallel", QStringLiteral(" Capacitors in Parallel "), 328, "ImageCapacitorsParallel",
+            &artwork::capacitorsParallel, TwoOfThreeGroup::Wiring::Branches, "ParCap1", "ParCap2", "ParCapTotal",
+            "BtnCalcParCap", "BtnClearParCapAll", hint, totalHint, totalCaption, calculateHint, clearHint,
+            "LabelParCapInstruction", "LabelParCapExplanation",
+            QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in parallel, or "
+                           "to calculate what capacitor to add in parallel to change the overall capacitance.  Use "
+                           "any units (pF, nF, uF etc.), but ensure you use the same units for all values.")});
+    ParCap1 = par.first;
+    ParCap2 = par.second;
+    ParCapTotal = par.total;
+    BtnCalcParCap = par.calculate;
+    BtnClearParCapAll = par.clearAll;
 
     onClick(CalcSerCap, &TFormMainApplication::CalcSerCapClick);
     onClick(ClearSerCap, &TFormMainApplication::ClearSerCapClick);

@@ -6,10 +6,50 @@
 
 #include "resistors/series_parallel.h"
 
+#include <QPixmap>
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 class QWidget;
+
+// One calculator's group box: its circuit picture with the two part fields on
+// it, the total field, Calculate and Clear All, the instruction and the
+// explanation. Each field's clear button is named "BtnClear" + the field name.
+struct TwoOfThreeGroup
+{
+    enum class Wiring { Branches, InLine }; // part fields one above the other, or side by side
+    const char* groupName;
+    QString caption;
+    int x; // of the group on its panel; the two calculators stand side by side
+    const char* pictureName;
+    QPixmap (*drawPicture)(QSize);
+    Wiring wiring;
+    const char* first;
+    const char* second;
+    const char* total;
+    const char* calculate;
+    const char* clearAll;
+    QString partHint;
+    QString totalHint;
+    QString totalCaption;
+    QString calculateHint;
+    QString clearAllHint;
+    const char* instructionName;
+    const char* explanationName;
+    QString explanation;
+};
+
+struct TwoOfThreeControls
+{
+    QLineEdit* first;
+    QLineEdit* second;
+    QLineEdit* total;
+    QPushButton* calculate;
+    QPushButton* clearAll;
+};
+
+TwoOfThreeControls buildTwoOfThreeGroup(QWidget* panel, const TwoOfThreeGroup& spec);
 
 struct TwoOfThreeFields
 {
