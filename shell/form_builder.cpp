@@ -1,6 +1,7 @@
 #include "shell/form_builder.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +169,9 @@ QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, cons
     auto* c = make<QComboBox>(parent, name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    // Lists match their items case-sensitively, so completion does too:
+    // typing "Bl" completes to "Black", typing "bl" stays as typed.
+    c->completer()->setCaseSensitivity(Qt::CaseSensitive);
     c->addItems(items);
     c->setGeometry(x, y, w, 21);
     c->setToolTip(hint);
