@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const std::string probe = (QCoreApplication::applicationDirPath() + QStringLiteral("/startup_probe")).toStdString();
+    const std::string probe =
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/startup_probe")).toStdString();
 
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -78,9 +79,11 @@ int main(int argc, char* argv[])
         mainKiB.push_back(double(m.peakKiB));
     }
     const double mT = median(mainMs), bT = median(bareMs), mK = median(mainKiB), bK = median(bareKiB);
-    std::printf("runs each: %d (platform %s)\n", runs, qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
-                                                                                            : qgetenv("QT_QPA_PLATFORM").constData());
-    std::printf("start to first paint, median: main window %.1f ms, bare window %.1f ms, ratio %.2f\n", mT, bT, mT / bT);
-    std::printf("peak memory, median:         main window %.0f KiB, bare window %.0f KiB, ratio %.2f\n", mK, bK, mK / bK);
+    std::printf("runs each: %d (platform %s)\n", runs,
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+    std::printf("start to first paint, median: main window %.1f ms, bare window %.1f ms, ratio %.2f\n", mT,
+                bT, mT / bT);
+    std::printf("peak memory, median:         main window %.0f KiB, bare window %.0f KiB, ratio %.2f\n", mK,
+                bK, mK / bK);
     return 0;
 }

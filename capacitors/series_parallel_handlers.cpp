@@ -12,7 +12,8 @@
 
 void TFormMainApplication::buildCapacitorPanels()
 {
-    PanelCapacitorDropper = form::panel(this, "PanelCapacitorDropper", QStringLiteral("CapacitorInLineDropper.htm"));
+    PanelCapacitorDropper =
+        form::panel(this, "PanelCapacitorDropper", QStringLiteral("CapacitorInLineDropper.htm"));
     PanelCapacitorScaleComparisons =
         form::panel(this, "PanelCapacitorScaleComparisons", QStringLiteral("CapacitorScaleComparisons.htm"));
     PanelCapacitorColourCodes =
@@ -32,9 +33,10 @@ void TFormMainApplication::buildCapacitorPanels()
             &artwork::capacitorsSeries, TwoOfThreeGroup::Wiring::InLine, "SerCap1", "SerCap2", "SerCapTotal",
             "CalcSerCap", "ClearSerCap", hint, totalHint, totalCaption, calculateHint, clearHint,
             "LabelSerCapInstruction", "LabelSerCapExplanation",
-            QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in series, or to "
-                           "calculate what capacitor to add in series to bring down a high capacitor.  Use any units "
-                           "(pF, nF, uF etc.), but ensure you use the same units for all values.")});
+            QStringLiteral(
+                "Use this to calculate the effective capacitance of capacitors connected in series, or to "
+                "calculate what capacitor to add in series to bring down a high capacitor.  Use any units "
+                "(pF, nF, uF etc.), but ensure you use the same units for all values.")});
     SerCap1 = ser.first;
     SerCap2 = ser.second;
     SerCapTotal = ser.total;
@@ -42,13 +44,14 @@ void TFormMainApplication::buildCapacitorPanels()
     ClearSerCap = ser.clearAll;
 
     const TwoOfThreeControls par = buildTwoOfThreeGroup(
-        p, {"GroupCapacitorsParallel", QStringLiteral(" Capacitors in Parallel "), 328, "ImageCapacitorsParallel",
-            &artwork::capacitorsParallel, TwoOfThreeGroup::Wiring::Branches, "ParCap1", "ParCap2", "ParCapTotal",
-            "BtnCalcParCap", "BtnClearParCapAll", hint, totalHint, totalCaption, calculateHint, clearHint,
-            "LabelParCapInstruction", "LabelParCapExplanation",
-            QStringLiteral("Use this to calculate the effective capacitance of capacitors connected in parallel, or "
-                           "to calculate what capacitor to add in parallel to change the overall capacitance.  Use "
-                           "any units (pF, nF, uF etc.), but ensure you use the same units for all values.")});
+        p, {"GroupCapacitorsParallel", QStringLiteral(" Capacitors in Parallel "), 328,
+            "ImageCapacitorsParallel", &artwork::capacitorsParallel, TwoOfThreeGroup::Wiring::Branches,
+            "ParCap1", "ParCap2", "ParCapTotal", "BtnCalcParCap", "BtnClearParCapAll", hint, totalHint,
+            totalCaption, calculateHint, clearHint, "LabelParCapInstruction", "LabelParCapExplanation",
+            QStringLiteral(
+                "Use this to calculate the effective capacitance of capacitors connected in parallel, or "
+                "to calculate what capacitor to add in parallel to change the overall capacitance.  Use "
+                "any units (pF, nF, uF etc.), but ensure you use the same units for all values.")});
     ParCap1 = par.first;
     ParCap2 = par.second;
     ParCapTotal = par.total;
@@ -69,10 +72,10 @@ void TFormMainApplication::buildCapacitorPanels()
 
 void TFormMainApplication::CalcSerCapClick()
 {
-    solveTwoOfThree(this, {SerCap1, SerCap2, SerCapTotal}, QStringLiteral("Capacitor"),
-                    &series_parallel::solveReciprocal,
-                    QStringLiteral("A negative value is being shown because it is not possible to make the overall "
-                                   "capacitance higher by wiring an additional capacitor in series."));
+    solveTwoOfThree(
+        this, {SerCap1, SerCap2, SerCapTotal}, QStringLiteral("Capacitor"), &series_parallel::solveReciprocal,
+        QStringLiteral("A negative value is being shown because it is not possible to make the overall "
+                       "capacitance higher by wiring an additional capacitor in series."));
 }
 
 void TFormMainApplication::ClearSerCapClick()
@@ -84,9 +87,10 @@ void TFormMainApplication::ClearSerCapClick()
 
 void TFormMainApplication::BtnCalcParCapClick()
 {
-    solveTwoOfThree(this, {ParCap1, ParCap2, ParCapTotal}, QStringLiteral("Capacitor"), &series_parallel::solveSum,
-                    QStringLiteral("A negative value is being shown because it is not possible to make the overall "
-                                   "capacitance lower by wiring an additional capacitor in parallel."));
+    solveTwoOfThree(
+        this, {ParCap1, ParCap2, ParCapTotal}, QStringLiteral("Capacitor"), &series_parallel::solveSum,
+        QStringLiteral("A negative value is being shown because it is not possible to make the overall "
+                       "capacitance lower by wiring an additional capacitor in parallel."));
 }
 
 void TFormMainApplication::BtnClearParCapAllClick()

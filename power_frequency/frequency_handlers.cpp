@@ -20,37 +20,45 @@ void TFormMainApplication::buildFrequencyPanels()
         form::panel(this, "PanelFrequencyResonance", QStringLiteral("FrequencyResonance.htm"));
     QGroupBox* g = form::group(p, "GroupFreqResonance", 8, 8, 633, 241,
                                QStringLiteral(" Resonance (Frequency of a circuit) "));
-    form::instruction(g, "LabelFreqResonanceInstruction", 16, 24, 600, 16,
-                      QStringLiteral("Input the two values to calculate the resonance (frequency) of a circuit"));
+    form::instruction(
+        g, "LabelFreqResonanceInstruction", 16, 24, 600, 16,
+        QStringLiteral("Input the two values to calculate the resonance (frequency) of a circuit"));
     form::label(g, nullptr, 28, 54, QStringLiteral("Inductance (in Henry's)"));
     FreqResonanceInductance =
         form::field(g, "FreqResonanceInductance", 28, 72, 185, QStringLiteral("Inductance value in Henry's"));
     form::clearButton(g, "BtnFreqResonanceInductanceClear", 17, 68);
     form::label(g, nullptr, 248, 54, QStringLiteral("Capacitance (in Farads)"));
-    FreqResonanceCapacitance =
-        form::field(g, "FreqResonanceCapacitance", 248, 72, 185, QStringLiteral("Capacitance value in Farads"));
+    FreqResonanceCapacitance = form::field(g, "FreqResonanceCapacitance", 248, 72, 185,
+                                           QStringLiteral("Capacitance value in Farads"));
     form::clearButton(g, "BtnFreqResonanceCapacitanceClear", 237, 68);
-    BtnCalcFreqResonance = form::button(g, "BtnCalcFreqResonance", 456, 70, 75, 25, QStringLiteral("Calculate"),
-                                        QStringLiteral("Calculate the resonance"));
+    BtnCalcFreqResonance =
+        form::button(g, "BtnCalcFreqResonance", 456, 70, 75, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the resonance"));
     BtnCalcFreqClearAll = form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
                                        QStringLiteral("Clear all input fields"));
     QLabel* caption = form::label(g, nullptr, 28, 120, QStringLiteral("Resulting frequency: "));
-    LabelFreqResonanceResult = form::resultLabel(g, "LabelFreqResonanceResult", caption->x() + caption->width(), 120);
+    LabelFreqResonanceResult =
+        form::resultLabel(g, "LabelFreqResonanceResult", caption->x() + caption->width(), 120);
     LabelFreqResonanceHz = form::label(g, "LabelFreqResonanceHz", caption->x() + caption->width() + 5, 120,
                                        QStringLiteral("Hz (cycles per second)"));
-    form::textBlock(g, "LabelFreqResonanceExplanation", 28, 160, 580, 40,
-                    QStringLiteral("If a circuit contains inductance and capacitance, it will resonate at a "
-                                   "particular frequency.  Use this calculation sheet to work out the resonance "
-                                   "of a particular circuit."));
+    form::textBlock(
+        g, "LabelFreqResonanceExplanation", 28, 160, 580, 40,
+        QStringLiteral("If a circuit contains inductance and capacitance, it will resonate at a "
+                       "particular frequency.  Use this calculation sheet to work out the resonance "
+                       "of a particular circuit."));
 
-    QGroupBox* formulas = form::group(p, "GroupResonanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formula used "));
-    form::textBlock(formulas, "LabelResonanceFormulas", 16, 24, 600, 50,
-                    QString::fromUtf8("f = 1 / (2\u03c0 \u00d7 \u221a(L \u00d7 C))\nL in henries, C in farads: 1 mH is 0.001, "
-                                      "1 nF is 1e-9."));
+    QGroupBox* formulas =
+        form::group(p, "GroupResonanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formula used "));
+    form::textBlock(
+        formulas, "LabelResonanceFormulas", 16, 24, 600, 50,
+        QString::fromUtf8(
+            "f = 1 / (2\u03c0 \u00d7 \u221a(L \u00d7 C))\nL in henries, C in farads: 1 mH is 0.001, "
+            "1 nF is 1e-9."));
 
     onClick(BtnCalcFreqResonance, &TFormMainApplication::BtnCalcFreqResonanceClick);
     onClick(BtnCalcFreqClearAll, &TFormMainApplication::BtnCalcFreqClearAllClick);
-    onClearClick(p, "BtnFreqResonanceInductanceClear", &TFormMainApplication::BtnFreqResonanceInductanceClearClick);
+    onClearClick(p, "BtnFreqResonanceInductanceClear",
+                 &TFormMainApplication::BtnFreqResonanceInductanceClearClick);
     onClearClick(p, "BtnFreqResonanceCapacitanceClear",
                  &TFormMainApplication::BtnFreqResonanceCapacitanceClearClick);
 
@@ -61,15 +69,18 @@ void TFormMainApplication::buildFrequencyPanels()
     FreqCoilTurns = form::field(g, "FreqCoilTurns", 40, 52, 140, QStringLiteral("Number of turns"));
     form::clearButton(g, "BtnClearFreqCoilTurns", 29, 48);
     form::picture(g, "ImageFreqCoil", QRect(28, 80, 204, 181), &artwork::coilIllustration);
-    FreqCoilWidth = form::field(g, "FreqCoilWidth", 40, 268, 140, QStringLiteral("Width of the coil (in cm or inches)"));
+    FreqCoilWidth =
+        form::field(g, "FreqCoilWidth", 40, 268, 140, QStringLiteral("Width of the coil (in cm or inches)"));
     form::clearButton(g, "BtnClearFreqCoilWidth", 29, 264);
     RadioFreqCoilCM = form::radio(g, "RadioFreqCoilCM", 196, 262, 130, QStringLiteral("width in cm"));
-    RadioFreqCoilInches = form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in inches"));
+    RadioFreqCoilInches =
+        form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in inches"));
     RadioFreqCoilCM->setChecked(true);
     BtnFreqCoilCalc = form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),
                                    QStringLiteral("Calculate the frequency of the coil"));
-    BtnFreqCoilClearAll = form::button(g, "BtnFreqCoilClearAll", 124, 316, 75, 25, QStringLiteral("Clear All"),
-                                       QStringLiteral("Clear all the input fields"));
+    BtnFreqCoilClearAll =
+        form::button(g, "BtnFreqCoilClearAll", 124, 316, 75, 25, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear all the input fields"));
     form::label(g, nullptr, 300, 120, QStringLiteral("Resulting frequency of the coil is: "));
     LabelFreqCoilResult = form::resultLabel(g, "LabelFreqCoilResult", 300, 140);
     LabelFreqCoilKHz = form::label(g, "LabelFreqCoilKHz", 305, 140, QStringLiteral("KHz"));
@@ -107,7 +118,8 @@ void TFormMainApplication::BtnFreqCoilCalcClick()
     const auto width = ReadStrictNumericField(this, FreqCoilWidth, QStringLiteral("Width"));
     if (!width)
         return;
-    const auto unit = RadioFreqCoilCM->isChecked() ? resonance::WidthUnit::Centimetres : resonance::WidthUnit::Inches;
+    const auto unit =
+        RadioFreqCoilCM->isChecked() ? resonance::WidthUnit::Centimetres : resonance::WidthUnit::Inches;
     LabelFreqCoilResult->setText(FormatResult(resonance::coilFrequency(*turns, *width, unit)));
     PlaceUnitLabel(LabelFreqCoilResult, LabelFreqCoilKHz);
 }

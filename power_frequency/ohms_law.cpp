@@ -4,7 +4,8 @@
 
 namespace ohms_law {
 
-Outputs solve(std::optional<double> v, std::optional<double> i, std::optional<double> r, std::optional<double> p)
+Outputs solve(std::optional<double> v, std::optional<double> i, std::optional<double> r,
+              std::optional<double> p)
 {
     using namespace checked;
     if (v && i) {

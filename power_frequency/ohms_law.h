@@ -7,7 +7,13 @@
 
 namespace ohms_law {
 
-enum class Quantity { Voltage, Current, Resistance, Watts };
+enum class Quantity
+{
+    Voltage,
+    Current,
+    Resistance,
+    Watts
+};
 
 struct Outputs
 {

@@ -12,11 +12,14 @@
 
 void TFormMainApplication::buildOhmsLawPanel()
 {
-    QWidget* p = PanelOhmsLawAndPower = form::panel(this, "PanelOhmsLawAndPower", QStringLiteral("OhmsLawPower.htm"));
-    QGroupBox* g = form::group(p, "GroupOhmsLaw", 8, 8, 633, 177, QStringLiteral(" Ohms Law and Power Calculations "));
-    form::instruction(g, "LabelOhmsLawInstruction", 16, 24, 600, 16,
-                      QStringLiteral("Input any two known values into the corresponding fields, and calculate the "
-                                     "other two."));
+    QWidget* p = PanelOhmsLawAndPower =
+        form::panel(this, "PanelOhmsLawAndPower", QStringLiteral("OhmsLawPower.htm"));
+    QGroupBox* g =
+        form::group(p, "GroupOhmsLaw", 8, 8, 633, 177, QStringLiteral(" Ohms Law and Power Calculations "));
+    form::instruction(
+        g, "LabelOhmsLawInstruction", 16, 24, 600, 16,
+        QStringLiteral("Input any two known values into the corresponding fields, and calculate the "
+                       "other two."));
     struct FieldSpec
     {
         const char* name;
@@ -39,17 +42,20 @@ void TFormMainApplication::buildOhmsLawPanel()
         form::clearButton(g, f.clear, x - 11, 74);
         x += 150;
     }
-    CalculatePowerCalues = form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
-                                        QStringLiteral("Calculate the remaining two values"));
-    ClearPowerValues = form::button(g, "ClearPowerValues", 140, 126, 110, 25, QStringLiteral("Clear All Values"),
-                                    QStringLiteral("Clear all fields"));
+    CalculatePowerCalues =
+        form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the remaining two values"));
+    ClearPowerValues = form::button(g, "ClearPowerValues", 140, 126, 110, 25,
+                                    QStringLiteral("Clear All Values"), QStringLiteral("Clear all fields"));
 
-    QGroupBox* formulas = form::group(p, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
+    QGroupBox* formulas =
+        form::group(p, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
     form::textBlock(formulas, "LabelOhmsLawFormulas", 16, 24, 600, 90,
-                    QString::fromUtf8("Voltage  V = I \u00d7 R          Current  I = V / R          Resistance  R = V / I\n"
-                                      "Power  P = V \u00d7 I = I\u00b2 \u00d7 R = V\u00b2 / R\n\n"
-                                      "V in volts, I in amps, R in ohms, P in watts. Enter milliamps as amps "
-                                      "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
+                    QString::fromUtf8(
+                        "Voltage  V = I \u00d7 R          Current  I = V / R          Resistance  R = V / I\n"
+                        "Power  P = V \u00d7 I = I\u00b2 \u00d7 R = V\u00b2 / R\n\n"
+                        "V in volts, I in amps, R in ohms, P in watts. Enter milliamps as amps "
+                        "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
 
     onClick(CalculatePowerCalues, &TFormMainApplication::CalculatePowerCaluesClick);
     onClick(ClearPowerValues, &TFormMainApplication::ClearPowerValuesClick);
@@ -68,13 +74,15 @@ void TFormMainApplication::CalculatePowerCaluesClick()
     if (r.errorSeen)
         return;
     if (r.givenCount < 2) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
         return;
     }
     if (r.givenCount > 2) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
         return;
     }
     auto given = [&](int i) -> std::optional<double> {

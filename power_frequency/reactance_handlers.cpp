@@ -14,7 +14,8 @@ void TFormMainApplication::buildReactancePanel()
     QWidget* p = PanelGeneralReactance =
         form::panel(this, "PanelGeneralReactance", QStringLiteral("GeneralReactance.htm"));
 
-    QGroupBox* ind = form::group(p, "GroupReactanceInductive", 8, 8, 313, 241, QStringLiteral(" Inductive Reactance "));
+    QGroupBox* ind =
+        form::group(p, "GroupReactanceInductive", 8, 8, 313, 241, QStringLiteral(" Inductive Reactance "));
     QGroupBox* cap = form::group(p, "GroupReactanceCapacitive", 328, 8, 313, 241,
                                  QStringLiteral(" Capacitive Reactance "));
     form::instruction(ind, "LabelReactanceIndInstruction", 16, 24, 285, 30,
@@ -38,14 +39,18 @@ void TFormMainApplication::buildReactancePanel()
     form::clearButton(cap, "BtnClearReactanceCapCapacitance", 17, 92);
     form::label(cap, nullptr, 156, 99, QStringLiteral("Capacitance (in Farads)"));
 
-    BtnReactanceIndCalc = form::button(ind, "BtnReactanceIndCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
-                                       QStringLiteral("Calculate the inductive reactance"));
-    BtnReactanceIndClearAll = form::button(ind, "BtnReactanceIndClearAll", 112, 136, 75, 25,
-                                           QStringLiteral("Clear All"), QStringLiteral("Clear all the input fields"));
-    BtnReactanceCapCalc = form::button(cap, "BtnReactanceCapCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
-                                       QStringLiteral("Calculate the capacitive reactance"));
-    BtnReactanceCapClearAll = form::button(cap, "BtnReactanceCapClearAll", 112, 136, 75, 25,
-                                           QStringLiteral("Clear All"), QStringLiteral("Clear all the input fields"));
+    BtnReactanceIndCalc =
+        form::button(ind, "BtnReactanceIndCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the inductive reactance"));
+    BtnReactanceIndClearAll =
+        form::button(ind, "BtnReactanceIndClearAll", 112, 136, 75, 25, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear all the input fields"));
+    BtnReactanceCapCalc =
+        form::button(cap, "BtnReactanceCapCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the capacitive reactance"));
+    BtnReactanceCapClearAll =
+        form::button(cap, "BtnReactanceCapClearAll", 112, 136, 75, 25, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear all the input fields"));
 
     form::label(ind, nullptr, 28, 180, QStringLiteral("Resulting inductive reactance:"));
     LabelReactanceIndRes = form::resultLabel(ind, "LabelReactanceIndRes", 28, 200);
@@ -54,10 +59,13 @@ void TFormMainApplication::buildReactancePanel()
     LabelReactanceCapRes = form::resultLabel(cap, "LabelReactanceCapRes", 28, 200);
     LabelReactanceCapOhms = form::label(cap, "LabelReactanceCapOhms", 33, 200, QStringLiteral("ohms"));
 
-    QGroupBox* formulas = form::group(p, "GroupReactanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formulas used "));
-    form::textBlock(formulas, "LabelReactanceFormulas", 16, 24, 600, 50,
-                    QString::fromUtf8("Inductive  XL = 2\u03c0 \u00d7 f \u00d7 L          Capacitive  XC = 1 / (2\u03c0 \u00d7 f "
-                                      "\u00d7 C)\nf in hertz, L in henries, C in farads: 100 nF is 0.0000001 or 1e-7."));
+    QGroupBox* formulas =
+        form::group(p, "GroupReactanceFormulas", 8, 256, 633, 80, QStringLiteral(" Formulas used "));
+    form::textBlock(
+        formulas, "LabelReactanceFormulas", 16, 24, 600, 50,
+        QString::fromUtf8(
+            "Inductive  XL = 2\u03c0 \u00d7 f \u00d7 L          Capacitive  XC = 1 / (2\u03c0 \u00d7 f "
+            "\u00d7 C)\nf in hertz, L in henries, C in farads: 100 nF is 0.0000001 or 1e-7."));
 
     onClick(BtnReactanceIndCalc, &TFormMainApplication::BtnReactanceIndCalcClick);
     onClick(BtnReactanceIndClearAll, &TFormMainApplication::BtnReactanceIndClearAllClick);
@@ -67,7 +75,8 @@ void TFormMainApplication::buildReactancePanel()
     onClearClick(p, "BtnClearReactanceInductInductance",
                  &TFormMainApplication::BtnClearReactanceInductInductanceClick);
     onClearClick(p, "BtnClearReactanceCapFreq", &TFormMainApplication::BtnClearReactanceCapFreqClick);
-    onClearClick(p, "BtnClearReactanceCapCapacitance", &TFormMainApplication::BtnClearReactanceCapCapacitanceClick);
+    onClearClick(p, "BtnClearReactanceCapCapacitance",
+                 &TFormMainApplication::BtnClearReactanceCapCapacitanceClick);
 }
 
 void TFormMainApplication::BtnReactanceIndCalcClick()

@@ -11,7 +11,11 @@ inline constexpr double kTwoPi = 6.283185307179586;
 // Formed in exactly this order: product, square root, times 2 pi, reciprocal.
 double resonantFrequency(double inductanceHenry, double capacitanceFarad);
 
-enum class WidthUnit { Centimetres, Inches };
+enum class WidthUnit
+{
+    Centimetres,
+    Inches
+};
 
 // f = 300000 / (N x W x pi x 0.0254 x 4), in kilocycles: the denominator is
 // 4 pi N times the width in metres; 300000 is the speed of light in km/s.

@@ -78,14 +78,16 @@ void TFormMainApplication::buildColourBandPanel()
     const QString ordinals[] = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
                                 QStringLiteral("fourth"), QStringLiteral("fifth")};
     auto hint = [&](int i) { return QStringLiteral("Select the %1 resistor band colour").arg(ordinals[i]); };
-    ComboResCol1 = form::comboBox(p, "ComboResCol1", 80, 110, 89, itemsOf(kDigitBands), QStringLiteral("Brown"), hint(0));
-    ComboResCol2 = form::comboBox(p, "ComboResCol2", 179, 110, 89, itemsOf(kDigitBands), QStringLiteral("Red"), hint(1));
-    ComboResCol3 =
-        form::comboBox(p, "ComboResCol3", 278, 110, 89, itemsOf(kMultiplierBands), QStringLiteral("Gold"), hint(2));
-    ComboResCol4 =
-        form::comboBox(p, "ComboResCol4", 377, 110, 89, itemsOf(kToleranceBands), QStringLiteral("Violet"), hint(3));
-    ComboResCol5 =
-        form::comboBox(p, "ComboResCol5", 476, 110, 89, itemsOf(kTempCoeffBands), QStringLiteral("Grey"), hint(4));
+    ComboResCol1 = form::comboBox(p, "ComboResCol1", 80, 110, 89, itemsOf(kDigitBands),
+                                  QStringLiteral("Brown"), hint(0));
+    ComboResCol2 =
+        form::comboBox(p, "ComboResCol2", 179, 110, 89, itemsOf(kDigitBands), QStringLiteral("Red"), hint(1));
+    ComboResCol3 = form::comboBox(p, "ComboResCol3", 278, 110, 89, itemsOf(kMultiplierBands),
+                                  QStringLiteral("Gold"), hint(2));
+    ComboResCol4 = form::comboBox(p, "ComboResCol4", 377, 110, 89, itemsOf(kToleranceBands),
+                                  QStringLiteral("Violet"), hint(3));
+    ComboResCol5 = form::comboBox(p, "ComboResCol5", 476, 110, 89, itemsOf(kTempCoeffBands),
+                                  QStringLiteral("Grey"), hint(4));
 
     Calc1 = form::field(p, "Calc1", 0, 0, 10, QString());
     Calc2 = form::field(p, "Calc2", 0, 0, 10, QString());
@@ -97,7 +99,8 @@ void TFormMainApplication::buildColourBandPanel()
         hidden->setVisible(false);
     }
 
-    form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79), &artwork::bodyTipSpotLeaderLines);
+    form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79),
+                  &artwork::bodyTipSpotLeaderLines);
     form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
     ResImageBody = new QLabel(p);
     ResImageBody->setObjectName(QStringLiteral("ResImageBody"));
@@ -110,26 +113,32 @@ void TFormMainApplication::buildColourBandPanel()
     ResImageTol->setObjectName(QStringLiteral("ResImageTol"));
     ResImageTol->setGeometry(341, 212, 11, 39);
 
-    form::instruction(p, "LabelColourBandsInstruction", 440, 160, 200, 48,
-                      QStringLiteral("You can find the value of a resistor, or find the colour bands of a resistor "
-                                     "you are looking for."));
+    form::instruction(
+        p, "LabelColourBandsInstruction", 440, 160, 200, 48,
+        QStringLiteral("You can find the value of a resistor, or find the colour bands of a resistor "
+                       "you are looking for."));
 
     ToleranceValue = form::resultLabel(p, "ToleranceValue", 8, 253);
     LabelTempCoeff = form::resultLabel(p, "LabelTempCoeff", 8, 253);
 
-    QGroupBox* value = form::group(p, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
-    form::instruction(value, "LabelResistorValueInstruction", 10, 16, 382, 42,
-                      QStringLiteral("Put in the value of the resistor you want, and click Calculate Nearest Match "
-                                     "to see what colours you need for that value.  Then to see how near the colour "
-                                     "band value is to yours, click Confirm Colour Bands."));
+    QGroupBox* value =
+        form::group(p, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
+    form::instruction(
+        value, "LabelResistorValueInstruction", 10, 16, 382, 42,
+        QStringLiteral("Put in the value of the resistor you want, and click Calculate Nearest Match "
+                       "to see what colours you need for that value.  Then to see how near the colour "
+                       "band value is to yours, click Confirm Colour Bands."));
     form::label(value, nullptr, 22, 58, QStringLiteral("Value in ohms"));
-    ResValue = form::field(value, "ResValue", 22, 74, 110, QStringLiteral("Shows the resistor value in ohms"), 50);
+    ResValue =
+        form::field(value, "ResValue", 22, 74, 110, QStringLiteral("Shows the resistor value in ohms"), 50);
     BtnClearResValue = form::clearButton(value, "BtnClearResValue", 11, 70);
     form::label(value, nullptr, 150, 58, QStringLiteral("Value in K ohms"));
-    ResValueK = form::field(value, "ResValueK", 150, 74, 110, QStringLiteral("Shows the resistor value in K ohms"), 50);
+    ResValueK = form::field(value, "ResValueK", 150, 74, 110,
+                            QStringLiteral("Shows the resistor value in K ohms"), 50);
     BtnClearResValueK = form::clearButton(value, "BtnClearResValueK", 139, 70);
     form::label(value, nullptr, 278, 58, QStringLiteral("Value in M ohms"));
-    ResValueM = form::field(value, "ResValueM", 278, 74, 110, QStringLiteral("Shows the resistor value in M ohms"), 50);
+    ResValueM = form::field(value, "ResValueM", 278, 74, 110,
+                            QStringLiteral("Shows the resistor value in M ohms"), 50);
     BtnClearResValueM = form::clearButton(value, "BtnClearResValueM", 267, 70);
     CalculateResValues =
         form::button(value, "CalculateResValues", 10, 99, 150, 23, QStringLiteral("Calculate Nearest Match"),
@@ -140,16 +149,19 @@ void TFormMainApplication::buildColourBandPanel()
     ClearResValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
                                   QStringLiteral("Clear the ohm, K and M fields"));
 
-    QGroupBox* save = form::group(p, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
+    QGroupBox* save =
+        form::group(p, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
     form::label(save, nullptr, 10, 24, QStringLiteral("Record tag name for save:"));
-    TagName = form::field(save, "TagName", 10, 42, 206,
-                          QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
+    TagName = form::field(
+        save, "TagName", 10, 42, 206,
+        QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
     TagName->setText(QStringLiteral("Resistor"));
     SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
                               QStringLiteral("Save the resistor value shown into a data file"));
 
     auto onBandChange = [this](QComboBox* list, void (TFormMainApplication::*handler)()) {
-        connect(list, &QComboBox::editTextChanged, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        connect(list, &QComboBox::editTextChanged, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
     onBandChange(ComboResCol1, &TFormMainApplication::ComboRes1Change);
     onBandChange(ComboResCol2, &TFormMainApplication::ComboRes2Change);
@@ -282,15 +294,17 @@ void TFormMainApplication::CalculateResValuesClick()
     if (r.errorSeen)
         return;
     if (r.givenCount > 1) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral("Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm "
-                                    "or M ohm values."));
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm "
+                           "or M ohm values."));
         return;
     }
     if (r.givenCount == 0) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral("Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M "
-                                    "ohm values."));
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M "
+                           "ohm values."));
         return;
     }
 

@@ -118,8 +118,7 @@ inline constexpr std::array<TempCoeffBand, 9> kTempCoeffBands{{
 inline constexpr int kNoTempCoeffBandIndex = 8;
 
 // Index of the entry whose item equals text exactly, or empty.
-template <typename Table>
-std::optional<int> match(const Table& table, std::string_view text)
+template <typename Table> std::optional<int> match(const Table& table, std::string_view text)
 {
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (table[i].item == text)

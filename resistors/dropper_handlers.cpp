@@ -19,17 +19,19 @@ void TFormMainApplication::buildResistorDropperPanel()
         form::panel(this, "PanelResistorInLineDropper", QStringLiteral("ResistorInLineDropper.htm"));
     QGroupBox* g = form::group(p, "GroupInLineDropper", 8, 8, 633, 250,
                                QStringLiteral(" In-Line Resistor Dropper Calculations "));
-    form::instruction(g, "LabelInLineDropperInstruction", 16, 20, 600, 16,
-                      QStringLiteral("Use this to calculate the resistor required to be placed in line with a device "
-                                     "or set of devices to drop the voltage."));
+    form::instruction(
+        g, "LabelInLineDropperInstruction", 16, 20, 600, 16,
+        QStringLiteral("Use this to calculate the resistor required to be placed in line with a device "
+                       "or set of devices to drop the voltage."));
     form::picture(g, "ImageInLineDropperCircuit", QRect(90, 40, 392, 179), &artwork::dropperCircuit);
 
     form::label(g, nullptr, 22, 104, QStringLiteral("V source"));
-    DropperInLineVSource = form::field(g, "DropperInLineVSource", 22, 120, 64, QStringLiteral("Input the source voltage"));
+    DropperInLineVSource =
+        form::field(g, "DropperInLineVSource", 22, 120, 64, QStringLiteral("Input the source voltage"));
     form::clearButton(g, "BtnClearLEDVSource", 11, 116);
     form::label(g, nullptr, 500, 96, QStringLiteral("V forward"));
-    DropperInLineVForward =
-        form::field(g, "DropperInLineVForward", 500, 112, 90, QStringLiteral("Input the forward voltage of the load"));
+    DropperInLineVForward = form::field(g, "DropperInLineVForward", 500, 112, 90,
+                                        QStringLiteral("Input the forward voltage of the load"));
     form::clearButton(g, "BtnClearLEDVForward", 489, 108);
     form::label(g, nullptr, 500, 144, QStringLiteral("I forward (mA)"));
     DropperInLineIForward = form::field(g, "DropperInLineIForward", 500, 160, 90,
@@ -43,13 +45,14 @@ void TFormMainApplication::buildResistorDropperPanel()
     LabelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LabelOhms->setGeometry(206, 118, 160, 16);
 
-    DropperInLineCalculate = form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
-                                          QStringLiteral("Calculate the required resistor"));
+    DropperInLineCalculate =
+        form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the required resistor"));
     DropperInLineClear = form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
                                       QStringLiteral("Clear all of the fields"));
-    DropperInLineGetColourBands =
-        form::button(g, "DropperInLineGetColourBands", 500, 216, 120, 25, QStringLiteral("Get Colour Bands"),
-                     QStringLiteral("Click here to get the nearest colour bands for a resistor of this value"));
+    DropperInLineGetColourBands = form::button(
+        g, "DropperInLineGetColourBands", 500, 216, 120, 25, QStringLiteral("Get Colour Bands"),
+        QStringLiteral("Click here to get the nearest colour bands for a resistor of this value"));
 
     QGroupBox* key = form::group(p, "GroupInLineDropperKey", 8, 264, 313, 129, QStringLiteral(" Key "));
     const struct
@@ -70,21 +73,23 @@ void TFormMainApplication::buildResistorDropperPanel()
         y += 32;
     }
 
-    QGroupBox* heat = form::group(p, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
+    QGroupBox* heat =
+        form::group(p, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
     // The group's caption is red; its contents keep the normal text colour.
     QPalette red = heat->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     heat->setPalette(red);
-    QLabel* heatText = form::textBlock(heat, "LabelHeatDissipation", 12, 22, 290, 60,
-                    QStringLiteral("We can use Ohms law to calculate the heat dissipated throught this dropper "
-                                   "resistor.  Use this button to put the figures into the Ohms Law sheet to see the "
-                                   "wattage required for the resistor."));
+    QLabel* heatText = form::textBlock(
+        heat, "LabelHeatDissipation", 12, 22, 290, 60,
+        QStringLiteral("We can use Ohms law to calculate the heat dissipated throught this dropper "
+                       "resistor.  Use this button to put the figures into the Ohms Law sheet to see the "
+                       "wattage required for the resistor."));
     QPalette black = heatText->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     heatText->setPalette(black);
-    BtnCalcHeatDissipation =
-        form::button(heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
-                     QStringLiteral("Calculate the heat dissipation of the required resistor"));
+    BtnCalcHeatDissipation = form::button(
+        heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
+        QStringLiteral("Calculate the heat dissipation of the required resistor"));
 
     onClick(DropperInLineCalculate, &TFormMainApplication::DropperInLineCalculateClick);
     onClick(DropperInLineClear, &TFormMainApplication::DropperInLineClearClick);
@@ -97,29 +102,33 @@ void TFormMainApplication::buildResistorDropperPanel()
 
 void TFormMainApplication::DropperInLineCalculateClick()
 {
-    const LenientReadings r = ReadNumericFields(this, {{DropperInLineVSource, QStringLiteral("Source Voltage")},
-                                                       {DropperInLineVForward, QStringLiteral("Forward Voltage")},
-                                                       {DropperInLineIForward, QStringLiteral("Forward Current")}});
+    const LenientReadings r =
+        ReadNumericFields(this, {{DropperInLineVSource, QStringLiteral("Source Voltage")},
+                                 {DropperInLineVForward, QStringLiteral("Forward Voltage")},
+                                 {DropperInLineIForward, QStringLiteral("Forward Current")}});
     if (r.errorSeen)
         return;
     if (r.givenCount < 3) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral("Not enough values have been provided.\n\nEnsure that the source voltage, "
-                                    "forward voltage and forward current values are given."));
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            QStringLiteral("Not enough values have been provided.\n\nEnsure that the source voltage, "
+                           "forward voltage and forward current values are given."));
         return;
     }
     const double ohms = dropper::resistorOhms(r.fields[0].value, r.fields[1].value, r.fields[2].value);
     DropperInLineResistor->setText(FormatResult(ohms));
     LabelOhms->setText(QStringLiteral("ohms"));
     if (ohms == 0) {
-        ui::showNote(this, QStringLiteral("Note!"),
-                     QStringLiteral("A zero value is being shown because the source voltage is the same as the "
-                                    "forward voltage of the load.\n\nTherefore no resistor is required."));
+        ui::showNote(
+            this, QStringLiteral("Note!"),
+            QStringLiteral("A zero value is being shown because the source voltage is the same as the "
+                           "forward voltage of the load.\n\nTherefore no resistor is required."));
     } else if (ohms < 0) {
-        ui::showNote(this, QStringLiteral("Note!"),
-                     QStringLiteral("A negative value is being shown because the source voltage is lower or the "
-                                    "same as the forward voltage of the load.\n\nIt is not possible to increase the "
-                                    "voltage using an in line resistor."));
+        ui::showNote(
+            this, QStringLiteral("Note!"),
+            QStringLiteral("A negative value is being shown because the source voltage is lower or the "
+                           "same as the forward voltage of the load.\n\nIt is not possible to increase the "
+                           "voltage using an in line resistor."));
     }
 }
 
@@ -135,9 +144,10 @@ void TFormMainApplication::DropperInLineClearClick()
 void TFormMainApplication::DropperInLineGetColourBandsClick()
 {
     if (DropperInLineResistor->text().isEmpty()) {
-        ui::showNote(this, QStringLiteral("No Resistor Value"),
-                     QStringLiteral("Resistor value not yet shown.\n\nInput your values and click Calculate\nbefore "
-                                    "getting the colour bands."));
+        ui::showNote(
+            this, QStringLiteral("No Resistor Value"),
+            QStringLiteral("Resistor value not yet shown.\n\nInput your values and click Calculate\nbefore "
+                           "getting the colour bands."));
         return;
     }
     ClearResValuesClick();

@@ -34,23 +34,25 @@ void TFormMainApplication::SaveValuesClick()
         return;
     const QString path = *chosen;
     if (QFileInfo::exists(path) &&
-        !ui::askYesNo(this, QStringLiteral("File Exists"),
-                      QStringLiteral("The specified file already exists.\n\nIf you continue, the new resistor "
-                                     "information will be appended to this file.\n\nDo you want to continue?")))
+        !ui::askYesNo(
+            this, QStringLiteral("File Exists"),
+            QStringLiteral("The specified file already exists.\n\nIf you continue, the new resistor "
+                           "information will be appended to this file.\n\nDo you want to continue?")))
         return;
 
-    const QByteArray line = record_file::recordLine(
-        TagName->text(),
-        {ComboResCol1->currentText(), ComboResCol2->currentText(), ComboResCol3->currentText(),
-         ComboResCol4->currentText(), ComboResCol5->currentText()},
-        ResValue->text(), ToleranceValue->text());
+    const QByteArray line = record_file::recordLine(TagName->text(),
+                                                    {ComboResCol1->currentText(), ComboResCol2->currentText(),
+                                                     ComboResCol3->currentText(), ComboResCol4->currentText(),
+                                                     ComboResCol5->currentText()},
+                                                    ResValue->text(), ToleranceValue->text());
     const QString failure = record_file::appendLine(path, line);
     if (!failure.isEmpty()) {
-        ui::showMessageBox(this, {QStringLiteral("Save Error"),
-                                  QStringLiteral("The resistor information could not be saved, because this file "
-                                                 "cannot be written:\n\n%1\n\n%2\n\nNothing was written.")
-                                      .arg(QDir::toNativeSeparators(path), failure),
-                                  ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+        ui::showMessageBox(this,
+                           {QStringLiteral("Save Error"),
+                            QStringLiteral("The resistor information could not be saved, because this file "
+                                           "cannot be written:\n\n%1\n\n%2\n\nNothing was written.")
+                                .arg(QDir::toNativeSeparators(path), failure),
+                            ui::BoxButtons::Ok, ui::BoxIcon::Warning});
         return;
     }
     if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {

@@ -12,7 +12,12 @@
 
 namespace series_parallel {
 
-enum class Unknown { First, Second, Total };
+enum class Unknown
+{
+    First,
+    Second,
+    Total
+};
 
 struct Solution
 {

@@ -19,12 +19,13 @@ void TFormMainApplication::buildResistorSeriesParallelPanel()
     const QString totalCaption = QStringLiteral("Real (or required) resistance:");
     const TwoOfThreeControls par = buildTwoOfThreeGroup(
         p, {"GroupResistorsParallel", QStringLiteral(" Resistors in Parallel "), 8, "ImageResistorsParallel",
-            &artwork::resistorsParallel, TwoOfThreeGroup::Wiring::Branches, "ParRes1", "ParRes2", "ParResTotal",
-            "CalcParRes", "ClearParRes", hint, totalHint, totalCaption, QString(), QString(), "LabelParResInstruction",
-            "LabelParResExplanation",
-            QStringLiteral("Use this to calculate the effective resistance of resistors connected in parallel, or to "
-                           "calculate what resistor to add in parallel to bring down a high resistor.  Use any units "
-                           "(ohms, K, M etc.), but ensure you use the same units for all values.")});
+            &artwork::resistorsParallel, TwoOfThreeGroup::Wiring::Branches, "ParRes1", "ParRes2",
+            "ParResTotal", "CalcParRes", "ClearParRes", hint, totalHint, totalCaption, QString(), QString(),
+            "LabelParResInstruction", "LabelParResExplanation",
+            QStringLiteral(
+                "Use this to calculate the effective resistance of resistors connected in parallel, or to "
+                "calculate what resistor to add in parallel to bring down a high resistor.  Use any units "
+                "(ohms, K, M etc.), but ensure you use the same units for all values.")});
     ParRes1 = par.first;
     ParRes2 = par.second;
     ParResTotal = par.total;
@@ -34,11 +35,12 @@ void TFormMainApplication::buildResistorSeriesParallelPanel()
     const TwoOfThreeControls ser = buildTwoOfThreeGroup(
         p, {"GroupResistorsSeries", QStringLiteral(" Resistors in Series "), 328, "ImageResistorsSeries",
             &artwork::resistorsSeries, TwoOfThreeGroup::Wiring::InLine, "SerRes1", "SerRes2", "SerResTotal",
-            "BtnCalculateResSeries", "BtnClearAllResSeries", hint, totalHint, totalCaption, QString(), QString(),
-            "LabelSerResInstruction", "LabelSerResExplanation",
-            QStringLiteral("Use this to calculate the effective resistance of resistors connected in series, or to "
-                           "calculate what resistor to add in series to change the overall effective resistence.  "
-                           "Use any units (ohms, K, M etc.), but ensure you use the same units for all values.")});
+            "BtnCalculateResSeries", "BtnClearAllResSeries", hint, totalHint, totalCaption, QString(),
+            QString(), "LabelSerResInstruction", "LabelSerResExplanation",
+            QStringLiteral(
+                "Use this to calculate the effective resistance of resistors connected in series, or to "
+                "calculate what resistor to add in series to change the overall effective resistence.  "
+                "Use any units (ohms, K, M etc.), but ensure you use the same units for all values.")});
     SerRes1 = ser.first;
     SerRes2 = ser.second;
     SerResTotal = ser.total;
@@ -59,9 +61,10 @@ void TFormMainApplication::buildResistorSeriesParallelPanel()
 
 void TFormMainApplication::CalcParResClick()
 {
-    solveTwoOfThree(this, {ParRes1, ParRes2, ParResTotal}, QStringLiteral("Resistor"), &series_parallel::solveReciprocal,
-                    QStringLiteral("A negative value is being shown because it is not possible to make the overall "
-                                   "resistance higher by wiring an additional resistor in parallel."));
+    solveTwoOfThree(
+        this, {ParRes1, ParRes2, ParResTotal}, QStringLiteral("Resistor"), &series_parallel::solveReciprocal,
+        QStringLiteral("A negative value is being shown because it is not possible to make the overall "
+                       "resistance higher by wiring an additional resistor in parallel."));
 }
 
 void TFormMainApplication::ClearParResClick()
@@ -73,9 +76,10 @@ void TFormMainApplication::ClearParResClick()
 
 void TFormMainApplication::BtnCalculateResSeriesClick()
 {
-    solveTwoOfThree(this, {SerRes1, SerRes2, SerResTotal}, QStringLiteral("Resistor"), &series_parallel::solveSum,
-                    QStringLiteral("A negative value is being shown because it is not possible to make the overall "
-                                   "resistance lower by wiring an additional resistor in series."));
+    solveTwoOfThree(
+        this, {SerRes1, SerRes2, SerResTotal}, QStringLiteral("Resistor"), &series_parallel::solveSum,
+        QStringLiteral("A negative value is being shown because it is not possible to make the overall "
+                       "resistance lower by wiring an additional resistor in series."));
 }
 
 void TFormMainApplication::BtnClearAllResSeriesClick()

@@ -26,8 +26,10 @@ TwoOfThreeControls buildTwoOfThreeGroup(QWidget* panel, const TwoOfThreeGroup& s
     c.second = fieldWithClear(spec.second, branches ? 36 : 180, branches ? 124 : 100, 90, spec.partHint);
     form::label(g, nullptr, 36, 182, spec.totalCaption);
     c.total = fieldWithClear(spec.total, 36, 200, 110, spec.totalHint);
-    c.calculate = form::button(g, spec.calculate, 160, 198, 65, 25, QStringLiteral("Calculate"), spec.calculateHint);
-    c.clearAll = form::button(g, spec.clearAll, 232, 198, 65, 25, QStringLiteral("Clear All"), spec.clearAllHint);
+    c.calculate =
+        form::button(g, spec.calculate, 160, 198, 65, 25, QStringLiteral("Calculate"), spec.calculateHint);
+    c.clearAll =
+        form::button(g, spec.clearAll, 232, 198, 65, 25, QStringLiteral("Clear All"), spec.clearAllHint);
     form::instruction(g, spec.instructionName, 16, 236, 285, 18,
                       QStringLiteral("Input any two values to calculate the remaining one."));
     form::textBlock(g, spec.explanationName, 16, 258, 285, 110, spec.explanation);
@@ -37,18 +39,20 @@ TwoOfThreeControls buildTwoOfThreeGroup(QWidget* panel, const TwoOfThreeGroup& s
 void solveTwoOfThree(QWidget* owner, const TwoOfThreeFields& fields, const QString& quantity,
                      TwoOfThreeSolver solver, const QString& negativeNote)
 {
-    const LenientReadings r =
-        ReadNumericFields(owner, {{fields.first, quantity}, {fields.second, quantity}, {fields.total, quantity}});
+    const LenientReadings r = ReadNumericFields(
+        owner, {{fields.first, quantity}, {fields.second, quantity}, {fields.total, quantity}});
     if (r.errorSeen)
         return;
     if (r.givenCount < 2) {
-        ui::showNote(owner, QStringLiteral("Error"),
-                     QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
+        ui::showNote(
+            owner, QStringLiteral("Error"),
+            QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
         return;
     }
     if (r.givenCount > 2) {
-        ui::showNote(owner, QStringLiteral("Error"),
-                     QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
+        ui::showNote(
+            owner, QStringLiteral("Error"),
+            QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
         return;
     }
     auto given = [&](int i) {
@@ -57,7 +61,7 @@ void solveTwoOfThree(QWidget* owner, const TwoOfThreeFields& fields, const QStri
     const series_parallel::Solution s = solver(given(0), given(1), given(2));
     QLineEdit* target = s.unknown == series_parallel::Unknown::First    ? fields.first
                         : s.unknown == series_parallel::Unknown::Second ? fields.second
-                                                                         : fields.total;
+                                                                        : fields.total;
     target->setText(s.infinitePart ? QStringLiteral("0") : FormatResult(s.value));
     if (s.negativePart())
         ui::showNote(owner, QStringLiteral("Note!"), negativeNote);

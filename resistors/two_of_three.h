@@ -18,7 +18,11 @@ class QWidget;
 // explanation. Each field's clear button is named "BtnClear" + the field name.
 struct TwoOfThreeGroup
 {
-    enum class Wiring { Branches, InLine }; // part fields one above the other, or side by side
+    enum class Wiring
+    {
+        Branches,
+        InLine
+    }; // part fields one above the other, or side by side
     const char* groupName;
     QString caption;
     int x; // of the group on its panel; the two calculators stand side by side

@@ -31,7 +31,9 @@ double checkResult(double result, double a, double b)
 
 } // namespace
 
-FloatFault::FloatFault(FaultKind kind) : std::runtime_error(faultText(kind)), m_kind(kind) {}
+FloatFault::FloatFault(FaultKind kind) : std::runtime_error(faultText(kind)), m_kind(kind)
+{
+}
 
 double div(double a, double b)
 {

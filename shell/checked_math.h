@@ -13,7 +13,12 @@
 
 namespace checked {
 
-enum class FaultKind { DivisionByZero, Overflow, Invalid };
+enum class FaultKind
+{
+    DivisionByZero,
+    Overflow,
+    Invalid
+};
 
 class FloatFault : public std::runtime_error
 {

@@ -16,12 +16,16 @@ namespace ui {
 
 struct FileDialogRequest
 {
-    enum class Mode { Open, Save };
+    enum class Mode
+    {
+        Open,
+        Save
+    };
     Mode mode = Mode::Open;
-    QString title;             // empty: the dialog's own default title
-    QStringList filters;       // "Resistor files (*.res *.RES)", ...
-    QString defaultSuffix;     // appended when the typed name has none
-    QString initialFile;       // full path or bare name, may be empty
+    QString title;         // empty: the dialog's own default title
+    QStringList filters;   // "Resistor files (*.res *.RES)", ...
+    QString defaultSuffix; // appended when the typed name has none
+    QString initialFile;   // full path or bare name, may be empty
     bool promptOverwrite = false;
 };
 

@@ -38,8 +38,7 @@ private:
     QPixmap m_pixmap;
 };
 
-template <typename W>
-W* make(QWidget* parent, const char* name)
+template <typename W> W* make(QWidget* parent, const char* name)
 {
     auto* w = new W(parent);
     if (name && *name)

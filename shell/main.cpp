@@ -23,8 +23,9 @@ int main(int argc, char* argv[])
     } catch (const StartupAborted& aborted) {
         return aborted.exitStatus;
     } catch (const std::exception& error) {
-        ui::showMessageBox(nullptr, {QString::fromLatin1(TFormMainApplication::kApplicationTitle),
-                                     QString::fromUtf8(error.what()), ui::BoxButtons::Ok, ui::BoxIcon::Critical});
+        ui::showMessageBox(nullptr,
+                           {QString::fromLatin1(TFormMainApplication::kApplicationTitle),
+                            QString::fromUtf8(error.what()), ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         // A start-up that failed is not reported as a success.
         return 1;
     }

@@ -49,8 +49,8 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
 
     setObjectName(QStringLiteral("FormMainApplication"));
     setWindowTitle(QStringLiteral("Ohmbrook"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(830, 530);
     // The layout is laid out in pixels for a small sans-serif face; a
     // metric-compatible font keeps every caption inside its control.
@@ -165,8 +165,9 @@ void TFormMainApplication::buildFrame()
     TreeViewTopicSelect->setObjectName(QStringLiteral("TreeViewTopicSelect"));
     TreeViewTopicSelect->setGeometry(8, 72, 153, 385);
 
-    BtnExpandCategories = form::button(this, "BtnExpandCategories", 8, 459, 153, 23, QStringLiteral("Fully Expand"),
-                                       QStringLiteral("Click to expand all of the categories"));
+    BtnExpandCategories =
+        form::button(this, "BtnExpandCategories", 8, 459, 153, 23, QStringLiteral("Fully Expand"),
+                     QStringLiteral("Click to expand all of the categories"));
 
     LabelBottomText = new QLabel(this);
     LabelBottomText->setObjectName(QStringLiteral("LabelBottomText"));
@@ -196,7 +197,8 @@ void TFormMainApplication::connectFrame()
 
 void TFormMainApplication::onClick(QAbstractButton* button, void (TFormMainApplication::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TFormMainApplication::onClearClick(QWidget* panel, const char* buttonName,
@@ -220,8 +222,8 @@ void TFormMainApplication::guarded(const std::function<void()>& handler)
         QString text = QString::fromUtf8(error.what());
         if (!text.isEmpty() && text.back() > u'.')
             text += u'.';
-        ui::showMessageBox(this, {QString::fromLatin1(kApplicationTitle), text, ui::BoxButtons::Ok,
-                                  ui::BoxIcon::Critical});
+        ui::showMessageBox(
+            this, {QString::fromLatin1(kApplicationTitle), text, ui::BoxButtons::Ok, ui::BoxIcon::Critical});
     }
 }
 
@@ -232,12 +234,13 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
     if (!key) {
         // The settings cannot be stored: say so rather than vanish silently.
         ui::showMessageBox(
-            this, {QString::fromLatin1(kApplicationTitle),
-                   QStringLiteral("Ohmbrook cannot store its settings, because this folder cannot be "
-                                  "created or written:\n\n%1\n\nCheck that the folder exists and that you may "
-                                  "write to it, then start Ohmbrook again.")
-                       .arg(QDir::toNativeSeparators(settings::settingsFolder())),
-                   ui::BoxButtons::Ok, ui::BoxIcon::Critical});
+            this,
+            {QString::fromLatin1(kApplicationTitle),
+             QStringLiteral("Ohmbrook cannot store its settings, because this folder cannot be "
+                            "created or written:\n\n%1\n\nCheck that the folder exists and that you may "
+                            "write to it, then start Ohmbrook again.")
+                 .arg(QDir::toNativeSeparators(settings::settingsFolder())),
+             ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         abortStartup(1);
     }
     if (key->read(valueName).exists())
@@ -306,9 +309,13 @@ void TFormMainApplication::BtnCloseClick()
     close();
 }
 
-void TFormMainApplication::AboutClick() {}
+void TFormMainApplication::AboutClick()
+{
+}
 
-void TFormMainApplication::BtnOptionsClick() {}
+void TFormMainApplication::BtnOptionsClick()
+{
+}
 
 void TFormMainApplication::LoadSettings()
 {
@@ -332,7 +339,8 @@ void TFormMainApplication::SaveSettings()
     auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
     if (!key)
         return;
-    key->writeDword(QStringLiteral("Expand Category List When Launched"), ExpandCategoryListWhenLaunched ? 1 : 0);
+    key->writeDword(QStringLiteral("Expand Category List When Launched"),
+                    ExpandCategoryListWhenLaunched ? 1 : 0);
     key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0);
     key->close();
 }

@@ -12,9 +12,25 @@ class QWidget;
 
 namespace ui {
 
-enum class BoxIcon { None, Information, Warning, Critical, Question };
-enum class BoxButtons { Ok, YesNo };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxIcon
+{
+    None,
+    Information,
+    Warning,
+    Critical,
+    Question
+};
+enum class BoxButtons
+{
+    Ok,
+    YesNo
+};
+enum class BoxAnswer
+{
+    Ok,
+    Yes,
+    No
+};
 
 struct MessageBoxRequest
 {

@@ -47,7 +47,8 @@ double ReadNumberOrZero(const QString& text)
 
 void ReportEntryError(QWidget* owner, QLineEdit* field, const QString& quantity)
 {
-    ui::showNote(owner, quantity + QStringLiteral(" Error"), QStringLiteral("Entry not a floating point number"));
+    ui::showNote(owner, quantity + QStringLiteral(" Error"),
+                 QStringLiteral("Entry not a floating point number"));
     field->setText(QString());
 }
 

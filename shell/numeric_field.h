@@ -16,7 +16,12 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-enum class FieldState { Empty, Valid, Invalid };
+enum class FieldState
+{
+    Empty,
+    Valid,
+    Invalid
+};
 
 struct FieldReading
 {

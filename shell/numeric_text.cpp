@@ -32,8 +32,7 @@ long double toLongDouble(const std::string& ascii)
     if (ec == std::errc::result_out_of_range) {
         // Beyond even the extended range: decide by the sign of the exponent.
         const auto e = ascii.find_first_of("eE");
-        const bool hugeMagnitude =
-            e == std::string::npos || ascii.find('-', e) == std::string::npos;
+        const bool hugeMagnitude = e == std::string::npos || ascii.find('-', e) == std::string::npos;
         const bool negative = !ascii.empty() && ascii[0] == '-';
         if (hugeMagnitude)
             return negative ? -std::numeric_limits<long double>::infinity()

@@ -17,9 +17,9 @@ const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
 // One value line (or an unknown line kept verbatim) inside a section.
 struct Entry
 {
-    QString name;       // empty for lines that are not values
+    QString name; // empty for lines that are not values
     bool isValue = false;
-    QString raw;        // the line(s) as found, continuation lines joined by "\n"
+    QString raw; // the line(s) as found, continuation lines joined by "\n"
 };
 
 struct Section
@@ -194,7 +194,8 @@ Document parse(const QString& content)
         QString raw = physical[i];
         // hex lists continue on the next line after a trailing backslash
         const QString head = raw.trimmed();
-        if ((head.startsWith(u'"') || head.startsWith(u'@')) && head.contains(QLatin1String("=hex"), Qt::CaseInsensitive)) {
+        if ((head.startsWith(u'"') || head.startsWith(u'@')) &&
+            head.contains(QLatin1String("=hex"), Qt::CaseInsensitive)) {
             while (raw.trimmed().endsWith(u'\\') && i + 1 < physical.size())
                 raw += u'\n' + physical[++i];
         }
@@ -256,7 +257,8 @@ bool keyExists(const Document& doc, const QString& keyPath)
 {
     const QString prefix = keyPath + u'\\';
     for (const Section& s : doc.sections) {
-        if (s.keyPath.compare(keyPath, Qt::CaseInsensitive) == 0 || s.keyPath.startsWith(prefix, Qt::CaseInsensitive))
+        if (s.keyPath.compare(keyPath, Qt::CaseInsensitive) == 0 ||
+            s.keyPath.startsWith(prefix, Qt::CaseInsensitive))
             return true;
     }
     return false;
@@ -282,8 +284,7 @@ bool store(const Document& doc)
 }
 
 // Runs a read-modify-write of the settings file under the lock file.
-template <typename Change>
-bool update(Change change)
+template <typename Change> bool update(Change change)
 {
     if (!QDir().mkpath(settingsFolder()))
         return false;

@@ -35,9 +35,15 @@ QString settingsFolder();
 
 struct Value
 {
-    enum class Type { Missing, String, Dword, Other };
+    enum class Type
+    {
+        Missing,
+        String,
+        Dword,
+        Other
+    };
     Type type = Type::Missing;
-    QString text;        // for String
+    QString text;            // for String
     std::uint32_t dword = 0; // for Dword
 
     bool isDword() const { return type == Type::Dword; }

@@ -35,7 +35,8 @@ QWidget* buildSchematicPanel(QWidget* window, const SchematicSheet& sheet, QPush
                                      [size, caption] { return artwork::schematicSheet(size, caption); });
     scroll->setWidget(picture);
     form::label(p, nullptr, 8, 372, QString::fromLatin1(sheet.caption));
-    button = form::button(p, sheet.buttonName, 432, 368, 209, 25, QStringLiteral("Open Schematics in Separate Window"),
+    button = form::button(p, sheet.buttonName, 432, 368, 209, 25,
+                          QStringLiteral("Open Schematics in Separate Window"),
                           QStringLiteral("Open the schematic symbols in a separate window"));
     return p;
 }
@@ -45,7 +46,8 @@ QWidget* buildSchematicPanel(QWidget* window, const SchematicSheet& sheet, QPush
 void TFormMainApplication::buildShellPanels()
 {
     PanelDisclaimer = form::panel(this, "PanelDisclaimer", QString());
-    QGroupBox* box = form::group(PanelDisclaimer, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
+    QGroupBox* box =
+        form::group(PanelDisclaimer, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
     DisclaimerText = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
 
     PanelMemoNotes = form::panel(this, "PanelMemoNotes", QStringLiteral("MemoNotes.htm"));
@@ -59,31 +61,48 @@ void TFormMainApplication::buildShellPanels()
     ImageFileNameLabel = form::label(PanelImages, "ImageFileNameLabel", 8, 372, QString());
     ImageFileNameLabel->resize(400, ImageFileNameLabel->height());
 
-    PanelSchematicSymbolsGeneral = buildSchematicPanel(
-        this,
-        {"PanelSchematicSymbolsGeneral", "SchematicSymbols.htm", "Schematic Symbols - General", {580, 952},
-         "BtnOpenSchematicGeneral"},
-        BtnOpenSchematicGeneral);
-    PanelSchematicSymbolsLogicGates = buildSchematicPanel(
-        this,
-        {"PanelSchematicSymbolsLogicGates", "SchematicSymbols.htm", "Schematic Symbols - Logic Gates", {423, 77},
-         "BtnOpenSchematicLogicGates"},
-        BtnOpenSchematicLogicGates);
-    PanelSchematicSymbolsValves = buildSchematicPanel(
-        this,
-        {"PanelSchematicSymbolsValves", "SchematicSymbols.htm", "Schematic Symbols - Valves (tubes)", {505, 160},
-         "BtnOpenSchematicValvesTubes"},
-        BtnOpenSchematicValvesTubes);
-    PanelSchematicSymbolsConnectorsSwitchesRelays = buildSchematicPanel(
-        this,
-        {"PanelSchematicSymbolsConnectorsSwitchesRelays", "SchematicSymbols.htm",
-         "Schematic Symbols - Connectors, Switches and Relays", {595, 451}, "BtnOpenSchematicConnectorsSwitchesRelays"},
-        BtnOpenSchematicConnectorsSwitchesRelays);
+    PanelSchematicSymbolsGeneral = buildSchematicPanel(this,
+                                                       {"PanelSchematicSymbolsGeneral",
+                                                        "SchematicSymbols.htm",
+                                                        "Schematic Symbols - General",
+                                                        {580, 952},
+                                                        "BtnOpenSchematicGeneral"},
+                                                       BtnOpenSchematicGeneral);
+    PanelSchematicSymbolsLogicGates = buildSchematicPanel(this,
+                                                          {"PanelSchematicSymbolsLogicGates",
+                                                           "SchematicSymbols.htm",
+                                                           "Schematic Symbols - Logic Gates",
+                                                           {423, 77},
+                                                           "BtnOpenSchematicLogicGates"},
+                                                          BtnOpenSchematicLogicGates);
+    PanelSchematicSymbolsValves = buildSchematicPanel(this,
+                                                      {"PanelSchematicSymbolsValves",
+                                                       "SchematicSymbols.htm",
+                                                       "Schematic Symbols - Valves (tubes)",
+                                                       {505, 160},
+                                                       "BtnOpenSchematicValvesTubes"},
+                                                      BtnOpenSchematicValvesTubes);
+    PanelSchematicSymbolsConnectorsSwitchesRelays =
+        buildSchematicPanel(this,
+                            {"PanelSchematicSymbolsConnectorsSwitchesRelays",
+                             "SchematicSymbols.htm",
+                             "Schematic Symbols - Connectors, Switches and Relays",
+                             {595, 451},
+                             "BtnOpenSchematicConnectorsSwitchesRelays"},
+                            BtnOpenSchematicConnectorsSwitchesRelays);
 }
 
 // The separate schematic windows are not part of the program yet; their
 // buttons are wired so that the windows only have to be created.
-void TFormMainApplication::BtnOpenSchematicGeneralClick() {}
-void TFormMainApplication::BtnOpenSchematicLogicGatesClick() {}
-void TFormMainApplication::BtnOpenSchematicValvesTubesClick() {}
-void TFormMainApplication::BtnOpenSchematicConnectorsSwitchesRelaysClick() {}
+void TFormMainApplication::BtnOpenSchematicGeneralClick()
+{
+}
+void TFormMainApplication::BtnOpenSchematicLogicGatesClick()
+{
+}
+void TFormMainApplication::BtnOpenSchematicValvesTubesClick()
+{
+}
+void TFormMainApplication::BtnOpenSchematicConnectorsSwitchesRelaysClick()
+{
+}

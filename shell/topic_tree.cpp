@@ -124,7 +124,8 @@ void TFormMainApplication::ShowSelectedTreeTopic()
         {"Coil Frequency", nullptr, PanelFrequencyCoil, nullptr, nullptr},
         {"Colour Bands", nullptr, PanelResistorColourBands, nullptr, nullptr},
         {"Colour Codes", nullptr, PanelCapacitorColourCodes, nullptr, nullptr},
-        {"Series/Parallel", "Resistors", PanelResistorsSeriesParallel, "Capacitors", PanelCapacitorsSeriesParallel},
+        {"Series/Parallel", "Resistors", PanelResistorsSeriesParallel, "Capacitors",
+         PanelCapacitorsSeriesParallel},
         {"Scale Compare", "Capacitors", PanelCapacitorScaleComparisons, nullptr, nullptr},
     };
     for (const Topic& t : topics) {

@@ -40,17 +40,36 @@ int main(int argc, char* argv[])
         {QStringLiteral("body_tip_spot_leader_lines"), &artwork::bodyTipSpotLeaderLines},
         {QStringLiteral("dropper_circuit"), &artwork::dropperCircuit},
         {QStringLiteral("coil_illustration"), &artwork::coilIllustration},
-        {QStringLiteral("resistors_parallel"), [] { return artwork::resistorsParallel({281, 150}); }},
-        {QStringLiteral("resistors_series"), [] { return artwork::resistorsSeries({281, 150}); }},
-        {QStringLiteral("capacitors_series"), [] { return artwork::capacitorsSeries({281, 150}); }},
-        {QStringLiteral("capacitors_parallel"), [] { return artwork::capacitorsParallel({281, 150}); }},
+        {QStringLiteral("resistors_parallel"),
+         [] {
+             return artwork::resistorsParallel({281, 150});
+         }},
+        {QStringLiteral("resistors_series"),
+         [] {
+             return artwork::resistorsSeries({281, 150});
+         }},
+        {QStringLiteral("capacitors_series"),
+         [] {
+             return artwork::capacitorsSeries({281, 150});
+         }},
+        {QStringLiteral("capacitors_parallel"),
+         [] {
+             return artwork::capacitorsParallel({281, 150});
+         }},
         {QStringLiteral("schematic_general"),
-         [] { return artwork::schematicSheet({580, 952}, QStringLiteral("Schematic Symbols - General")); }},
+         [] {
+             return artwork::schematicSheet({580, 952}, QStringLiteral("Schematic Symbols - General"));
+         }},
         {QStringLiteral("schematic_logic_gates"),
-         [] { return artwork::schematicSheet({423, 77}, QStringLiteral("Schematic Symbols - Logic Gates")); }},
+         [] {
+             return artwork::schematicSheet({423, 77}, QStringLiteral("Schematic Symbols - Logic Gates"));
+         }},
         {QStringLiteral("schematic_valves"),
-         [] { return artwork::schematicSheet({505, 160}, QStringLiteral("Schematic Symbols - Valves (tubes)")); }},
-        {QStringLiteral("schematic_connectors"), [] {
+         [] {
+             return artwork::schematicSheet({505, 160}, QStringLiteral("Schematic Symbols - Valves (tubes)"));
+         }},
+        {QStringLiteral("schematic_connectors"),
+         [] {
              return artwork::schematicSheet(
                  {595, 451}, QStringLiteral("Schematic Symbols - Connectors, Switches and Relays"));
          }},
@@ -60,7 +79,8 @@ int main(int argc, char* argv[])
         pictures.emplace_back(QStringLiteral("tip_%1").arg(d), [d] { return artwork::tipImage(d); });
     }
     for (int i = 0; i <= 6; ++i)
-        pictures.emplace_back(QStringLiteral("tolerance_%1").arg(i), [i] { return artwork::toleranceImage(i); });
+        pictures.emplace_back(QStringLiteral("tolerance_%1").arg(i),
+                              [i] { return artwork::toleranceImage(i); });
 
     int failures = 0;
     for (const auto& [name, draw] : pictures) {

@@ -28,17 +28,18 @@ QPainterPath resistorSilhouette(const QRectF& r, qreal leftCap, qreal rightCap, 
     path.moveTo(l, t + corner);
     path.arcTo(l, t, 2 * corner, 2 * corner, 180, -90);
     path.lineTo(l + leftCap, t);
-    path.cubicTo(l + leftCap + shoulder * 0.5, t, l + leftCap + shoulder * 0.5, t + neck, l + leftCap + shoulder,
-                 t + neck);
+    path.cubicTo(l + leftCap + shoulder * 0.5, t, l + leftCap + shoulder * 0.5, t + neck,
+                 l + leftCap + shoulder, t + neck);
     path.lineTo(rt - rightCap - shoulder, t + neck);
-    path.cubicTo(rt - rightCap - shoulder * 0.5, t + neck, rt - rightCap - shoulder * 0.5, t, rt - rightCap, t);
+    path.cubicTo(rt - rightCap - shoulder * 0.5, t + neck, rt - rightCap - shoulder * 0.5, t, rt - rightCap,
+                 t);
     path.lineTo(rt - corner, t);
     path.arcTo(rt - 2 * corner, t, 2 * corner, 2 * corner, 90, -90);
     path.lineTo(rt, b - corner);
     path.arcTo(rt - 2 * corner, b - 2 * corner, 2 * corner, 2 * corner, 0, -90);
     path.lineTo(rt - rightCap, b);
-    path.cubicTo(rt - rightCap - shoulder * 0.5, b, rt - rightCap - shoulder * 0.5, b - neck, rt - rightCap - shoulder,
-                 b - neck);
+    path.cubicTo(rt - rightCap - shoulder * 0.5, b, rt - rightCap - shoulder * 0.5, b - neck,
+                 rt - rightCap - shoulder, b - neck);
     path.lineTo(l + leftCap + shoulder, b - neck);
     path.cubicTo(l + leftCap + shoulder * 0.5, b - neck, l + leftCap + shoulder * 0.5, b, l + leftCap, b);
     path.lineTo(l + corner, b);
@@ -94,7 +95,8 @@ constexpr qreal kOldCorner = 11;
 
 QPainterPath oldBodySilhouette()
 {
-    return resistorSilhouette(kOldBody, kTipWidth - 0.5, kOldBody.right() - kToleranceLeft, kOldNeck, kOldCorner);
+    return resistorSilhouette(kOldBody, kTipWidth - 0.5, kOldBody.right() - kToleranceLeft, kOldNeck,
+                              kOldCorner);
 }
 
 // A thin orthogonal leader line with an arrow at its end.
@@ -183,7 +185,8 @@ QPixmap logo()
         const QRectF body(52, 17.5, 32, 15);
         const QPainterPath shape = resistorSilhouette(body, 6, 6, 1.5, 4);
         paintPart(p, shape, kBodyBeige);
-        const std::array<QColor, 4> bands = {digitColour(1), digitColour(0), digitColour(2), toleranceColour(5)};
+        const std::array<QColor, 4> bands = {digitColour(1), digitColour(0), digitColour(2),
+                                             toleranceColour(5)};
         const std::array<qreal, 4> xs = {59, 64, 69, 76};
         p.save();
         p.setClipPath(shape);

@@ -10,9 +10,9 @@
 
 namespace artwork {
 
-QPixmap background();        // 830 x 530, behind the whole main window
-QPixmap logo();              // 95 x 50, top right of the main window
-QPixmap helpGlyph();         // 16 x 16, on Help buttons
+QPixmap background(); // 830 x 530, behind the whole main window
+QPixmap logo();       // 95 x 50, top right of the main window
+QPixmap helpGlyph();  // 16 x 16, on Help buttons
 
 // Resistor colour-band panel
 QPixmap resistorBody();           // 220 x 58: beige body with two leads, behind the band swatches
@@ -20,11 +20,12 @@ QPixmap bandLeaderLines();        // 487 x 48: lines joining each band to its li
 QPixmap bodyTipSpotLeaderLines(); // 350 x 79: lines joining body, tip, spot and end band to the lists
 QPixmap bodyImage(int digit);     // 187 x 39: rounded body with end caps in a digit colour (0..9)
 QPixmap tipImage(int digit);      // 25 x 39: the left end cap in a digit colour (0..9)
-QPixmap toleranceImage(int index); // 11 x 39: narrow band, 0..6 = Violet, Blue, Green, Brown, Red, Gold, Silver
+QPixmap
+toleranceImage(int index); // 11 x 39: narrow band, 0..6 = Violet, Blue, Green, Brown, Red, Gold, Silver
 
 // Circuit drawings
-QPixmap dropperCircuit();         // 392 x 179: source terminals, "dropper resistor", "load"
-QPixmap coilIllustration();       // 204 x 181: five-loop coil, "Number of turns", "Width of coil"
+QPixmap dropperCircuit();   // 392 x 179: source terminals, "dropper resistor", "load"
+QPixmap coilIllustration(); // 204 x 181: five-loop coil, "Number of turns", "Width of coil"
 QPixmap resistorsParallel(QSize size);
 QPixmap resistorsSeries(QSize size);
 QPixmap capacitorsSeries(QSize size);

@@ -65,7 +65,11 @@ void totalSpan(QPainter& p, qreal x0, qreal x1, qreal y, const QString& text)
     p.restore();
 }
 
-enum class Part { Resistor, Capacitor };
+enum class Part
+{
+    Resistor,
+    Capacitor
+};
 
 void drawPart(QPainter& p, Part part, QPointF from, QPointF to)
 {
@@ -140,10 +144,22 @@ QPixmap drawSeries(QSize size, Part part)
     return pm;
 }
 
-QPixmap drawResistorsParallel(QSize size) { return drawParallel(size, Part::Resistor); }
-QPixmap drawResistorsSeries(QSize size) { return drawSeries(size, Part::Resistor); }
-QPixmap drawCapacitorsParallel(QSize size) { return drawParallel(size, Part::Capacitor); }
-QPixmap drawCapacitorsSeries(QSize size) { return drawSeries(size, Part::Capacitor); }
+QPixmap drawResistorsParallel(QSize size)
+{
+    return drawParallel(size, Part::Resistor);
+}
+QPixmap drawResistorsSeries(QSize size)
+{
+    return drawSeries(size, Part::Resistor);
+}
+QPixmap drawCapacitorsParallel(QSize size)
+{
+    return drawParallel(size, Part::Capacitor);
+}
+QPixmap drawCapacitorsSeries(QSize size)
+{
+    return drawSeries(size, Part::Capacitor);
+}
 
 } // namespace
 

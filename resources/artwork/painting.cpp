@@ -37,8 +37,8 @@ QFont font(qreal pixelSize, bool bold)
 QColor digitColour(int digit)
 {
     static constexpr std::array<QRgb, 10> colours = {
-        qRgb(0, 0, 0),       qRgb(144, 96, 47),   qRgb(255, 0, 0),   qRgb(255, 128, 0), qRgb(255, 255, 0),
-        qRgb(0, 255, 0),     qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(128, 128, 128), qRgb(255, 255, 255),
+        qRgb(0, 0, 0),   qRgb(144, 96, 47), qRgb(255, 0, 0),   qRgb(255, 128, 0),   qRgb(255, 255, 0),
+        qRgb(0, 255, 0), qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(128, 128, 128), qRgb(255, 255, 255),
     };
     return QColor(colours[static_cast<std::size_t>(qBound(0, digit, 9))]);
 }

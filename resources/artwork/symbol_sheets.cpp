@@ -168,7 +168,10 @@ void contact(QPainter& p, QPointF at)
 QVector<Symbol> generalSymbols()
 {
     return {
-        {"Resistor", [](QPainter& p) { zigzagResistor(p, {-50, 0}, {50, 0}, 8, 6); }},
+        {"Resistor",
+         [](QPainter& p) {
+             zigzagResistor(p, {-50, 0}, {50, 0}, 8, 6);
+         }},
         {"Variable resistor",
          [](QPainter& p) {
              zigzagResistor(p, {-50, 0}, {50, 0}, 8, 6);
@@ -181,7 +184,10 @@ QVector<Symbol> generalSymbols()
              line(p, 0, 30, 0, 16);
              arrowHead(p, {0, 10}, {0, 30}, 8, 3.5);
          }},
-        {"Capacitor", [](QPainter& p) { capacitorPlates(p, {-50, 0}, {50, 0}, 30, 9); }},
+        {"Capacitor",
+         [](QPainter& p) {
+             capacitorPlates(p, {-50, 0}, {50, 0}, 30, 9);
+         }},
         {"Electrolytic capacitor",
          [](QPainter& p) {
              line(p, -50, 0, -5, 0);

@@ -77,7 +77,8 @@ private slots:
     {
         help::setHelpSearchFolders({});
         const QString program = QCoreApplication::applicationDirPath();
-        const QStringList expected = {program, QDir::cleanPath(program + QStringLiteral("/../share/ohmbrook"))};
+        const QStringList expected = {program,
+                                      QDir::cleanPath(program + QStringLiteral("/../share/ohmbrook"))};
         QCOMPARE(help::helpSearchFolders(), expected);
     }
 

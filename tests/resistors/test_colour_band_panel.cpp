@@ -29,7 +29,8 @@ private:
     QStringList bands(MainWindowHarness& h)
     {
         QStringList b;
-        for (const char* name : {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
+        for (const char* name :
+             {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
             b.append(h.text(name));
         return b;
     }
@@ -89,12 +90,12 @@ void TestColourBandPanel::bandsGiveValue_data()
     QTest::newRow("4.7 ohms") << QStringList{"Yellow", "Violet", "Gold", "Violet", "Grey"}
                               << QStringList{"4.7", "0.0047", "4.7E-6"}
                               << "Extra info: Tolerance is +/- 0.0047 ohms (0.1 %)" << true;
-    QTest::newRow("black first band") << QStringList{"Black", "Green", "Black", "Violet", "Grey"}
-                                      << QStringList{"5", "0.005", "5E-6"}
-                                      << "Extra info: Tolerance is +/- 0.005 ohms (0.1 %)" << true;
-    QTest::newRow("black black is zero") << QStringList{"Black", "Black", "Orange", "Gold", "Red"}
-                                         << QStringList{"0", "0", "0"}
-                                         << "Extra info: Tolerance is +/- 0 ohms (5 %)" << true;
+    QTest::newRow("black first band")
+        << QStringList{"Black", "Green", "Black", "Violet", "Grey"} << QStringList{"5", "0.005", "5E-6"}
+        << "Extra info: Tolerance is +/- 0.005 ohms (0.1 %)" << true;
+    QTest::newRow("black black is zero")
+        << QStringList{"Black", "Black", "Orange", "Gold", "Red"} << QStringList{"0", "0", "0"}
+        << "Extra info: Tolerance is +/- 0 ohms (5 %)" << true;
     QTest::newRow("white white gray") << QStringList{"White", "White", "Gray", "Silver", "Black"}
                                       << QStringList{"9900000000", "9900000", "9900"}
                                       << "Extra info: Tolerance is +/- 990000000 ohms (10 %)" << true;
@@ -174,7 +175,9 @@ void TestColourBandPanel::swatchesShowBandColours()
     select(h, "ComboResCol1", "Brown");
     select(h, "ComboResCol3", "Gray");
     select(h, "ComboResCol4", "No band");
-    auto colourOf = [&](const char* name) { return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base); };
+    auto colourOf = [&](const char* name) {
+        return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
+    };
     QCOMPARE(colourOf("ResBand1Colour"), QColor(144, 96, 47));
     QCOMPARE(colourOf("ResBand3Colour"), QColor(128, 128, 128));
     QCOMPARE(colourOf("ResImageSpot"), QColor(128, 128, 128));
@@ -187,29 +190,41 @@ void TestColourBandPanel::valueGivesBands_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("values");  // ohms, K, M after Calculate
+    QTest::addColumn<QStringList>("values");   // ohms, K, M after Calculate
     QTest::addColumn<QStringList>("expected"); // the five bands
     QTest::addColumn<QString>("confirmed");    // ohms after Confirm
 
-    QTest::newRow("4700") << "ResValue" << "4700" << QStringList{"4700", "4.7", "0.0047"}
+    QTest::newRow("4700") << "ResValue"
+                          << "4700" << QStringList{"4700", "4.7", "0.0047"}
                           << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
-    QTest::newRow("4790 is cut to 4700") << "ResValue" << "4790" << QStringList{"4790", "4.79", "0.00479"}
-                                         << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
-    QTest::newRow("4.7 K") << "ResValueK" << "4.7" << QStringList{"4700", "4.7", "0.0047"}
+    QTest::newRow("4790 is cut to 4700")
+        << "ResValue"
+        << "4790" << QStringList{"4790", "4.79", "0.00479"}
+        << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
+    QTest::newRow("4.7 K") << "ResValueK"
+                           << "4.7" << QStringList{"4700", "4.7", "0.0047"}
                            << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4700";
-    QTest::newRow("2.2 M") << "ResValueM" << "2.2" << QStringList{"2200000", "2200", "2.2"}
+    QTest::newRow("2.2 M") << "ResValueM"
+                           << "2.2" << QStringList{"2200000", "2200", "2.2"}
                            << QStringList{"Red", "Red", "Green", "No band", "No band"} << "2200000";
-    QTest::newRow("0.47") << "ResValue" << "0.47" << QStringList{"0.47", "0.00047", "4.7E-7"}
+    QTest::newRow("0.47") << "ResValue"
+                          << "0.47" << QStringList{"0.47", "0.00047", "4.7E-7"}
                           << QStringList{"Black", "Yellow", "Gold", "No band", "No band"} << "0.4";
-    QTest::newRow("5") << "ResValue" << "5" << QStringList{"5", "0.005", "5E-6"}
+    QTest::newRow("5") << "ResValue"
+                       << "5" << QStringList{"5", "0.005", "5E-6"}
                        << QStringList{"Green", "Black", "Gold", "No band", "No band"} << "5";
-    QTest::newRow("9.9999999 gives 10") << "ResValue" << "9.9999999" << QStringList{"9.9999999", "0.0099999999", "9.9999999E-6"}
-                                        << QStringList{"Brown", "Black", "Black", "No band", "No band"} << "10";
+    QTest::newRow("9.9999999 gives 10")
+        << "ResValue"
+        << "9.9999999" << QStringList{"9.9999999", "0.0099999999", "9.9999999E-6"}
+        << QStringList{"Brown", "Black", "Black", "No band", "No band"} << "10";
     QTest::newRow("ten integer digits keep band 3")
-        << "ResValue" << "1000000000" << QStringList{"1000000000", "1000000", "1000"}
+        << "ResValue"
+        << "1000000000" << QStringList{"1000000000", "1000000", "1000"}
         << QStringList{"Brown", "Black", "Gold", "No band", "No band"} << "1";
-    QTest::newRow("-47 keeps band 1") << "ResValue" << "-47" << QStringList{"-47", "-0.047", "-4.7E-5"}
-                                      << QStringList{"Brown", "Yellow", "Brown", "No band", "No band"} << "140";
+    QTest::newRow("-47 keeps band 1")
+        << "ResValue"
+        << "-47" << QStringList{"-47", "-0.047", "-4.7E-5"}
+        << QStringList{"Brown", "Yellow", "Brown", "No band", "No band"} << "140";
 }
 
 void TestColourBandPanel::valueGivesBands()
@@ -243,17 +258,20 @@ void TestColourBandPanel::valueMessages_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("two fields") << QStringList{"100", "0.1", ""} << QStringList{"Error"}
-                                << "Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm or "
-                                   "M ohm values."
-                                << QStringList{"100", "0.1", ""};
-    QTest::newRow("no field") << QStringList{"", "", ""} << QStringList{"Error"}
-                              << "Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M ohm "
-                                 "values."
-                              << QStringList{"", "", ""};
+    QTest::newRow("two fields")
+        << QStringList{"100", "0.1", ""} << QStringList{"Error"}
+        << "Too many values provided.\n\nEnsure that you only enter one of the ohm, K ohm or "
+           "M ohm values."
+        << QStringList{"100", "0.1", ""};
+    QTest::newRow("no field")
+        << QStringList{"", "", ""} << QStringList{"Error"}
+        << "Not enough values provided.\n\nEnsure that you enter one of the ohm, K ohm or M ohm "
+           "values."
+        << QStringList{"", "", ""};
     QTest::newRow("zero ohms") << QStringList{"0", "", ""} << QStringList{"Ohms Error"}
                                << "Entry not a floating point number" << QStringList{"", "", ""};
-    QTest::newRow("two bad fields") << QStringList{"", "abc", "0.0"} << QStringList{"K Ohm Error", "M Ohm Error"}
+    QTest::newRow("two bad fields") << QStringList{"", "abc", "0.0"}
+                                    << QStringList{"K Ohm Error", "M Ohm Error"}
                                     << "Entry not a floating point number" << QStringList{"", "", ""};
 }
 

@@ -19,7 +19,8 @@ private:
     QStringList bands(MainWindowHarness& h)
     {
         QStringList b;
-        for (const char* name : {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
+        for (const char* name :
+             {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"})
             b.append(h.text(name));
         return b;
     }
@@ -44,15 +45,19 @@ void TestDropperPanel::calculates_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("note");
 
-    QTest::newRow("LED from 12 V") << QStringList{"12", "2", "20"} << "500" << "";
-    QTest::newRow("equal voltages") << QStringList{"5", "5", "20"} << "0"
-                                    << "A zero value is being shown because the source voltage is the same as the "
-                                       "forward voltage of the load.\n\nTherefore no resistor is required.";
-    QTest::newRow("source below load") << QStringList{"3", "5", "20"} << "-100"
-                                       << "A negative value is being shown because the source voltage is lower or "
-                                          "the same as the forward voltage of the load.\n\nIt is not possible to "
-                                          "increase the voltage using an in line resistor.";
-    QTest::newRow("trailing units ignored") << QStringList{"9V", "1.8 V", "15mA"} << "480" << "";
+    QTest::newRow("LED from 12 V") << QStringList{"12", "2", "20"} << "500"
+                                   << "";
+    QTest::newRow("equal voltages")
+        << QStringList{"5", "5", "20"} << "0"
+        << "A zero value is being shown because the source voltage is the same as the "
+           "forward voltage of the load.\n\nTherefore no resistor is required.";
+    QTest::newRow("source below load")
+        << QStringList{"3", "5", "20"} << "-100"
+        << "A negative value is being shown because the source voltage is lower or "
+           "the same as the forward voltage of the load.\n\nIt is not possible to "
+           "increase the voltage using an in line resistor.";
+    QTest::newRow("trailing units ignored") << QStringList{"9V", "1.8 V", "15mA"} << "480"
+                                            << "";
 }
 
 void TestDropperPanel::calculates()
@@ -82,9 +87,11 @@ void TestDropperPanel::rejectsBadEntries_data()
 
     QTest::newRow("zero current") << QStringList{"12", "2", "0"} << QStringList{"Forward Current Error"}
                                   << QStringList{"12", "2", ""};
-    QTest::newRow("two bad") << QStringList{"abc", "2", "-"} << QStringList{"Source Voltage Error", "Forward Current Error"}
+    QTest::newRow("two bad") << QStringList{"abc", "2", "-"}
+                             << QStringList{"Source Voltage Error", "Forward Current Error"}
                              << QStringList{"", "2", ""};
-    QTest::newRow("one missing") << QStringList{"12", "", "20"} << QStringList{"Error"} << QStringList{"12", "", "20"};
+    QTest::newRow("one missing") << QStringList{"12", "", "20"} << QStringList{"Error"}
+                                 << QStringList{"12", "", "20"};
 }
 
 void TestDropperPanel::rejectsBadEntries()
@@ -100,9 +107,10 @@ void TestDropperPanel::rejectsBadEntries()
     h.click("DropperInLineCalculate");
     QCOMPARE(h.boxes.titles(), titles);
     if (titles.first() == QLatin1String("Error")) {
-        QCOMPARE(h.boxes.boxes().first().text,
-                 QStringLiteral("Not enough values have been provided.\n\nEnsure that the source voltage, forward "
-                                "voltage and forward current values are given."));
+        QCOMPARE(
+            h.boxes.boxes().first().text,
+            QStringLiteral("Not enough values have been provided.\n\nEnsure that the source voltage, forward "
+                           "voltage and forward current values are given."));
     }
     QCOMPARE(h.text("DropperInLineVSource"), after[0]);
     QCOMPARE(h.text("DropperInLineVForward"), after[1]);
@@ -177,14 +185,19 @@ void TestDropperPanel::handOversWithoutResult_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("bands after clear") << "DropperInLineGetColourBands" << true << "" << "No Resistor Value"
-                                       << "Resistor value not yet shown.\n\nInput your values and click Calculate\n"
-                                          "before getting the colour bands.";
-    QTest::newRow("heat after clear") << "BtnCalcHeatDissipation" << true << "" << "Invalid values"
+    QTest::newRow("bands after clear")
+        << "DropperInLineGetColourBands" << true << ""
+        << "No Resistor Value"
+        << "Resistor value not yet shown.\n\nInput your values and click Calculate\n"
+           "before getting the colour bands.";
+    QTest::newRow("heat after clear") << "BtnCalcHeatDissipation" << true << ""
+                                      << "Invalid values"
                                       << "Invalid inputs to calculate heat dissipation.";
-    QTest::newRow("heat with text current") << "BtnCalcHeatDissipation" << false << "abc" << "Invalid values"
+    QTest::newRow("heat with text current") << "BtnCalcHeatDissipation" << false << "abc"
+                                            << "Invalid values"
                                             << "Invalid inputs to calculate heat dissipation.";
-    QTest::newRow("heat with empty current") << "BtnCalcHeatDissipation" << false << "" << "Invalid values"
+    QTest::newRow("heat with empty current") << "BtnCalcHeatDissipation" << false << ""
+                                             << "Invalid values"
                                              << "Invalid inputs to calculate heat dissipation.";
 }
 

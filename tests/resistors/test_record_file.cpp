@@ -56,19 +56,22 @@ void TestRecordFile::recordLine_data()
     QTest::addColumn<QString>("tolerance");
     QTest::addColumn<QByteArray>("line");
 
-    QTest::newRow("initial panel") << "Resistor" << QStringList{"Brown", "Red", "Gold", "Violet", "Grey"} << "1.2"
+    QTest::newRow("initial panel") << "Resistor" << QStringList{"Brown", "Red", "Gold", "Violet", "Grey"}
+                                   << "1.2"
                                    << "Extra info: Tolerance is +/- 0.0012 ohms (0.1 %)" << kInitialLine;
     QTest::newRow("empty tag") << "" << QStringList{"Yellow", "Violet", "Red", "No band", "No band"} << "4790"
                                << "Extra info: Tolerance is +/- 940 ohms (20 %)"
-                               << QByteArray(": Bands - Yellow,Violet,Red,No band,No band - Value: 4790 ohms Extra "
-                                             "info: Tolerance is +/- 940 ohms (20 %)\r\n");
-    QTest::newRow("commas and dashes unquoted") << "R1, R2 - spare" << QStringList{"a,b", "Red", "-", "Gold", ""}
-                                                << "x" << "t"
-                                                << QByteArray("R1, R2 - spare: Bands - a,b,Red,-,Gold, - Value: x ohms t\r\n");
-    QTest::newRow("non-ASCII as UTF-8") << "\u00b5-Widerstand" << QStringList{"Brown", "Red", "Gold", "Violet", "Grey"}
-                                        << "1.2" << "t"
-                                        << QByteArray("\xc2\xb5-Widerstand: Bands - Brown,Red,Gold,Violet,Grey - "
-                                                      "Value: 1.2 ohms t\r\n");
+                               << QByteArray(
+                                      ": Bands - Yellow,Violet,Red,No band,No band - Value: 4790 ohms Extra "
+                                      "info: Tolerance is +/- 940 ohms (20 %)\r\n");
+    QTest::newRow("commas and dashes unquoted")
+        << "R1, R2 - spare" << QStringList{"a,b", "Red", "-", "Gold", ""} << "x"
+        << "t" << QByteArray("R1, R2 - spare: Bands - a,b,Red,-,Gold, - Value: x ohms t\r\n");
+    QTest::newRow("non-ASCII as UTF-8")
+        << "\u00b5-Widerstand" << QStringList{"Brown", "Red", "Gold", "Violet", "Grey"} << "1.2"
+        << "t"
+        << QByteArray("\xc2\xb5-Widerstand: Bands - Brown,Red,Gold,Violet,Grey - "
+                      "Value: 1.2 ohms t\r\n");
 }
 
 void TestRecordFile::recordLine()
@@ -120,13 +123,15 @@ void TestRecordFile::secondSaveAppendsAfterAsking()
     h.click("SaveValues");
 
     QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("File Exists")});
-    QCOMPARE(h.boxes.boxes().first().text,
-             QStringLiteral("The specified file already exists.\n\nIf you continue, the new resistor information "
-                            "will be appended to this file.\n\nDo you want to continue?"));
+    QCOMPARE(
+        h.boxes.boxes().first().text,
+        QStringLiteral("The specified file already exists.\n\nIf you continue, the new resistor information "
+                       "will be appended to this file.\n\nDo you want to continue?"));
     QCOMPARE(h.boxes.boxes().first().buttons, ui::BoxButtons::YesNo);
     QCOMPARE(h.boxes.boxes().first().icon, ui::BoxIcon::None);
-    QCOMPARE(readAll(path), kInitialLine + QByteArray(": Bands - Yellow,Violet,Red,No band,No band - Value: 4790 "
-                                                      "ohms Extra info: Tolerance is +/- 940 ohms (20 %)\r\n"));
+    QCOMPARE(readAll(path),
+             kInitialLine + QByteArray(": Bands - Yellow,Violet,Red,No band,No band - Value: 4790 "
+                                       "ohms Extra info: Tolerance is +/- 940 ohms (20 %)\r\n"));
     // The dialog offers the last file again.
     QCOMPARE(h.files.requests().at(1).initialFile, path);
 }
@@ -200,7 +205,8 @@ void TestRecordFile::unwritableTargetIsReported()
     if (exists)
         h.boxes.answer(ui::BoxAnswer::Yes);
     h.click("SaveValues");
-    const QStringList expected = exists ? QStringList{"File Exists", "Save Error"} : QStringList{"Save Error"};
+    const QStringList expected =
+        exists ? QStringList{"File Exists", "Save Error"} : QStringList{"Save Error"};
     QCOMPARE(h.boxes.titles(), expected);
     QVERIFY(h.boxes.boxes().last().text.contains(QDir::toNativeSeparators(dir.filePath(relative))));
     QVERIFY(h.boxes.boxes().last().text.contains(QStringLiteral("Nothing was written.")));
@@ -214,7 +220,8 @@ void TestRecordFile::appendNeverRewrites()
     const QString path = dir.filePath(QStringLiteral("many.RES"));
     QByteArray expected;
     for (int i = 0; i < 50; ++i) {
-        const QByteArray line = record_file::recordLine(QString::number(i), {"a", "b", "c", "d", "e"}, "1", "t");
+        const QByteArray line =
+            record_file::recordLine(QString::number(i), {"a", "b", "c", "d", "e"}, "1", "t");
         QVERIFY(record_file::appendLine(path, line).isEmpty());
         expected += line;
     }

@@ -371,8 +371,8 @@ void TestSettingsStore::unknownLinesSurvive_data()
     QTest::newRow("several blank lines after the section")
         << kHeader + kSection + mine + "\n\n\n" + sub << kHeader + kSection + mineAfter + "\n\n\n" + sub;
     const auto crlf = [](QByteArray text) { return text.replace("\n", "\r\n"); };
-    QTest::newRow("CR LF line ends are kept")
-        << crlf(kHeader + other + "\n" + kSection + mine) << crlf(kHeader + other + "\n" + kSection + mineAfter);
+    QTest::newRow("CR LF line ends are kept") << crlf(kHeader + other + "\n" + kSection + mine)
+                                              << crlf(kHeader + other + "\n" + kSection + mineAfter);
 }
 
 void TestSettingsStore::unknownLinesSurvive()

@@ -87,11 +87,11 @@ void TestTopicTree::fixedContent()
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         lines += allTexts(tree->topLevelItem(i));
     const QStringList expected{
-        "Resistors",   "-Colour Bands",       "-Series/Parallel",  "-In-line Dropper", "Capacitors",
-        "-In-line Dropper", "-Scale Compare", "-Series/Parallel",  "-Values",          "--Colour Codes",
-        "--Digit Values", "General",          "-Ohms Law/Power",   "-Reactance",       "Frequencies",
-        "-Coil Frequency", "-Conversions",    "-Resonance",        "Schematic Symbols", "-General",
-        "-Logic Gates",  "-Valves and Tubes", "-Connectors etc.",  "Memo Notes",       "Load Images",
+        "Resistors",        "-Colour Bands",     "-Series/Parallel", "-In-line Dropper",  "Capacitors",
+        "-In-line Dropper", "-Scale Compare",    "-Series/Parallel", "-Values",           "--Colour Codes",
+        "--Digit Values",   "General",           "-Ohms Law/Power",  "-Reactance",        "Frequencies",
+        "-Coil Frequency",  "-Conversions",      "-Resonance",       "Schematic Symbols", "-General",
+        "-Logic Gates",     "-Valves and Tubes", "-Connectors etc.", "Memo Notes",        "Load Images",
         "Disclaimer"};
     QCOMPARE(lines, expected);
     QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -124,22 +124,31 @@ void TestTopicTree::nodeShowsPanel_data()
                                     << "OhmsLawPower.htm";
     QTest::newRow("Reactance") << QStringList{"General", "Reactance"} << "PanelGeneralReactance"
                                << "GeneralReactance.htm";
-    QTest::newRow("Load Images") << QStringList{"Load Images"} << "PanelImages" << "LoadImages.htm";
-    QTest::newRow("Memo Notes") << QStringList{"Memo Notes"} << "PanelMemoNotes" << "MemoNotes.htm";
-    QTest::newRow("resistor dropper") << QStringList{"Resistors", "In-line Dropper"} << "PanelResistorInLineDropper"
-                                      << "ResistorInLineDropper.htm";
-    QTest::newRow("capacitor dropper") << QStringList{"Capacitors", "In-line Dropper"} << "PanelCapacitorDropper"
-                                       << "CapacitorInLineDropper.htm";
+    QTest::newRow("Load Images") << QStringList{"Load Images"} << "PanelImages"
+                                 << "LoadImages.htm";
+    QTest::newRow("Memo Notes") << QStringList{"Memo Notes"} << "PanelMemoNotes"
+                                << "MemoNotes.htm";
+    QTest::newRow("resistor dropper")
+        << QStringList{"Resistors", "In-line Dropper"} << "PanelResistorInLineDropper"
+        << "ResistorInLineDropper.htm";
+    QTest::newRow("capacitor dropper")
+        << QStringList{"Capacitors", "In-line Dropper"} << "PanelCapacitorDropper"
+        << "CapacitorInLineDropper.htm";
     QTest::newRow("Digit Values") << QStringList{"Capacitors", "Values", "Digit Values"}
-                                  << "PanelCapacitorDigitValues" << "CapacitorDigitValues.htm";
-    QTest::newRow("schematic General") << QStringList{"Schematic Symbols", "General"}
-                                       << "PanelSchematicSymbolsGeneral" << "SchematicSymbols.htm";
+                                  << "PanelCapacitorDigitValues"
+                                  << "CapacitorDigitValues.htm";
+    QTest::newRow("schematic General")
+        << QStringList{"Schematic Symbols", "General"} << "PanelSchematicSymbolsGeneral"
+        << "SchematicSymbols.htm";
     QTest::newRow("Logic Gates") << QStringList{"Schematic Symbols", "Logic Gates"}
-                                 << "PanelSchematicSymbolsLogicGates" << "SchematicSymbols.htm";
-    QTest::newRow("Valves and Tubes") << QStringList{"Schematic Symbols", "Valves and Tubes"}
-                                      << "PanelSchematicSymbolsValves" << "SchematicSymbols.htm";
+                                 << "PanelSchematicSymbolsLogicGates"
+                                 << "SchematicSymbols.htm";
+    QTest::newRow("Valves and Tubes")
+        << QStringList{"Schematic Symbols", "Valves and Tubes"} << "PanelSchematicSymbolsValves"
+        << "SchematicSymbols.htm";
     QTest::newRow("Connectors etc.") << QStringList{"Schematic Symbols", "Connectors etc."}
-                                     << "PanelSchematicSymbolsConnectorsSwitchesRelays" << "SchematicSymbols.htm";
+                                     << "PanelSchematicSymbolsConnectorsSwitchesRelays"
+                                     << "SchematicSymbols.htm";
     QTest::newRow("Conversions") << QStringList{"Frequencies", "Conversions"} << "PanelFrequencyConversions"
                                  << "FrequencyConversions.htm";
     QTest::newRow("Resonance") << QStringList{"Frequencies", "Resonance"} << "PanelFrequencyResonance"
@@ -149,14 +158,19 @@ void TestTopicTree::nodeShowsPanel_data()
     QTest::newRow("Colour Bands") << QStringList{"Resistors", "Colour Bands"} << "PanelResistorColourBands"
                                   << "ResistorColourBands.htm";
     QTest::newRow("Colour Codes") << QStringList{"Capacitors", "Values", "Colour Codes"}
-                                  << "PanelCapacitorColourCodes" << "CapacitorColourBands.htm";
-    QTest::newRow("resistors series/parallel") << QStringList{"Resistors", "Series/Parallel"}
-                                               << "PanelResistorsSeriesParallel" << "ResistorsSeriesParallel.htm";
-    QTest::newRow("capacitors series/parallel") << QStringList{"Capacitors", "Series/Parallel"}
-                                                << "PanelCapacitorsSeriesParallel" << "CapacitorsSeriesParallel.htm";
-    QTest::newRow("Scale Compare") << QStringList{"Capacitors", "Scale Compare"} << "PanelCapacitorScaleComparisons"
+                                  << "PanelCapacitorColourCodes"
+                                  << "CapacitorColourBands.htm";
+    QTest::newRow("resistors series/parallel")
+        << QStringList{"Resistors", "Series/Parallel"} << "PanelResistorsSeriesParallel"
+        << "ResistorsSeriesParallel.htm";
+    QTest::newRow("capacitors series/parallel")
+        << QStringList{"Capacitors", "Series/Parallel"} << "PanelCapacitorsSeriesParallel"
+        << "CapacitorsSeriesParallel.htm";
+    QTest::newRow("Scale Compare") << QStringList{"Capacitors", "Scale Compare"}
+                                   << "PanelCapacitorScaleComparisons"
                                    << "CapacitorScaleComparisons.htm";
-    QTest::newRow("Disclaimer") << QStringList{"Disclaimer"} << "PanelDisclaimer" << "";
+    QTest::newRow("Disclaimer") << QStringList{"Disclaimer"} << "PanelDisclaimer"
+                                << "";
 }
 
 void TestTopicTree::nodeShowsPanel()
@@ -253,8 +267,10 @@ void TestTopicTree::helpPath_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("path");
-    QTest::newRow("Ohm's law") << "OhmsLawPower.htm" << "Ohmbrook2Help.chm::/OhmsLawPower.htm>Main Window";
-    QTest::newRow("options") << "Options.htm" << "Ohmbrook2Help.chm::/Options.htm>Main Window";
+    QTest::newRow("Ohm's law") << "OhmsLawPower.htm"
+                               << "Ohmbrook2Help.chm::/OhmsLawPower.htm>Main Window";
+    QTest::newRow("options") << "Options.htm"
+                             << "Ohmbrook2Help.chm::/Options.htm>Main Window";
 }
 
 void TestTopicTree::helpPath()

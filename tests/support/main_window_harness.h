@@ -32,8 +32,7 @@ public:
     // Raw text of the settings file ("" when it does not exist).
     QString settingsText() const;
 
-    template <typename W = QWidget>
-    W* find(const char* name)
+    template <typename W = QWidget> W* find(const char* name)
     {
         W* w = m_window->findChild<W*>(QString::fromLatin1(name));
         if (!w)
