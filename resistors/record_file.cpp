@@ -14,6 +14,9 @@ QByteArray recordLine(const QString& tag, const QStringList& bandTexts, const QS
 {
     QString line = tag + QStringLiteral(": Bands - ") + bandTexts.join(u',') + QStringLiteral(" - Value: ") +
                    ohmsText + QStringLiteral(" ohms ") + toleranceText;
+    // A line break inside a text would split the record in two; texts are
+    // otherwise written exactly as shown.
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
     return line.toUtf8() + "\r\n";
 }
 

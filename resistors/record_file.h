@@ -6,7 +6,8 @@
 //   <tag>: Bands - <b1>,<b2>,<b3>,<b4>,<b5> - Value: <ohms> ohms <tolerance>CR LF
 //
 // Texts are written as the controls hold them (UTF-8), without quoting, and
-// every line ends with CR LF whatever the platform.
+// every line ends with CR LF whatever the platform. A line break inside a text
+// (pasted into a list, say) becomes a blank, so one save is always one line.
 
 #include <QString>
 #include <QStringList>

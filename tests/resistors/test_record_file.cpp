@@ -67,6 +67,11 @@ void TestRecordFile::recordLine_data()
     QTest::newRow("commas and dashes unquoted")
         << "R1, R2 - spare" << QStringList{"a,b", "Red", "-", "Gold", ""} << "x"
         << "t" << QByteArray("R1, R2 - spare: Bands - a,b,Red,-,Gold, - Value: x ohms t\r\n");
+    QTest::newRow("line breaks inside texts")
+        << "two\nlines" << QStringList{"Brown\r\n", "Red", "Gold", "Violet", "Grey"} << "1.2"
+        << "t"
+        << QByteArray("two lines: Bands - Brown  ,Red,Gold,Violet,Grey - Value: "
+                      "1.2 ohms t\r\n");
     QTest::newRow("non-ASCII as UTF-8")
         << "\u00b5-Widerstand" << QStringList{"Brown", "Red", "Gold", "Violet", "Grey"} << "1.2"
         << "t"
