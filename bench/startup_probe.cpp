@@ -1,7 +1,10 @@
 // One start-up of either the real main window or a bare Qt window of the
 // same size; the process ends the moment the window has been painted once.
 //
-//   startup_probe main|bare
+//   startup_probe main|bare|text
+//
+// "text" is the bare window with one line of text on it: any window that
+// shows text pays for loading the font database, which a blank one skips.
 //
 // The main window reads its settings from XDG_CONFIG_HOME, which the bench
 // points at a folder where the disclaimer is already accepted.
@@ -10,6 +13,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QWidget>
 
 #include <cstring>
@@ -38,10 +42,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    const bool text = argc > 1 && std::strcmp(argv[1], "text") == 0;
     FirstPaint watcher;
-    if (bare) {
+    if (bare || text) {
         QWidget window;
         window.setFixedSize(830, 530);
+        if (text)
+            (new QLabel(QStringLiteral("Ohmbrook"), &window))->move(8, 8);
         window.installEventFilter(&watcher);
         window.show();
         return app.exec();
