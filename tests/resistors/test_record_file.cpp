@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -192,6 +194,7 @@ void TestRecordFile::unwritableTargetIsReported_data()
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing folder") << "no/such/folder/parts.RES" << false;
     QTest::newRow("a folder, not a file") << "folder" << true;
+    QTest::newRow("read-only file") << "locked.RES" << true;
 }
 
 void TestRecordFile::unwritableTargetIsReported()
@@ -202,6 +205,15 @@ void TestRecordFile::unwritableTargetIsReported()
     h.open();
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    const QString locked = dir.filePath(QStringLiteral("locked.RES"));
+    {
+        QFile f(locked);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("earlier line\r\n");
+    }
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (relative == QLatin1String("locked.RES") && ::geteuid() == 0)
+        QSKIP("file permissions do not stop root");
     const QString remembered = dir.filePath(QStringLiteral("good.RES"));
     h.files.choose(remembered);
     h.click("SaveValues");
@@ -217,6 +229,7 @@ void TestRecordFile::unwritableTargetIsReported()
     QVERIFY(h.boxes.boxes().last().text.contains(QStringLiteral("Nothing was written.")));
     QCOMPARE(lastSaveFile(), remembered);
     QCOMPARE(readAll(remembered), kInitialLine);
+    QCOMPARE(readAll(locked), QByteArray("earlier line\r\n"));
 }
 
 void TestRecordFile::appendNeverRewrites()
