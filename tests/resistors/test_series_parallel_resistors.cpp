@@ -1,7 +1,7 @@
 // The resistors in series and in parallel panel, driven through the real
 // window: any two of the two resistors and the total give the third.
 
-#include "tests/shell/gui_test_helpers.h"
+#include "tests/support/two_of_three_checks.h"
 
 #include <QTest>
 
@@ -12,13 +12,7 @@ using guitest::kTooMany;
 
 namespace {
 
-struct Calculator
-{
-    const char* fields[3];
-    const char* calculate;
-    const char* clearAll;
-    const char* clears[3];
-};
+using twoofthree::Calculator;
 
 const Calculator kParallel{{"ParRes1", "ParRes2", "ParResTotal"},
                            "CalcParRes",
@@ -35,17 +29,6 @@ const QString kParallelNote = QStringLiteral("Note!: A negative value is being s
 const QString kSeriesNote = QStringLiteral("Note!: A negative value is being shown because it is not "
                                            "possible to make the overall resistance lower by "
                                            "wiring an additional resistor in series.");
-
-QStringList texts(MainWindowHarness& h, const Calculator& c)
-{
-    return {h.text(c.fields[0]), h.text(c.fields[1]), h.text(c.fields[2])};
-}
-
-void typeAll(MainWindowHarness& h, const Calculator& c, const QStringList& values)
-{
-    for (int i = 0; i < 3; ++i)
-        guitest::enter(h, c.fields[i], values.value(i));
-}
 
 } // namespace
 
@@ -141,13 +124,7 @@ void TestSeriesParallelResistors::calculation()
     QFETCH(QStringList, expected);
     QFETCH(QStringList, boxes);
     const Calculator& c = parallel ? kParallel : kSeries;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelResistorsSeriesParallel"));
-    typeAll(h, c, typed);
-    h.click(c.calculate);
-    QCOMPARE(guitest::boxes(h.boxes), boxes);
-    QCOMPARE(texts(h, c), expected);
-    QCOMPARE(h.boxes.unownedBoxes(), 0);
+    twoofthree::checkCalculation("PanelResistorsSeriesParallel", c, typed, expected, boxes);
 }
 
 void TestSeriesParallelResistors::calculatorsNeverReadEachOther_data()
@@ -167,19 +144,8 @@ void TestSeriesParallelResistors::calculatorsNeverReadEachOther()
     QFETCH(bool, clear);
     const Calculator& used = parallel ? kParallel : kSeries;
     const Calculator& other = parallel ? kSeries : kParallel;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelResistorsSeriesParallel"));
-    // The other calculator holds texts it would reject, and a third value.
-    const QStringList otherTexts{QStringLiteral("abc"), QStringLiteral("0"), QStringLiteral("7")};
-    typeAll(h, other, otherTexts);
-    typeAll(h, used, {QStringLiteral("100"), QStringLiteral("100")});
-    h.click(clear ? used.clearAll : used.calculate);
-    QCOMPARE(guitest::boxes(h.boxes), QStringList());
-    const QStringList expected = clear      ? QStringList{"", "", ""}
-                                 : parallel ? QStringList{"100", "100", "50"}
-                                            : QStringList{"100", "100", "200"};
-    QCOMPARE(texts(h, used), expected);
-    QCOMPARE(texts(h, other), otherTexts);
+    twoofthree::checkIndependence("PanelResistorsSeriesParallel", used, other, clear,
+                                  parallel ? QStringLiteral("50") : QStringLiteral("200"));
 }
 
 void TestSeriesParallelResistors::clearButtons_data()
@@ -205,15 +171,7 @@ void TestSeriesParallelResistors::clearButtons()
     QFETCH(QStringList, expected);
     const Calculator& c = parallel ? kParallel : kSeries;
     const Calculator& other = parallel ? kSeries : kParallel;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelResistorsSeriesParallel"));
-    const QStringList filled{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-    typeAll(h, c, filled);
-    typeAll(h, other, filled);
-    h.click(which == 3 ? c.clearAll : c.clears[which]);
-    QCOMPARE(texts(h, c), expected);
-    QCOMPARE(texts(h, other), filled);
-    QCOMPARE(guitest::boxes(h.boxes), QStringList());
+    twoofthree::checkClearButton("PanelResistorsSeriesParallel", c, other, which, expected);
 }
 
 QTEST_MAIN(TestSeriesParallelResistors)
