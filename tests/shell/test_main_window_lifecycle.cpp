@@ -3,6 +3,7 @@
 
 #include "shell/settings_store.h"
 #include "tests/shell/gui_test_helpers.h"
+#include "tests/support/settings_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,21 +21,6 @@ const QString kQuestionStart =
     QStringLiteral("Before using Ohmbrook, you must first agree to the terms of this disclaimer.\n\n");
 const QString kQuestionEnd =
     QStringLiteral("\n\nDo you agree with and understand these conditions, and want to run Ohmbrook?");
-
-QString describe(const settings::Value& v)
-{
-    switch (v.type) {
-    case settings::Value::Type::Missing:
-        return QStringLiteral("missing");
-    case settings::Value::Type::Other:
-        return QStringLiteral("other");
-    case settings::Value::Type::String:
-        return QStringLiteral("string:") + v.text;
-    case settings::Value::Type::Dword:
-        return QStringLiteral("dword:") + QString::number(v.dword);
-    }
-    return QString();
-}
 
 QString readSetting(const QString& name)
 {

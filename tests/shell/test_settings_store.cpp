@@ -3,6 +3,7 @@
 // programs writing at the same time.
 
 #include "shell/settings_store.h"
+#include "tests/support/settings_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,22 +19,6 @@ namespace {
 const QString kKey = QStringLiteral("\\Software\\Tarvolen\\Ohmbrook");
 const QByteArray kHeader = "Windows Registry Editor Version 5.00\n\n";
 const QByteArray kSection = "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\n";
-
-// "missing", "other", "string:<text>" or "dword:<decimal>"
-QString describe(const settings::Value& v)
-{
-    switch (v.type) {
-    case settings::Value::Type::Missing:
-        return QStringLiteral("missing");
-    case settings::Value::Type::Other:
-        return QStringLiteral("other");
-    case settings::Value::Type::String:
-        return QStringLiteral("string:") + v.text;
-    case settings::Value::Type::Dword:
-        return QStringLiteral("dword:") + QString::number(v.dword);
-    }
-    return QString();
-}
 
 bool runningAsRoot()
 {
