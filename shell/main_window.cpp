@@ -2,6 +2,7 @@
 
 #include "resources/artwork/artwork.h"
 #include "shell/checked_math.h"
+#include "shell/fault_guard.h"
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 #include "shell/settings_store.h"
@@ -216,15 +217,7 @@ void TFormMainApplication::clearField(QLineEdit* field)
 
 void TFormMainApplication::guarded(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        QString text = QString::fromUtf8(error.what());
-        if (!text.isEmpty() && text.back() > u'.')
-            text += u'.';
-        ui::showMessageBox(
-            this, {QString::fromLatin1(kApplicationTitle), text, ui::BoxButtons::Ok, ui::BoxIcon::Critical});
-    }
+    runGuarded(this, handler);
 }
 
 bool TFormMainApplication::CheckDisclaimerAccepted()

@@ -1,0 +1,21 @@
+#include "shell/calculator_panel.h"
+
+#include "shell/fault_guard.h"
+
+#include <QPalette>
+
+CalculatorPanel::CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent)
+    : QWidget(parent), m_helpPage(helpPage)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    resize(650, 400);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void CalculatorPanel::guarded(const std::function<void()>& handler)
+{
+    runGuarded(window(), handler);
+}

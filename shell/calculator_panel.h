@@ -1,0 +1,52 @@
+#pragma once
+
+// The common contract of the twenty panels shown right of the topic tree.
+//
+// A panel is a 650 x 400 white page that owns its controls and handlers. It
+// names its help page, can put itself into its start state, and, when it keeps
+// settings, loads and saves them through the settings key the main window
+// hands it. A panel knows no other panel and not the main window: results it
+// hands to another panel leave as signals, which the main window connects.
+
+#include <QAbstractButton>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace settings {
+class Key;
+}
+
+class CalculatorPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent = nullptr);
+
+    const QString& helpPage() const { return m_helpPage; }
+
+    // Puts the panel into the state it has when the program starts.
+    virtual void resetToStartState() {}
+    // Settings hooks, for the panels that keep settings; a bad stored value is
+    // skipped, never fatal.
+    virtual void loadSettings(const settings::Key& key) { Q_UNUSED(key); }
+    virtual void saveSettings(const settings::Key& key) { Q_UNUSED(key); }
+
+protected:
+    // Runs one of the panel's handlers; faults it raises are shown in the
+    // standard error box, owned by the panel's window.
+    void guarded(const std::function<void()>& handler);
+
+    // Wires a button's click to one of the panel's handlers, inside the guard.
+    template <typename Panel> void onClick(QAbstractButton* button, void (Panel::*handler)())
+    {
+        Panel* self = static_cast<Panel*>(this);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, self, handler] { guarded([self, handler] { (self->*handler)(); }); });
+    }
+
+private:
+    QString m_helpPage;
+};
