@@ -36,6 +36,13 @@ TwoOfThreeControls buildTwoOfThreeGroup(QWidget* panel, const TwoOfThreeGroup& s
     return c;
 }
 
+void clearTwoOfThree(const TwoOfThreeControls& controls)
+{
+    controls.first->clear();
+    controls.second->clear();
+    controls.total->clear();
+}
+
 void solveTwoOfThree(QWidget* owner, const TwoOfThreeFields& fields, const QString& quantity,
                      TwoOfThreeSolver solver, const QString& negativeNote)
 {

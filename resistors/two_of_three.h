@@ -54,6 +54,8 @@ struct TwoOfThreeControls
 };
 
 TwoOfThreeControls buildTwoOfThreeGroup(QWidget* panel, const TwoOfThreeGroup& spec);
+// Empties the three fields.
+void clearTwoOfThree(const TwoOfThreeControls& controls);
 
 struct TwoOfThreeFields
 {

@@ -2,6 +2,7 @@
 
 #include "shell/fault_guard.h"
 
+#include <QLineEdit>
 #include <QPalette>
 
 CalculatorPanel::CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent)
@@ -18,4 +19,11 @@ CalculatorPanel::CalculatorPanel(const char* objectName, const QString& helpPage
 void CalculatorPanel::guarded(const std::function<void()>& handler)
 {
     runGuarded(window(), handler);
+}
+
+void CalculatorPanel::connectClearButton(const char* buttonName, QLineEdit* field)
+{
+    auto* button = findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    Q_ASSERT(button);
+    connect(button, &QAbstractButton::clicked, this, [this, field] { guarded([field] { field->clear(); }); });
 }

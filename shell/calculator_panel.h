@@ -14,6 +14,8 @@
 
 #include <functional>
 
+class QLineEdit;
+
 namespace settings {
 class Key;
 }
@@ -46,6 +48,10 @@ protected:
         connect(button, &QAbstractButton::clicked, this,
                 [this, self, handler] { guarded([self, handler] { (self->*handler)(); }); });
     }
+
+    // Wires the small clear button named buttonName, somewhere on the panel,
+    // to empty one field.
+    void connectClearButton(const char* buttonName, QLineEdit* field);
 
 private:
     QString m_helpPage;

@@ -15,8 +15,6 @@ namespace form {
 
 namespace {
 
-const char* kHelpPageProperty = "helpPage";
-
 class LazyPicture : public QWidget
 {
 public:
@@ -47,23 +45,6 @@ template <typename W> W* make(QWidget* parent, const char* name)
 }
 
 } // namespace
-
-QWidget* panel(QWidget* parent, const char* name, const QString& helpPage)
-{
-    auto* p = make<QWidget>(parent, name);
-    p->setGeometry(168, 72, 650, 400);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    p->setPalette(pal);
-    p->setProperty(kHelpPageProperty, helpPage);
-    return p;
-}
-
-QString helpPageOf(const QWidget* panel)
-{
-    return panel ? panel->property(kHelpPageProperty).toString() : QString();
-}
 
 QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption)
 {

@@ -25,11 +25,6 @@ namespace form {
 inline const QColor kInstructionColour(252, 103, 3);
 inline const QColor kResultColour(0, 0, 255);
 
-// A calculator panel: 650 x 400, white, borderless, at (168, 72) of the main
-// window. Its help page is kept as a property, never shown to the user.
-QWidget* panel(QWidget* parent, const char* name, const QString& helpPage);
-QString helpPageOf(const QWidget* panel);
-
 QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption);
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text);

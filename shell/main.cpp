@@ -1,6 +1,7 @@
 // Program entry: create the application and its main window, run the message
 // loop. No command line is read.
 
+#include "shell/app_info.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(TFormMainApplication::kApplicationTitle));
+    QApplication::setApplicationName(QString::fromLatin1(app::kApplicationTitle));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     try {
         TFormMainApplication window;
@@ -24,8 +25,8 @@ int main(int argc, char* argv[])
         return aborted.exitStatus;
     } catch (const std::exception& error) {
         ui::showMessageBox(nullptr,
-                           {QString::fromLatin1(TFormMainApplication::kApplicationTitle),
-                            QString::fromUtf8(error.what()), ui::BoxButtons::Ok, ui::BoxIcon::Critical});
+                           {QString::fromLatin1(app::kApplicationTitle), QString::fromUtf8(error.what()),
+                            ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         // A start-up that failed is not reported as a success.
         return 1;
     }

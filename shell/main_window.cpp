@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include "resources/artwork/artwork.h"
+#include "shell/all_panels.h"
+#include "shell/app_info.h"
 #include "shell/checked_math.h"
 #include "shell/fault_guard.h"
 #include "shell/form_builder.h"
@@ -15,29 +17,21 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTreeWidget>
-
-TFormMainApplication* FormMainApplication = nullptr;
 
 namespace {
 
-const QString kDisclaimerText = QStringLiteral(
-    "Ohmbrook is provided as it is, without warranty of any kind, either expressed or implied, "
-    "including any warranty that its results are correct or fit for a particular purpose. You use it "
-    "entirely at your own risk.\n\n"
-    "Mains voltages can kill. Never work on equipment connected to the mains unless you are qualified "
-    "to do so, and remember that circuits such as capacitive droppers are not isolated from the mains.\n\n"
-    "Check every result yourself, against the data sheets of the parts you use, before you build "
-    "anything with it.");
+// The window that owns the arithmetic domain-error boxes while it exists.
+TFormMainApplication* g_domainErrorOwner = nullptr;
 
 const QString kAcceptedDisclaimerName = QStringLiteral("Accepted Disclaimer for Version ");
 
 void reportDomainErrorThroughMainWindow(const char* function, const char* kind)
 {
-    ui::showNote(FormMainApplication, QString::fromLatin1(TFormMainApplication::kApplicationTitle),
+    ui::showNote(g_domainErrorOwner, QString::fromLatin1(app::kApplicationTitle),
                  QStringLiteral("%1: %2 error").arg(QLatin1String(function), QLatin1String(kind)));
 }
 
@@ -45,7 +39,7 @@ void reportDomainErrorThroughMainWindow(const char* function, const char* kind)
 
 TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
 {
-    FormMainApplication = this;
+    g_domainErrorOwner = this;
     checked::setDomainReporter(&reportDomainErrorThroughMainWindow);
 
     setObjectName(QStringLiteral("FormMainApplication"));
@@ -65,14 +59,8 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     setPalette(pal);
 
     buildFrame();
-    buildShellPanels();
-    buildColourBandPanel();
-    buildResistorSeriesParallelPanel();
-    buildResistorDropperPanel();
-    buildCapacitorPanels();
-    buildOhmsLawPanel();
-    buildFrequencyPanels();
-    buildReactancePanel();
+    buildPanels();
+    connectHandOvers();
     buildTopicTree();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -81,49 +69,12 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     }
 
     // Start state, in a fixed order.
-    CapToleranceColour.clear();
-    CapRatingValue.clear();
-    MemoFileName.clear();
     CurrentHelpPage.clear();
-    DisclaimerText->setText(kDisclaimerText);
     if (!CheckDisclaimerAccepted())
         abortStartup(0);
     ImageBackground->setGeometry(0, 0, width(), height());
-    ShowPanel(PanelResistorColourBands);
-    FormatBufferSize = 500;
-    MemoFileName.clear();
-
-    ResValueFieldsHeld = false;
-    Digit1 = 0;
-    Digit2 = 0;
-    Multiplier = 0.1;
-    TolerancePercent = 0.1;
-    ComboRes1Change();
-    ComboRes2Change();
-    ComboRes3Change();
-    ComboRes4Change();
-    ComboRes5Change();
-
-    CapDigit1 = 0;
-    CapDigit2 = 0;
-    CapMultiplier = 0;
-
-    ClearPowerValuesClick();
-    ClearParResClick();
-    ClearSerCapClick();
-
-    BtnClearAllResSeriesClick();
-    BtnClearParCapAllClick();
-    BtnCalcFreqClearAllClick();
-    BtnFreqCoilClearAllClick();
-    BtnReactanceIndClearAllClick();
-    BtnReactanceCapClearAllClick();
-
-    ImageFileNameLabel->setText(QStringLiteral("No image file currently open"));
-    MemoPad->setPlainText(QString());
-    MemoPadLabel->setText(QStringLiteral("No file currently open"));
-
-    DropperInLineClearClick();
+    ShowPanel(m_colourBands);
+    resetPanels();
 
     LoadSettings();
     if (ExpandCategoryListWhenLaunched) {
@@ -145,8 +96,8 @@ TFormMainApplication::~TFormMainApplication()
 void TFormMainApplication::releaseGlobals()
 {
     checked::setDomainReporter(nullptr);
-    if (FormMainApplication == this)
-        FormMainApplication = nullptr;
+    if (g_domainErrorOwner == this)
+        g_domainErrorOwner = nullptr;
 }
 
 void TFormMainApplication::abortStartup(int exitStatus)
@@ -184,35 +135,20 @@ void TFormMainApplication::buildFrame()
     BtnHelp->setIcon(QIcon(artwork::helpGlyph()));
     BtnClose = form::button(this, "BtnClose", 744, 496, 65, 25, QStringLiteral("Exit"),
                             QStringLiteral("Click to exit Ohmbrook"));
-    connectFrame();
-}
+    const std::pair<QPushButton*, void (TFormMainApplication::*)()> buttons[] = {
+        {BtnClose, &TFormMainApplication::BtnCloseClick},
+        {About, &TFormMainApplication::AboutClick},
+        {BtnOptions, &TFormMainApplication::BtnOptionsClick},
+        {BtnHelp, &TFormMainApplication::BtnHelpClick},
+        {BtnExpandCategories, &TFormMainApplication::BtnExpandCategoriesClick},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 
-void TFormMainApplication::connectFrame()
-{
-    onClick(BtnClose, &TFormMainApplication::BtnCloseClick);
-    onClick(About, &TFormMainApplication::AboutClick);
-    onClick(BtnOptions, &TFormMainApplication::BtnOptionsClick);
-    onClick(BtnHelp, &TFormMainApplication::BtnHelpClick);
-    onClick(BtnExpandCategories, &TFormMainApplication::BtnExpandCategoriesClick);
-}
-
-void TFormMainApplication::onClick(QAbstractButton* button, void (TFormMainApplication::*handler)())
-{
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-}
-
-void TFormMainApplication::onClearClick(QWidget* panel, const char* buttonName,
-                                        void (TFormMainApplication::*handler)())
-{
-    auto* button = panel->findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
-    Q_ASSERT(button);
-    onClick(button, handler);
-}
-
-void TFormMainApplication::clearField(QLineEdit* field)
-{
-    field->setText(QString());
+    m_panels = new QStackedWidget(this);
+    m_panels->setObjectName(QStringLiteral("PanelStack"));
+    m_panels->setGeometry(168, 72, 650, 400);
 }
 
 void TFormMainApplication::guarded(const std::function<void()>& handler)
@@ -222,13 +158,13 @@ void TFormMainApplication::guarded(const std::function<void()>& handler)
 
 bool TFormMainApplication::CheckDisclaimerAccepted()
 {
-    const QString valueName = kAcceptedDisclaimerName + QLatin1String(kVersionText);
+    const QString valueName = kAcceptedDisclaimerName + QLatin1String(app::kVersionText);
     auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
     if (!key) {
         // The settings cannot be stored: say so rather than vanish silently.
         ui::showMessageBox(
             this,
-            {QString::fromLatin1(kApplicationTitle),
+            {QString::fromLatin1(app::kApplicationTitle),
              QStringLiteral("Ohmbrook cannot store its settings, because this folder cannot be "
                             "created or written:\n\n%1\n\nCheck that the folder exists and that you may "
                             "write to it, then start Ohmbrook again.")
@@ -240,7 +176,7 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
         return true;
     const QString question =
         QStringLiteral("Before using Ohmbrook, you must first agree to the terms of this disclaimer.\n\n") +
-        DisclaimerText->text() +
+        m_disclaimer->shownText() +
         QStringLiteral("\n\nDo you agree with and understand these conditions, and want to run Ohmbrook?");
     if (!ui::askYesNo(this, QStringLiteral("Accept Disclaimer"), question))
         return false;
@@ -264,7 +200,7 @@ void TFormMainApplication::showEvent(QShowEvent* event)
 
 void TFormMainApplication::FormCloseQuery(bool& canClose)
 {
-    if (MemoPad->document()->isModified()) {
+    if (m_notes->hasUnsavedText()) {
         canClose = ui::askYesNo(
             this, QStringLiteral("Warning"),
             QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "shell/shell_panels.h"
 
 #include "resources/artwork/artwork.h"
 #include "shell/form_builder.h"
@@ -9,21 +9,68 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-namespace {
-
-struct SchematicSheet
+DisclaimerPanel::DisclaimerPanel(QWidget* parent) : CalculatorPanel("PanelDisclaimer", QString(), parent)
 {
-    const char* panelName;
-    const char* helpPage;
-    const char* caption;
-    QSize picture;
-    const char* buttonName;
-};
+    QGroupBox* box = form::group(this, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
+    DisclaimerText = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
+    DisclaimerText->setText(disclaimerText());
+}
 
-QWidget* buildSchematicPanel(QWidget* window, const SchematicSheet& sheet, QPushButton*& button)
+QString DisclaimerPanel::disclaimerText()
 {
-    QWidget* p = form::panel(window, sheet.panelName, QString::fromLatin1(sheet.helpPage));
-    auto* scroll = new QScrollArea(p);
+    return QStringLiteral(
+        "Ohmbrook is provided as it is, without warranty of any kind, either expressed or implied, "
+        "including any warranty that its results are correct or fit for a particular purpose. You use it "
+        "entirely at your own risk.\n\n"
+        "Mains voltages can kill. Never work on equipment connected to the mains unless you are qualified "
+        "to do so, and remember that circuits such as capacitive droppers are not isolated from the "
+        "mains.\n\n"
+        "Check every result yourself, against the data sheets of the parts you use, before you build "
+        "anything with it.");
+}
+
+QString DisclaimerPanel::shownText() const
+{
+    return DisclaimerText->text();
+}
+
+NotesPanel::NotesPanel(QWidget* parent)
+    : CalculatorPanel("PanelMemoNotes", QStringLiteral("MemoNotes.htm"), parent)
+{
+    MemoPad = new QPlainTextEdit(this);
+    MemoPad->setObjectName(QStringLiteral("MemoPad"));
+    MemoPad->setGeometry(8, 8, 633, 353);
+    MemoPadLabel = form::label(this, "MemoPadLabel", 8, 372, QString());
+    MemoPadLabel->resize(400, MemoPadLabel->height());
+}
+
+void NotesPanel::resetToStartState()
+{
+    MemoPad->setPlainText(QString());
+    MemoPadLabel->setText(QStringLiteral("No file currently open"));
+}
+
+bool NotesPanel::hasUnsavedText() const
+{
+    return MemoPad->document()->isModified();
+}
+
+ImagesPanel::ImagesPanel(QWidget* parent)
+    : CalculatorPanel("PanelImages", QStringLiteral("LoadImages.htm"), parent)
+{
+    ImageFileNameLabel = form::label(this, "ImageFileNameLabel", 8, 372, QString());
+    ImageFileNameLabel->resize(400, ImageFileNameLabel->height());
+}
+
+void ImagesPanel::resetToStartState()
+{
+    ImageFileNameLabel->setText(QStringLiteral("No image file currently open"));
+}
+
+SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)
+    : CalculatorPanel(sheet.panelName, QStringLiteral("SchematicSymbols.htm"), parent)
+{
+    auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QString::fromLatin1(sheet.panelName) + QStringLiteral("Scroll"));
     scroll->setGeometry(8, 8, 633, 353);
     scroll->setWidgetResizable(false);
@@ -34,75 +81,9 @@ QWidget* buildSchematicPanel(QWidget* window, const SchematicSheet& sheet, QPush
     QWidget* picture = form::picture(nullptr, name.toLatin1().constData(), QRect(QPoint(0, 0), size),
                                      [size, caption] { return artwork::schematicSheet(size, caption); });
     scroll->setWidget(picture);
-    form::label(p, nullptr, 8, 372, QString::fromLatin1(sheet.caption));
-    button = form::button(p, sheet.buttonName, 432, 368, 209, 25,
-                          QStringLiteral("Open Schematics in Separate Window"),
-                          QStringLiteral("Open the schematic symbols in a separate window"));
-    return p;
-}
-
-} // namespace
-
-void TFormMainApplication::buildShellPanels()
-{
-    PanelDisclaimer = form::panel(this, "PanelDisclaimer", QString());
-    QGroupBox* box =
-        form::group(PanelDisclaimer, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
-    DisclaimerText = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
-
-    PanelMemoNotes = form::panel(this, "PanelMemoNotes", QStringLiteral("MemoNotes.htm"));
-    MemoPad = new QPlainTextEdit(PanelMemoNotes);
-    MemoPad->setObjectName(QStringLiteral("MemoPad"));
-    MemoPad->setGeometry(8, 8, 633, 353);
-    MemoPadLabel = form::label(PanelMemoNotes, "MemoPadLabel", 8, 372, QString());
-    MemoPadLabel->resize(400, MemoPadLabel->height());
-
-    PanelImages = form::panel(this, "PanelImages", QStringLiteral("LoadImages.htm"));
-    ImageFileNameLabel = form::label(PanelImages, "ImageFileNameLabel", 8, 372, QString());
-    ImageFileNameLabel->resize(400, ImageFileNameLabel->height());
-
-    PanelSchematicSymbolsGeneral = buildSchematicPanel(this,
-                                                       {"PanelSchematicSymbolsGeneral",
-                                                        "SchematicSymbols.htm",
-                                                        "Schematic Symbols - General",
-                                                        {580, 952},
-                                                        "BtnOpenSchematicGeneral"},
-                                                       BtnOpenSchematicGeneral);
-    PanelSchematicSymbolsLogicGates = buildSchematicPanel(this,
-                                                          {"PanelSchematicSymbolsLogicGates",
-                                                           "SchematicSymbols.htm",
-                                                           "Schematic Symbols - Logic Gates",
-                                                           {423, 77},
-                                                           "BtnOpenSchematicLogicGates"},
-                                                          BtnOpenSchematicLogicGates);
-    PanelSchematicSymbolsValves = buildSchematicPanel(this,
-                                                      {"PanelSchematicSymbolsValves",
-                                                       "SchematicSymbols.htm",
-                                                       "Schematic Symbols - Valves (tubes)",
-                                                       {505, 160},
-                                                       "BtnOpenSchematicValvesTubes"},
-                                                      BtnOpenSchematicValvesTubes);
-    PanelSchematicSymbolsConnectorsSwitchesRelays =
-        buildSchematicPanel(this,
-                            {"PanelSchematicSymbolsConnectorsSwitchesRelays",
-                             "SchematicSymbols.htm",
-                             "Schematic Symbols - Connectors, Switches and Relays",
-                             {595, 451},
-                             "BtnOpenSchematicConnectorsSwitchesRelays"},
-                            BtnOpenSchematicConnectorsSwitchesRelays);
-}
-
-// The separate schematic windows are not part of the program yet; their
-// buttons are wired so that the windows only have to be created.
-void TFormMainApplication::BtnOpenSchematicGeneralClick()
-{
-}
-void TFormMainApplication::BtnOpenSchematicLogicGatesClick()
-{
-}
-void TFormMainApplication::BtnOpenSchematicValvesTubesClick()
-{
-}
-void TFormMainApplication::BtnOpenSchematicConnectorsSwitchesRelaysClick()
-{
+    form::label(this, nullptr, 8, 368, caption);
+    QPushButton* open = form::button(this, sheet.buttonName, 432, 368, 209, 25,
+                                     QStringLiteral("Open Schematics in Separate Window"),
+                                     QStringLiteral("Open the schematic symbols in a separate window"));
+    connect(open, &QPushButton::clicked, this, &SchematicPanel::separateWindowRequested);
 }

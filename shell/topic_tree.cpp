@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "shell/all_panels.h"
 #include "shell/form_builder.h"
 #include "shell/help_launcher.h"
 
@@ -75,18 +76,6 @@ void TFormMainApplication::connectTopicTree()
             });
     connect(TreeViewTopicSelect, &QTreeWidget::itemClicked, this,
             [this] { guarded([this] { TreeViewTopicSelectClick(); }); });
-    onClick(BtnOpenSchematicGeneral, &TFormMainApplication::BtnOpenSchematicGeneralClick);
-    onClick(BtnOpenSchematicLogicGates, &TFormMainApplication::BtnOpenSchematicLogicGatesClick);
-    onClick(BtnOpenSchematicValvesTubes, &TFormMainApplication::BtnOpenSchematicValvesTubesClick);
-    onClick(BtnOpenSchematicConnectorsSwitchesRelays,
-            &TFormMainApplication::BtnOpenSchematicConnectorsSwitchesRelaysClick);
-}
-
-void TFormMainApplication::ShowPanel(QWidget* panel)
-{
-    panel->raise();
-    m_frontPanel = panel;
-    CurrentHelpPage = form::helpPageOf(panel);
 }
 
 void TFormMainApplication::ShowSelectedTreeTopic()
@@ -108,25 +97,24 @@ void TFormMainApplication::ShowSelectedTreeTopic()
         QWidget* otherPanel;
     };
     const Topic topics[] = {
-        {"Ohms Law/Power", nullptr, PanelOhmsLawAndPower, nullptr, nullptr},
-        {"Reactance", nullptr, PanelGeneralReactance, nullptr, nullptr},
-        {"Disclaimer", nullptr, PanelDisclaimer, nullptr, nullptr},
-        {"Load Images", nullptr, PanelImages, nullptr, nullptr},
-        {"Memo Notes", nullptr, PanelMemoNotes, nullptr, nullptr},
-        {"In-line Dropper", "Resistors", PanelResistorInLineDropper, "Capacitors", PanelCapacitorDropper},
-        {"Digit Values", nullptr, PanelCapacitorDigitValues, nullptr, nullptr},
-        {"General", "Schematic Symbols", PanelSchematicSymbolsGeneral, nullptr, nullptr},
-        {"Logic Gates", nullptr, PanelSchematicSymbolsLogicGates, nullptr, nullptr},
-        {"Valves and Tubes", nullptr, PanelSchematicSymbolsValves, nullptr, nullptr},
-        {"Connectors etc.", nullptr, PanelSchematicSymbolsConnectorsSwitchesRelays, nullptr, nullptr},
-        {"Conversions", "Frequencies", PanelFrequencyConversions, nullptr, nullptr},
-        {"Resonance", nullptr, PanelFrequencyResonance, nullptr, nullptr},
-        {"Coil Frequency", nullptr, PanelFrequencyCoil, nullptr, nullptr},
-        {"Colour Bands", nullptr, PanelResistorColourBands, nullptr, nullptr},
-        {"Colour Codes", nullptr, PanelCapacitorColourCodes, nullptr, nullptr},
-        {"Series/Parallel", "Resistors", PanelResistorsSeriesParallel, "Capacitors",
-         PanelCapacitorsSeriesParallel},
-        {"Scale Compare", "Capacitors", PanelCapacitorScaleComparisons, nullptr, nullptr},
+        {"Ohms Law/Power", nullptr, m_ohmsLaw, nullptr, nullptr},
+        {"Reactance", nullptr, m_reactance, nullptr, nullptr},
+        {"Disclaimer", nullptr, m_disclaimer, nullptr, nullptr},
+        {"Load Images", nullptr, m_images, nullptr, nullptr},
+        {"Memo Notes", nullptr, m_notes, nullptr, nullptr},
+        {"In-line Dropper", "Resistors", m_resistorDropper, "Capacitors", m_capacitorDropper},
+        {"Digit Values", nullptr, m_capacitorDigitValues, nullptr, nullptr},
+        {"General", "Schematic Symbols", m_schematicGeneral, nullptr, nullptr},
+        {"Logic Gates", nullptr, m_schematicLogicGates, nullptr, nullptr},
+        {"Valves and Tubes", nullptr, m_schematicValves, nullptr, nullptr},
+        {"Connectors etc.", nullptr, m_schematicConnectors, nullptr, nullptr},
+        {"Conversions", "Frequencies", m_frequencyConversions, nullptr, nullptr},
+        {"Resonance", nullptr, m_resonance, nullptr, nullptr},
+        {"Coil Frequency", nullptr, m_coilFrequency, nullptr, nullptr},
+        {"Colour Bands", nullptr, m_colourBands, nullptr, nullptr},
+        {"Colour Codes", nullptr, m_capacitorColourCodes, nullptr, nullptr},
+        {"Series/Parallel", "Resistors", m_resistorsSeriesParallel, "Capacitors", m_capacitorsSeriesParallel},
+        {"Scale Compare", "Capacitors", m_capacitorScale, nullptr, nullptr},
     };
     for (const Topic& t : topics) {
         if (text != QLatin1String(t.text))

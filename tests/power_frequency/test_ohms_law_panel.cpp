@@ -1,6 +1,7 @@
 // The Ohm's law and power panel, driven through the real window: any two of
 // voltage, current, resistance and watts give the other two.
 
+#include "power_frequency/ohms_law_panel.h"
 #include "tests/shell/gui_test_helpers.h"
 
 #include <QTest>
@@ -158,13 +159,10 @@ void TestOhmsLawPanel::handOverCallsTheHandlersDirectly()
     // The dropper's heat-dissipation hand-over clears the panel, writes a
     // current and a resistance and runs the calculation itself.
     MainWindowHarness h;
-    TFormMainApplication& w = h.open();
+    h.open();
     typeAll(h, {QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
-    w.ClearPowerValuesClick();
-    QCOMPARE(fieldTexts(h), (QStringList{"", "", "", ""}));
-    h.field("Current")->setText(QStringLiteral("0.02"));
-    h.field("Resistance")->setText(QStringLiteral("470"));
-    w.CalculatePowerCaluesClick();
+    h.find<OhmsLawPanel>("PanelOhmsLawAndPower")
+        ->calculateFromCurrentAndResistance(QStringLiteral("0.02"), QStringLiteral("470"));
     QCOMPARE(fieldTexts(h), (QStringList{"9.4", "0.02", "470", "0.188"}));
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
 }

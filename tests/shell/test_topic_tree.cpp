@@ -5,6 +5,7 @@
 #include "shell/settings_store.h"
 #include "tests/support/main_window_harness.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -64,6 +65,8 @@ class TestTopicTree : public QObject
 private slots:
     void fixedContent();
     void panelsShareOneRectangle();
+    void tabNeverLeavesThePanelInFront_data();
+    void tabNeverLeavesThePanelInFront();
     void nodeShowsPanel_data();
     void nodeShowsPanel();
     void categoryNodesChangeNothing_data();
@@ -104,14 +107,59 @@ void TestTopicTree::panelsShareOneRectangle()
     MainWindowHarness h;
     TFormMainApplication& w = h.open();
     int panels = 0;
-    for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    auto* stack = h.find<QWidget>("PanelStack");
+    QCOMPARE(stack->geometry(), QRect(168, 72, 650, 400));
+    for (QWidget* child : stack->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->objectName().startsWith(QLatin1String("Panel")))
             continue;
         ++panels;
-        QCOMPARE(child->geometry(), QRect(168, 72, 650, 400));
+        QCOMPARE(child->mapTo(&w, QPoint(0, 0)), QPoint(168, 72));
+        QCOMPARE(child->size(), QSize(650, 400));
         QVERIFY2(child->toolTip().isEmpty(), qPrintable(child->objectName()));
     }
     QCOMPARE(panels, 20);
+}
+
+void TestTopicTree::tabNeverLeavesThePanelInFront_data()
+{
+    QTest::addColumn<QString>("panel");
+    for (const char* name : {"PanelOhmsLawAndPower", "PanelResistorColourBands", "PanelGeneralReactance",
+                             "PanelCapacitorsSeriesParallel", "PanelResistorInLineDropper"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestTopicTree::tabNeverLeavesThePanelInFront()
+{
+    // Covered panels are hidden: neither Tab nor Shift+Tab may reach a
+    // control the user cannot see.
+    QFETCH(QString, panel);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* front = h.find<QWidget>(panel.toLatin1().constData());
+    w.ShowPanel(front);
+    QWidget* start = front->nextInFocusChain();
+    while (!(start->focusPolicy() & Qt::TabFocus) || !start->isVisible())
+        start = start->nextInFocusChain();
+    start->setFocus();
+    QCOMPARE(QApplication::focusWidget(), start);
+    for (Qt::KeyboardModifiers mod :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mod);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(focus->isVisible(), qPrintable(focus->objectName()));
+            QWidget* owner = focus;
+            while (owner && !owner->objectName().startsWith(QLatin1String("Panel")))
+                owner = owner->parentWidget();
+            QVERIFY2(!owner || owner == front || owner->objectName() == QLatin1String("PanelStack"),
+                     qPrintable(focus->objectName() + QStringLiteral(" on ") +
+                                (owner ? owner->objectName() : QString())));
+        }
+    }
 }
 
 void TestTopicTree::nodeShowsPanel_data()
@@ -189,7 +237,7 @@ void TestTopicTree::nodeShowsPanel()
     // The panel in front is the topmost child in that rectangle.
     QCOMPARE(w.childAt(168 + 325, 72 + 395)->window(), &w);
     QWidget* top = w.childAt(168 + 1, 72 + 399);
-    while (top && top->parentWidget() != &w)
+    while (top && !top->objectName().startsWith(QLatin1String("Panel")))
         top = top->parentWidget();
     QCOMPARE(top->objectName(), panel);
 }

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "power_frequency/resonance_panels.h"
 
 #include "power_frequency/resonance.h"
 #include "resources/artwork/artwork.h"
@@ -11,13 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-void TFormMainApplication::buildFrequencyPanels()
+ResonancePanel::ResonancePanel(QWidget* parent)
+    : CalculatorPanel("PanelFrequencyResonance", QStringLiteral("FrequencyResonance.htm"), parent)
 {
-    PanelFrequencyConversions =
-        form::panel(this, "PanelFrequencyConversions", QStringLiteral("FrequencyConversions.htm"));
-
-    QWidget* p = PanelFrequencyResonance =
-        form::panel(this, "PanelFrequencyResonance", QStringLiteral("FrequencyResonance.htm"));
+    QWidget* p = this;
     QGroupBox* g = form::group(p, "GroupFreqResonance", 8, 8, 633, 241,
                                QStringLiteral(" Resonance (Frequency of a circuit) "));
     form::instruction(
@@ -31,10 +28,10 @@ void TFormMainApplication::buildFrequencyPanels()
     FreqResonanceCapacitance = form::field(g, "FreqResonanceCapacitance", 248, 72, 185,
                                            QStringLiteral("Capacitance value in Farads"));
     form::clearButton(g, "BtnFreqResonanceCapacitanceClear", 237, 68);
-    BtnCalcFreqResonance =
+    QPushButton* calculateButton =
         form::button(g, "BtnCalcFreqResonance", 456, 70, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the resonance"));
-    BtnCalcFreqClearAll = form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
+    QPushButton* clearAllButton = form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
                                        QStringLiteral("Clear all input fields"));
     QLabel* caption = form::label(g, nullptr, 28, 120, QStringLiteral("Resulting frequency: "));
     LabelFreqResonanceResult =
@@ -55,15 +52,16 @@ void TFormMainApplication::buildFrequencyPanels()
             "f = 1 / (2\u03c0 \u00d7 \u221a(L \u00d7 C))\nL in henries, C in farads: 1 mH is 0.001, "
             "1 nF is 1e-9."));
 
-    onClick(BtnCalcFreqResonance, &TFormMainApplication::BtnCalcFreqResonanceClick);
-    onClick(BtnCalcFreqClearAll, &TFormMainApplication::BtnCalcFreqClearAllClick);
-    onClearClick(p, "BtnFreqResonanceInductanceClear",
-                 &TFormMainApplication::BtnFreqResonanceInductanceClearClick);
-    onClearClick(p, "BtnFreqResonanceCapacitanceClear",
-                 &TFormMainApplication::BtnFreqResonanceCapacitanceClearClick);
+    onClick(calculateButton, &ResonancePanel::calculate);
+    onClick(clearAllButton, &ResonancePanel::clearAll);
+    connectClearButton("BtnFreqResonanceInductanceClear", FreqResonanceInductance);
+    connectClearButton("BtnFreqResonanceCapacitanceClear", FreqResonanceCapacitance);
+}
 
-    p = PanelFrequencyCoil = form::panel(this, "PanelFrequencyCoil", QStringLiteral("FrequencyCoil.htm"));
-    g = form::group(p, "GroupFreqCoil", 8, 8, 633, 385, QStringLiteral(" Frequency of a Coil "));
+CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
+    : CalculatorPanel("PanelFrequencyCoil", QStringLiteral("FrequencyCoil.htm"), parent)
+{
+    QGroupBox* g = form::group(this, "GroupFreqCoil", 8, 8, 633, 385, QStringLiteral(" Frequency of a Coil "));
     form::instruction(g, "LabelFreqCoilInstruction", 16, 24, 600, 16,
                       QStringLiteral("Input the two values to calculate the frequency of a coil"));
     FreqCoilTurns = form::field(g, "FreqCoilTurns", 40, 52, 140, QStringLiteral("Number of turns"));
@@ -76,22 +74,22 @@ void TFormMainApplication::buildFrequencyPanels()
     RadioFreqCoilInches =
         form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in inches"));
     RadioFreqCoilCM->setChecked(true);
-    BtnFreqCoilCalc = form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),
+    QPushButton* calculateButton = form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),
                                    QStringLiteral("Calculate the frequency of the coil"));
-    BtnFreqCoilClearAll =
+    QPushButton* clearAllButton =
         form::button(g, "BtnFreqCoilClearAll", 124, 316, 75, 25, QStringLiteral("Clear All"),
                      QStringLiteral("Clear all the input fields"));
     form::label(g, nullptr, 300, 120, QStringLiteral("Resulting frequency of the coil is: "));
     LabelFreqCoilResult = form::resultLabel(g, "LabelFreqCoilResult", 300, 140);
     LabelFreqCoilKHz = form::label(g, "LabelFreqCoilKHz", 305, 140, QStringLiteral("KHz"));
 
-    onClick(BtnFreqCoilCalc, &TFormMainApplication::BtnFreqCoilCalcClick);
-    onClick(BtnFreqCoilClearAll, &TFormMainApplication::BtnFreqCoilClearAllClick);
-    onClearClick(p, "BtnClearFreqCoilTurns", &TFormMainApplication::BtnClearFreqCoilTurnsClick);
-    onClearClick(p, "BtnClearFreqCoilWidth", &TFormMainApplication::BtnClearFreqCoilWidthClick);
+    onClick(calculateButton, &CoilFrequencyPanel::calculate);
+    onClick(clearAllButton, &CoilFrequencyPanel::clearAll);
+    connectClearButton("BtnClearFreqCoilTurns", FreqCoilTurns);
+    connectClearButton("BtnClearFreqCoilWidth", FreqCoilWidth);
 }
 
-void TFormMainApplication::BtnCalcFreqResonanceClick()
+void ResonancePanel::calculate()
 {
     const auto l = ReadStrictNumericField(this, FreqResonanceInductance, QStringLiteral("Inductance"));
     if (!l)
@@ -103,14 +101,14 @@ void TFormMainApplication::BtnCalcFreqResonanceClick()
     PlaceUnitLabel(LabelFreqResonanceResult, LabelFreqResonanceHz);
 }
 
-void TFormMainApplication::BtnCalcFreqClearAllClick()
+void ResonancePanel::clearAll()
 {
     FreqResonanceInductance->setText(QString());
     FreqResonanceCapacitance->setText(QString());
     LabelFreqResonanceResult->setText(QString());
 }
 
-void TFormMainApplication::BtnFreqCoilCalcClick()
+void CoilFrequencyPanel::calculate()
 {
     const auto turns = ReadStrictNumericField(this, FreqCoilTurns, QStringLiteral("Turns"));
     if (!turns)
@@ -124,7 +122,7 @@ void TFormMainApplication::BtnFreqCoilCalcClick()
     PlaceUnitLabel(LabelFreqCoilResult, LabelFreqCoilKHz);
 }
 
-void TFormMainApplication::BtnFreqCoilClearAllClick()
+void CoilFrequencyPanel::clearAll()
 {
     FreqCoilTurns->setText(QString());
     FreqCoilWidth->setText(QString());

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "resistors/dropper_panel.h"
 
 #include "resistors/dropper.h"
 #include "resources/artwork/artwork.h"
@@ -13,11 +13,10 @@
 #include <QPalette>
 #include <QPushButton>
 
-void TFormMainApplication::buildResistorDropperPanel()
+ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
+    : CalculatorPanel("PanelResistorInLineDropper", QStringLiteral("ResistorInLineDropper.htm"), parent)
 {
-    QWidget* p = PanelResistorInLineDropper =
-        form::panel(this, "PanelResistorInLineDropper", QStringLiteral("ResistorInLineDropper.htm"));
-    QGroupBox* g = form::group(p, "GroupInLineDropper", 8, 8, 633, 250,
+    QGroupBox* g = form::group(this, "GroupInLineDropper", 8, 8, 633, 250,
                                QStringLiteral(" In-Line Resistor Dropper Calculations "));
     form::instruction(
         g, "LabelInLineDropperInstruction", 16, 20, 600, 16,
@@ -45,16 +44,16 @@ void TFormMainApplication::buildResistorDropperPanel()
     LabelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LabelOhms->setGeometry(206, 118, 160, 16);
 
-    DropperInLineCalculate =
+    QPushButton* DropperInLineCalculate =
         form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the required resistor"));
-    DropperInLineClear = form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
+    QPushButton* DropperInLineClear = form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
                                       QStringLiteral("Clear all of the fields"));
-    DropperInLineGetColourBands = form::button(
+    QPushButton* DropperInLineGetColourBands = form::button(
         g, "DropperInLineGetColourBands", 500, 216, 120, 25, QStringLiteral("Get Colour Bands"),
         QStringLiteral("Click here to get the nearest colour bands for a resistor of this value"));
 
-    QGroupBox* key = form::group(p, "GroupInLineDropperKey", 8, 264, 313, 129, QStringLiteral(" Key "));
+    QGroupBox* key = form::group(this, "GroupInLineDropperKey", 8, 264, 313, 129, QStringLiteral(" Key "));
     const struct
     {
         const char* term;
@@ -74,7 +73,7 @@ void TFormMainApplication::buildResistorDropperPanel()
     }
 
     QGroupBox* heat =
-        form::group(p, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
+        form::group(this, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
     // The group's caption is red; its contents keep the normal text colour.
     QPalette red = heat->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -87,20 +86,20 @@ void TFormMainApplication::buildResistorDropperPanel()
     QPalette black = heatText->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     heatText->setPalette(black);
-    BtnCalcHeatDissipation = form::button(
+    QPushButton* BtnCalcHeatDissipation = form::button(
         heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
         QStringLiteral("Calculate the heat dissipation of the required resistor"));
 
-    onClick(DropperInLineCalculate, &TFormMainApplication::DropperInLineCalculateClick);
-    onClick(DropperInLineClear, &TFormMainApplication::DropperInLineClearClick);
-    onClick(DropperInLineGetColourBands, &TFormMainApplication::DropperInLineGetColourBandsClick);
-    onClick(BtnCalcHeatDissipation, &TFormMainApplication::BtnCalcHeatDissipationClick);
-    onClearClick(p, "BtnClearLEDVSource", &TFormMainApplication::BtnClearDropperInLineVSourceClick);
-    onClearClick(p, "BtnClearLEDVForward", &TFormMainApplication::BtnClearDropperInLineVForwardClick);
-    onClearClick(p, "BtnClearLEDIForward", &TFormMainApplication::BtnClearDropperInLineIForwardClick);
+    onClick(DropperInLineCalculate, &ResistorDropperPanel::calculate);
+    onClick(DropperInLineClear, &ResistorDropperPanel::clearAll);
+    onClick(DropperInLineGetColourBands, &ResistorDropperPanel::requestColourBands);
+    onClick(BtnCalcHeatDissipation, &ResistorDropperPanel::requestHeatDissipation);
+    connectClearButton("BtnClearLEDVSource", DropperInLineVSource);
+    connectClearButton("BtnClearLEDVForward", DropperInLineVForward);
+    connectClearButton("BtnClearLEDIForward", DropperInLineIForward);
 }
 
-void TFormMainApplication::DropperInLineCalculateClick()
+void ResistorDropperPanel::calculate()
 {
     const LenientReadings r =
         ReadNumericFields(this, {{DropperInLineVSource, QStringLiteral("Source Voltage")},
@@ -132,7 +131,7 @@ void TFormMainApplication::DropperInLineCalculateClick()
     }
 }
 
-void TFormMainApplication::DropperInLineClearClick()
+void ResistorDropperPanel::clearAll()
 {
     DropperInLineResistor->setText(QString());
     LabelOhms->setText(QString());
@@ -141,7 +140,7 @@ void TFormMainApplication::DropperInLineClearClick()
     DropperInLineIForward->setText(QString());
 }
 
-void TFormMainApplication::DropperInLineGetColourBandsClick()
+void ResistorDropperPanel::requestColourBands()
 {
     if (DropperInLineResistor->text().isEmpty()) {
         ui::showNote(
@@ -150,15 +149,10 @@ void TFormMainApplication::DropperInLineGetColourBandsClick()
                            "getting the colour bands."));
         return;
     }
-    ClearResValuesClick();
-    ResValue->setText(DropperInLineResistor->text());
-    // The colour-band panel comes to the front even when the value is
-    // rejected there, so the user sees why.
-    CalculateResValuesClick();
-    ShowPanel(PanelResistorColourBands);
+    emit colourBandsRequested(DropperInLineResistor->text());
 }
 
-void TFormMainApplication::BtnCalcHeatDissipationClick()
+void ResistorDropperPanel::requestHeatDissipation()
 {
     const QString invalid = QStringLiteral("Invalid inputs to calculate heat dissipation.");
     if (DropperInLineResistor->text().isEmpty()) {
@@ -170,9 +164,5 @@ void TFormMainApplication::BtnCalcHeatDissipationClick()
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;
     }
-    ClearPowerValuesClick();
-    Current->setText(FormatResult(checked::mul(milliamps, 0.001)));
-    Resistance->setText(DropperInLineResistor->text());
-    CalculatePowerCaluesClick();
-    ShowPanel(PanelOhmsLawAndPower);
+    emit heatDissipationRequested(FormatResult(checked::mul(milliamps, 0.001)), DropperInLineResistor->text());
 }

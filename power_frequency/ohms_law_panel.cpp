@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "power_frequency/ohms_law_panel.h"
 
 #include "power_frequency/ohms_law.h"
 #include "shell/form_builder.h"
@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void TFormMainApplication::buildOhmsLawPanel()
+OhmsLawPanel::OhmsLawPanel(QWidget* parent)
+    : CalculatorPanel("PanelOhmsLawAndPower", QStringLiteral("OhmsLawPower.htm"), parent)
 {
-    QWidget* p = PanelOhmsLawAndPower =
-        form::panel(this, "PanelOhmsLawAndPower", QStringLiteral("OhmsLawPower.htm"));
+    QWidget* p = this;
     QGroupBox* g =
         form::group(p, "GroupOhmsLaw", 8, 8, 633, 177, QStringLiteral(" Ohms Law and Power Calculations "));
     form::instruction(
@@ -29,11 +29,11 @@ void TFormMainApplication::buildOhmsLawPanel()
         QLineEdit** member;
     };
     const FieldSpec fields[] = {
-        {"Voltage", "Voltage (volts)", "Enter a voltage value here", "BtnClearVoltage", &Voltage},
-        {"Current", "Current (amps)", "Enter a current value here", "BtnClearCurrent", &Current},
+        {"Voltage", "Voltage (volts)", "Enter a voltage value here", "BtnClearVoltage", &m_voltage},
+        {"Current", "Current (amps)", "Enter a current value here", "BtnClearCurrent", &m_current},
         {"Resistance", "Resistance (ohms)", "Enter a resistance value here (in ohms)", "BtnClearResistance",
-         &Resistance},
-        {"Watts", "Watts (watts)", "Enter a watts value here", "BtnClearWatts", &Watts},
+         &m_resistance},
+        {"Watts", "Watts (watts)", "Enter a watts value here", "BtnClearWatts", &m_watts},
     };
     int x = 28;
     for (const FieldSpec& f : fields) {
@@ -42,10 +42,10 @@ void TFormMainApplication::buildOhmsLawPanel()
         form::clearButton(g, f.clear, x - 11, 74);
         x += 150;
     }
-    CalculatePowerCalues =
+    QPushButton* calculateButton =
         form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the remaining two values"));
-    ClearPowerValues = form::button(g, "ClearPowerValues", 140, 126, 110, 25,
+    QPushButton* clearButton = form::button(g, "ClearPowerValues", 140, 126, 110, 25,
                                     QStringLiteral("Clear All Values"), QStringLiteral("Clear all fields"));
 
     QGroupBox* formulas =
@@ -57,20 +57,20 @@ void TFormMainApplication::buildOhmsLawPanel()
                         "V in volts, I in amps, R in ohms, P in watts. Enter milliamps as amps "
                         "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
 
-    onClick(CalculatePowerCalues, &TFormMainApplication::CalculatePowerCaluesClick);
-    onClick(ClearPowerValues, &TFormMainApplication::ClearPowerValuesClick);
-    onClearClick(p, "BtnClearVoltage", &TFormMainApplication::BtnClearVoltageClick);
-    onClearClick(p, "BtnClearCurrent", &TFormMainApplication::BtnClearCurrentClick);
-    onClearClick(p, "BtnClearResistance", &TFormMainApplication::BtnClearResistanceClick);
-    onClearClick(p, "BtnClearWatts", &TFormMainApplication::BtnClearWattsClick);
+    onClick(calculateButton, &OhmsLawPanel::calculate);
+    onClick(clearButton, &OhmsLawPanel::clearAll);
+    connectClearButton("BtnClearVoltage", m_voltage);
+    connectClearButton("BtnClearCurrent", m_current);
+    connectClearButton("BtnClearResistance", m_resistance);
+    connectClearButton("BtnClearWatts", m_watts);
 }
 
-void TFormMainApplication::CalculatePowerCaluesClick()
+void OhmsLawPanel::calculate()
 {
-    const LenientReadings r = ReadNumericFields(this, {{Voltage, QStringLiteral("Voltage")},
-                                                       {Current, QStringLiteral("Current")},
-                                                       {Resistance, QStringLiteral("Resistance")},
-                                                       {Watts, QStringLiteral("Watts")}});
+    const LenientReadings r = ReadNumericFields(this, {{m_voltage, QStringLiteral("Voltage")},
+                                                       {m_current, QStringLiteral("Current")},
+                                                       {m_resistance, QStringLiteral("Resistance")},
+                                                       {m_watts, QStringLiteral("Watts")}});
     if (r.errorSeen)
         return;
     if (r.givenCount < 2) {
@@ -92,24 +92,32 @@ void TFormMainApplication::CalculatePowerCaluesClick()
     auto fieldOf = [this](ohms_law::Quantity q) {
         switch (q) {
         case ohms_law::Quantity::Voltage:
-            return Voltage;
+            return m_voltage;
         case ohms_law::Quantity::Current:
-            return Current;
+            return m_current;
         case ohms_law::Quantity::Resistance:
-            return Resistance;
+            return m_resistance;
         case ohms_law::Quantity::Watts:
             break;
         }
-        return Watts;
+        return m_watts;
     };
     fieldOf(out.first)->setText(FormatResult(out.firstValue));
     fieldOf(out.second)->setText(FormatResult(out.secondValue));
 }
 
-void TFormMainApplication::ClearPowerValuesClick()
+void OhmsLawPanel::clearAll()
 {
-    Voltage->setText(QString());
-    Current->setText(QString());
-    Resistance->setText(QString());
-    Watts->setText(QString());
+    m_voltage->setText(QString());
+    m_current->setText(QString());
+    m_resistance->setText(QString());
+    m_watts->setText(QString());
+}
+
+void OhmsLawPanel::calculateFromCurrentAndResistance(const QString& current, const QString& resistance)
+{
+    clearAll();
+    m_current->setText(current);
+    m_resistance->setText(resistance);
+    calculate();
 }

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "resistors/colour_band_panel.h"
 
 #include "resistors/colour_bands.h"
 #include "resources/artwork/artwork.h"
@@ -60,11 +60,11 @@ std::string listText(const QComboBox* list)
 
 } // namespace
 
-void TFormMainApplication::buildColourBandPanel()
+ColourBandPanel::ColourBandPanel(QWidget* parent)
+    : CalculatorPanel("PanelResistorColourBands", QStringLiteral("ResistorColourBands.htm"), parent)
 {
     using namespace colour_bands;
-    QWidget* p = PanelResistorColourBands =
-        form::panel(this, "PanelResistorColourBands", QStringLiteral("ResistorColourBands.htm"));
+    QWidget* p = this;
 
     form::label(p, "LabelConventionalType", 8, 8, QStringLiteral("Conventional Colour Band type"));
     form::picture(p, "ImageResistor", QRect(215, 4, 220, 58), &artwork::resistorBody);
@@ -131,22 +131,22 @@ void TFormMainApplication::buildColourBandPanel()
     form::label(value, nullptr, 22, 58, QStringLiteral("Value in ohms"));
     ResValue =
         form::field(value, "ResValue", 22, 74, 110, QStringLiteral("Shows the resistor value in ohms"), 50);
-    BtnClearResValue = form::clearButton(value, "BtnClearResValue", 11, 70);
+    form::clearButton(value, "BtnClearResValue", 11, 70);
     form::label(value, nullptr, 150, 58, QStringLiteral("Value in K ohms"));
     ResValueK = form::field(value, "ResValueK", 150, 74, 110,
                             QStringLiteral("Shows the resistor value in K ohms"), 50);
-    BtnClearResValueK = form::clearButton(value, "BtnClearResValueK", 139, 70);
+    form::clearButton(value, "BtnClearResValueK", 139, 70);
     form::label(value, nullptr, 278, 58, QStringLiteral("Value in M ohms"));
     ResValueM = form::field(value, "ResValueM", 278, 74, 110,
                             QStringLiteral("Shows the resistor value in M ohms"), 50);
-    BtnClearResValueM = form::clearButton(value, "BtnClearResValueM", 267, 70);
-    CalculateResValues =
+    form::clearButton(value, "BtnClearResValueM", 267, 70);
+    QPushButton* CalculateResValues =
         form::button(value, "CalculateResValues", 10, 99, 150, 23, QStringLiteral("Calculate Nearest Match"),
                      QStringLiteral("Calculate the other units, and the colour bands to make up that value"));
-    ConfirmResValues =
+    QPushButton* ConfirmResValues =
         form::button(value, "ConfirmResValues", 166, 99, 140, 23, QStringLiteral("Confirm Colour Bands"),
                      QStringLiteral("Confirm the resulting resistor value from the current colour bands"));
-    ClearResValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
+    QPushButton* ClearResValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
                                   QStringLiteral("Clear the ohm, K and M fields"));
 
     QGroupBox* save =
@@ -156,77 +156,91 @@ void TFormMainApplication::buildColourBandPanel()
         save, "TagName", 10, 42, 206,
         QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
     TagName->setText(QStringLiteral("Resistor"));
-    SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
+    QPushButton* SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
                               QStringLiteral("Save the resistor value shown into a data file"));
 
-    auto onBandChange = [this](QComboBox* list, void (TFormMainApplication::*handler)()) {
+    auto onBandChange = [this](QComboBox* list, void (ColourBandPanel::*handler)()) {
         connect(list, &QComboBox::editTextChanged, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
-    onBandChange(ComboResCol1, &TFormMainApplication::ComboRes1Change);
-    onBandChange(ComboResCol2, &TFormMainApplication::ComboRes2Change);
-    onBandChange(ComboResCol3, &TFormMainApplication::ComboRes3Change);
-    onBandChange(ComboResCol4, &TFormMainApplication::ComboRes4Change);
-    onBandChange(ComboResCol5, &TFormMainApplication::ComboRes5Change);
-    connect(Calc5, &QLineEdit::textChanged, this, [this] { guarded([this] { Calc5Change(); }); });
-    onClick(CalculateResValues, &TFormMainApplication::CalculateResValuesClick);
-    onClick(ConfirmResValues, &TFormMainApplication::ConfirmResValuesClick);
-    onClick(ClearResValues, &TFormMainApplication::ClearResValuesClick);
-    onClick(BtnClearResValue, &TFormMainApplication::BtnClearResValueClick);
-    onClick(BtnClearResValueK, &TFormMainApplication::BtnClearResValueKClick);
-    onClick(BtnClearResValueM, &TFormMainApplication::BtnClearResValueMClick);
-    onClick(SaveValues, &TFormMainApplication::SaveValuesClick);
+    onBandChange(ComboResCol1, &ColourBandPanel::band1Changed);
+    onBandChange(ComboResCol2, &ColourBandPanel::band2Changed);
+    onBandChange(ComboResCol3, &ColourBandPanel::band3Changed);
+    onBandChange(ComboResCol4, &ColourBandPanel::band4Changed);
+    onBandChange(ComboResCol5, &ColourBandPanel::band5Changed);
+    connect(Calc5, &QLineEdit::textChanged, this, [this] { guarded([this] { temperatureCoefficientChanged(); }); });
+    onClick(CalculateResValues, &ColourBandPanel::calculateNearestMatch);
+    onClick(ConfirmResValues, &ColourBandPanel::confirmColourBands);
+    onClick(ClearResValues, &ColourBandPanel::clearValues);
+    connectClearButton("BtnClearResValue", ResValue);
+    connectClearButton("BtnClearResValueK", ResValueK);
+    connectClearButton("BtnClearResValueM", ResValueM);
+    onClick(SaveValues, &ColourBandPanel::saveValues);
 }
 
-void TFormMainApplication::ComboRes1Change()
+void ColourBandPanel::resetToStartState()
+{
+    m_valueFieldsHeld = false;
+    m_digit1 = 0;
+    m_digit2 = 0;
+    m_multiplier = 0.1;
+    m_tolerancePercent = 0.1;
+    band1Changed();
+    band2Changed();
+    band3Changed();
+    band4Changed();
+    band5Changed();
+}
+
+void ColourBandPanel::band1Changed()
 {
     const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol1));
     if (i) {
         const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
-        Digit1 = band.digit;
+        m_digit1 = band.digit;
         Calc1->setText(QString::number(band.digit));
         paintSwatch(ResBand1Colour, band.colour);
-        ResImageBody->setPixmap(artwork::bodyImage(Digit1));
+        ResImageBody->setPixmap(artwork::bodyImage(m_digit1));
     } else {
         ResImageBody->setPixmap(artwork::bodyImage(0));
     }
-    ShowColourBandValue();
+    showColourBandValue();
 }
 
-void TFormMainApplication::ComboRes2Change()
+void ColourBandPanel::band2Changed()
 {
     const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol2));
     if (i) {
         const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
-        Digit2 = band.digit;
+        m_digit2 = band.digit;
         Calc2->setText(QString::number(band.digit));
         paintSwatch(ResBand2Colour, band.colour);
-        ResImageTip->setPixmap(artwork::tipImage(Digit2));
+        ResImageTip->setPixmap(artwork::tipImage(m_digit2));
     } else {
         ResImageTip->setPixmap(artwork::tipImage(0));
     }
-    ShowColourBandValue();
+    showColourBandValue();
 }
 
-void TFormMainApplication::ComboRes3Change()
+void ColourBandPanel::band3Changed()
 {
     const auto i = colour_bands::match(colour_bands::kMultiplierBands, listText(ComboResCol3));
     if (i) {
         const auto& band = colour_bands::kMultiplierBands[std::size_t(*i)];
-        Multiplier = band.multiplier;
+        m_multiplier = band.multiplier;
         Calc3->setText(textOf(band.text));
         paintSwatch(ResBand3Colour, band.colour);
         paintSwatch(ResImageSpot, band.colour);
     }
-    ShowColourBandValue();
+    showColourBandValue();
 }
 
-void TFormMainApplication::ComboRes4Change()
+void ColourBandPanel::band4Changed()
 {
     const auto i = colour_bands::match(colour_bands::kToleranceBands, listText(ComboResCol4));
     if (i) {
         const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
-        TolerancePercent = band.percent;
+        m_tolerancePercent = band.percent;
         Calc4->setText(textOf(band.text));
         paintSwatch(ResBand4Colour, band.colour);
         if (band.picture >= 0) {
@@ -239,10 +253,10 @@ void TFormMainApplication::ComboRes4Change()
         ResImageTol->setPixmap(artwork::toleranceImage(0));
         ResImageTol->show();
     }
-    ShowColourBandValue();
+    showColourBandValue();
 }
 
-void TFormMainApplication::ComboRes5Change()
+void ColourBandPanel::band5Changed()
 {
     const auto i = colour_bands::match(colour_bands::kTempCoeffBands, listText(ComboResCol5));
     if (!i)
@@ -252,21 +266,21 @@ void TFormMainApplication::ComboRes5Change()
     paintSwatch(ResBand5Colour, band.colour);
 }
 
-void TFormMainApplication::ShowColourBandValue()
+void ColourBandPanel::showColourBandValue()
 {
-    const colour_bands::BandValue v = colour_bands::compose(Digit1, Digit2, Multiplier, TolerancePercent);
+    const colour_bands::BandValue v = colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
     ToleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") + FormatResult(v.toleranceOhms) +
                             QStringLiteral(" ohms (") + Calc4->text() + QStringLiteral(")"));
     ToleranceValue->adjustSize();
     LabelTempCoeff->move(ToleranceValue->x() + ToleranceValue->width(), LabelTempCoeff->y());
-    if (!ResValueFieldsHeld) {
+    if (!m_valueFieldsHeld) {
         ResValue->setText(FormatResult(v.ohms));
         ResValueK->setText(FormatResult(v.kiloOhms));
         ResValueM->setText(FormatResult(v.megaOhms));
     }
 }
 
-void TFormMainApplication::Calc5Change()
+void ColourBandPanel::temperatureCoefficientChanged()
 {
     if (Calc5->text().isEmpty()) {
         LabelTempCoeff->hide();
@@ -277,7 +291,7 @@ void TFormMainApplication::Calc5Change()
     LabelTempCoeff->show();
 }
 
-void TFormMainApplication::selectBandItem(QComboBox* list, int index)
+void ColourBandPanel::selectBandItem(QComboBox* list, int index)
 {
     // Selecting from code must not run the change handler; the caller runs
     // the handlers itself, in band order.
@@ -286,7 +300,7 @@ void TFormMainApplication::selectBandItem(QComboBox* list, int index)
     list->setEditText(list->itemText(index));
 }
 
-void TFormMainApplication::CalculateResValuesClick()
+void ColourBandPanel::calculateNearestMatch()
 {
     const LenientReadings r = ReadNumericFields(this, {{ResValue, QStringLiteral("Ohms")},
                                                        {ResValueK, QStringLiteral("K Ohm")},
@@ -329,7 +343,7 @@ void TFormMainApplication::CalculateResValuesClick()
     }
 
     const colour_bands::NearestBands bands = colour_bands::nearestBands(ohms);
-    ResValueFieldsHeld = true;
+    m_valueFieldsHeld = true;
     if (bands.digit1)
         selectBandItem(ComboResCol1, *bands.digit1);
     if (bands.digit2)
@@ -342,22 +356,29 @@ void TFormMainApplication::CalculateResValuesClick()
     {
         bool& held;
         ~Release() { held = false; }
-    } release{ResValueFieldsHeld};
-    ComboRes1Change();
-    ComboRes2Change();
-    ComboRes3Change();
-    ComboRes4Change();
-    ComboRes5Change();
+    } release{m_valueFieldsHeld};
+    band1Changed();
+    band2Changed();
+    band3Changed();
+    band4Changed();
+    band5Changed();
 }
 
-void TFormMainApplication::ConfirmResValuesClick()
+void ColourBandPanel::confirmColourBands()
 {
-    ComboRes1Change();
+    band1Changed();
 }
 
-void TFormMainApplication::ClearResValuesClick()
+void ColourBandPanel::clearValues()
 {
     ResValue->setText(QString());
     ResValueK->setText(QString());
     ResValueM->setText(QString());
+}
+
+void ColourBandPanel::findNearestBands(const QString& ohms)
+{
+    clearValues();
+    ResValue->setText(ohms);
+    calculateNearestMatch();
 }

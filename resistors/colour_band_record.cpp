@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "resistors/colour_band_panel.h"
 
 #include "resistors/record_file.h"
 #include "shell/file_dialog.h"
@@ -15,7 +15,7 @@ namespace {
 const QString kLastSaveFileValue = QStringLiteral("Last Resistor Save File");
 }
 
-void TFormMainApplication::SaveValuesClick()
+void ColourBandPanel::saveValues()
 {
     ui::FileDialogRequest request;
     request.mode = ui::FileDialogRequest::Mode::Save;

@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "power_frequency/reactance_panel.h"
 
 #include "power_frequency/reactance.h"
 #include "shell/form_builder.h"
@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void TFormMainApplication::buildReactancePanel()
+ReactancePanel::ReactancePanel(QWidget* parent)
+    : CalculatorPanel("PanelGeneralReactance", QStringLiteral("GeneralReactance.htm"), parent)
 {
-    QWidget* p = PanelGeneralReactance =
-        form::panel(this, "PanelGeneralReactance", QStringLiteral("GeneralReactance.htm"));
+    QWidget* p = this;
 
     QGroupBox* ind =
         form::group(p, "GroupReactanceInductive", 8, 8, 313, 241, QStringLiteral(" Inductive Reactance "));
@@ -39,16 +39,16 @@ void TFormMainApplication::buildReactancePanel()
     form::clearButton(cap, "BtnClearReactanceCapCapacitance", 17, 92);
     form::label(cap, nullptr, 156, 99, QStringLiteral("Capacitance (in Farads)"));
 
-    BtnReactanceIndCalc =
+    QPushButton* BtnReactanceIndCalc =
         form::button(ind, "BtnReactanceIndCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the inductive reactance"));
-    BtnReactanceIndClearAll =
+    QPushButton* BtnReactanceIndClearAll =
         form::button(ind, "BtnReactanceIndClearAll", 112, 136, 75, 25, QStringLiteral("Clear All"),
                      QStringLiteral("Clear all the input fields"));
-    BtnReactanceCapCalc =
+    QPushButton* BtnReactanceCapCalc =
         form::button(cap, "BtnReactanceCapCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the capacitive reactance"));
-    BtnReactanceCapClearAll =
+    QPushButton* BtnReactanceCapClearAll =
         form::button(cap, "BtnReactanceCapClearAll", 112, 136, 75, 25, QStringLiteral("Clear All"),
                      QStringLiteral("Clear all the input fields"));
 
@@ -67,19 +67,17 @@ void TFormMainApplication::buildReactancePanel()
             "Inductive  XL = 2\u03c0 \u00d7 f \u00d7 L          Capacitive  XC = 1 / (2\u03c0 \u00d7 f "
             "\u00d7 C)\nf in hertz, L in henries, C in farads: 100 nF is 0.0000001 or 1e-7."));
 
-    onClick(BtnReactanceIndCalc, &TFormMainApplication::BtnReactanceIndCalcClick);
-    onClick(BtnReactanceIndClearAll, &TFormMainApplication::BtnReactanceIndClearAllClick);
-    onClick(BtnReactanceCapCalc, &TFormMainApplication::BtnReactanceCapCalcClick);
-    onClick(BtnReactanceCapClearAll, &TFormMainApplication::BtnReactanceCapClearAllClick);
-    onClearClick(p, "BtnClearReactanceInductFreq", &TFormMainApplication::BtnClearReactanceInductFreqClick);
-    onClearClick(p, "BtnClearReactanceInductInductance",
-                 &TFormMainApplication::BtnClearReactanceInductInductanceClick);
-    onClearClick(p, "BtnClearReactanceCapFreq", &TFormMainApplication::BtnClearReactanceCapFreqClick);
-    onClearClick(p, "BtnClearReactanceCapCapacitance",
-                 &TFormMainApplication::BtnClearReactanceCapCapacitanceClick);
+    onClick(BtnReactanceIndCalc, &ReactancePanel::calculateInductive);
+    onClick(BtnReactanceIndClearAll, &ReactancePanel::clearInductive);
+    onClick(BtnReactanceCapCalc, &ReactancePanel::calculateCapacitive);
+    onClick(BtnReactanceCapClearAll, &ReactancePanel::clearCapacitive);
+    connectClearButton("BtnClearReactanceInductFreq", ReactanceInductFreq);
+    connectClearButton("BtnClearReactanceInductInductance", ReactanceInductInductance);
+    connectClearButton("BtnClearReactanceCapFreq", ReactanceCapFreq);
+    connectClearButton("BtnClearReactanceCapCapacitance", ReactanceCapCapacitance);
 }
 
-void TFormMainApplication::BtnReactanceIndCalcClick()
+void ReactancePanel::calculateInductive()
 {
     const auto f = ReadStrictNumericField(this, ReactanceInductFreq, QStringLiteral("Frequency"));
     if (!f)
@@ -91,14 +89,14 @@ void TFormMainApplication::BtnReactanceIndCalcClick()
     PlaceUnitLabel(LabelReactanceIndRes, LabelReactanceIndOhms);
 }
 
-void TFormMainApplication::BtnReactanceIndClearAllClick()
+void ReactancePanel::clearInductive()
 {
     ReactanceInductFreq->setText(QString());
     ReactanceInductInductance->setText(QString());
     LabelReactanceIndRes->setText(QString());
 }
 
-void TFormMainApplication::BtnReactanceCapCalcClick()
+void ReactancePanel::calculateCapacitive()
 {
     const auto f = ReadStrictNumericField(this, ReactanceCapFreq, QStringLiteral("Frequency"));
     if (!f)
@@ -110,7 +108,7 @@ void TFormMainApplication::BtnReactanceCapCalcClick()
     PlaceUnitLabel(LabelReactanceCapRes, LabelReactanceCapOhms);
 }
 
-void TFormMainApplication::BtnReactanceCapClearAllClick()
+void ReactancePanel::clearCapacitive()
 {
     ReactanceCapFreq->setText(QString());
     ReactanceCapCapacitance->setText(QString());

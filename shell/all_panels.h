@@ -1,0 +1,12 @@
+#pragma once
+
+// Every panel class the main window composes.
+
+#include "capacitors/series_parallel_panel.h"
+#include "power_frequency/ohms_law_panel.h"
+#include "power_frequency/reactance_panel.h"
+#include "power_frequency/resonance_panels.h"
+#include "resistors/colour_band_panel.h"
+#include "resistors/dropper_panel.h"
+#include "resistors/series_parallel_panel.h"
+#include "shell/shell_panels.h"

@@ -1,0 +1,127 @@
+// The main window's panels: building them into the stack, the hand-overs
+// between them, their start state and bringing one to the front.
+
+#include "shell/main_window.h"
+
+#include "shell/all_panels.h"
+#include "shell/fault_guard.h"
+
+#include <QStackedWidget>
+
+namespace {
+
+// A panel whose calculator is not part of the program yet: its page in the
+// stack, its help page and nothing else.
+CalculatorPanel* placeholderPanel(const char* name, const char* helpPage)
+{
+    return new CalculatorPanel(name, QString::fromLatin1(helpPage));
+}
+
+} // namespace
+
+void TFormMainApplication::buildPanels()
+{
+    m_disclaimer = new DisclaimerPanel;
+    m_notes = new NotesPanel;
+    m_images = new ImagesPanel;
+    m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral",
+                                             "Schematic Symbols - General",
+                                             {580, 952},
+                                             "BtnOpenSchematicGeneral"});
+    m_schematicLogicGates = new SchematicPanel({"PanelSchematicSymbolsLogicGates",
+                                                "Schematic Symbols - Logic Gates",
+                                                {423, 77},
+                                                "BtnOpenSchematicLogicGates"});
+    m_schematicValves = new SchematicPanel({"PanelSchematicSymbolsValves",
+                                            "Schematic Symbols - Valves (tubes)",
+                                            {505, 160},
+                                            "BtnOpenSchematicValvesTubes"});
+    m_schematicConnectors = new SchematicPanel({"PanelSchematicSymbolsConnectorsSwitchesRelays",
+                                                "Schematic Symbols - Connectors, Switches and Relays",
+                                                {595, 451},
+                                                "BtnOpenSchematicConnectorsSwitchesRelays"});
+    m_colourBands = new ColourBandPanel;
+    m_resistorsSeriesParallel = new ResistorSeriesParallelPanel;
+    m_resistorDropper = new ResistorDropperPanel;
+    m_capacitorDigitValues = placeholderPanel("PanelCapacitorDigitValues", "CapacitorDigitValues.htm");
+    m_capacitorColourCodes = placeholderPanel("PanelCapacitorColourCodes", "CapacitorColourBands.htm");
+    m_capacitorScale = placeholderPanel("PanelCapacitorScaleComparisons", "CapacitorScaleComparisons.htm");
+    m_capacitorsSeriesParallel = new CapacitorSeriesParallelPanel;
+    m_capacitorDropper = placeholderPanel("PanelCapacitorDropper", "CapacitorInLineDropper.htm");
+    m_ohmsLaw = new OhmsLawPanel;
+    m_frequencyConversions = placeholderPanel("PanelFrequencyConversions", "FrequencyConversions.htm");
+    m_resonance = new ResonancePanel;
+    m_coilFrequency = new CoilFrequencyPanel;
+    m_reactance = new ReactancePanel;
+
+    for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{m_disclaimer,
+                                                                          m_notes,
+                                                                          m_images,
+                                                                          m_schematicGeneral,
+                                                                          m_schematicLogicGates,
+                                                                          m_schematicValves,
+                                                                          m_schematicConnectors,
+                                                                          m_colourBands,
+                                                                          m_resistorsSeriesParallel,
+                                                                          m_resistorDropper,
+                                                                          m_capacitorDigitValues,
+                                                                          m_capacitorColourCodes,
+                                                                          m_capacitorScale,
+                                                                          m_capacitorsSeriesParallel,
+                                                                          m_capacitorDropper,
+                                                                          m_ohmsLaw,
+                                                                          m_frequencyConversions,
+                                                                          m_resonance,
+                                                                          m_coilFrequency,
+                                                                          m_reactance})
+        m_panels->addWidget(panel);
+}
+
+void TFormMainApplication::connectHandOvers()
+{
+    connect(m_resistorDropper, &ResistorDropperPanel::colourBandsRequested, this,
+            [this](const QString& ohms) {
+                // The colour-band panel comes to the front even when the value is
+                // rejected there, so the user sees why.
+                handOver(m_colourBands, [this, ohms] { m_colourBands->findNearestBands(ohms); });
+            });
+    connect(m_resistorDropper, &ResistorDropperPanel::heatDissipationRequested, this,
+            [this](const QString& amps, const QString& ohms) {
+                handOver(m_ohmsLaw,
+                         [this, amps, ohms] { m_ohmsLaw->calculateFromCurrentAndResistance(amps, ohms); });
+            });
+}
+
+void TFormMainApplication::handOver(CalculatorPanel* target, const std::function<void()>& operation)
+{
+    runGuarded(this, [&] {
+        operation();
+        ShowPanel(target);
+    });
+}
+
+void TFormMainApplication::resetPanels()
+{
+    // The order in which the program has always put its panels into their
+    // start state.
+    for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{
+             m_colourBands, m_capacitorColourCodes, m_ohmsLaw, m_resistorsSeriesParallel,
+             m_capacitorsSeriesParallel, m_capacitorDigitValues, m_capacitorScale, m_frequencyConversions,
+             m_resonance, m_coilFrequency, m_reactance, m_capacitorDropper, m_images, m_notes,
+             m_resistorDropper})
+        panel->resetToStartState();
+}
+
+void TFormMainApplication::ShowPanel(QWidget* panel)
+{
+    auto* page = qobject_cast<CalculatorPanel*>(panel);
+    if (!page || m_panels->indexOf(page) < 0)
+        return;
+    m_panels->setCurrentWidget(page);
+    CurrentHelpPage = page->helpPage();
+}
+
+QWidget* TFormMainApplication::frontPanel() const
+{
+    return m_panels->currentWidget();
+}
