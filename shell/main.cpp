@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(app::kApplicationTitle));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    // Ties the window to its launcher and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kDesktopFileId));
     try {
         TFormMainApplication window;
         // Hints stay up for ten seconds.

@@ -9,6 +9,7 @@ packages=(
     libchm-dev fp-utils
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils
+    desktop-file-utils appstream debootstrap
 )
 
 missing=()

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the .deb, installs it with apt into a clean Debian 12 root made by
+# debootstrap, and starts the program there under Xvfb. Exit 77 (skipped)
+# only when the package archive cannot be reached.
+set -euo pipefail
+build="$1"
+root="$build/deb-root"
+log="$build/deb-install-test.log"
+mirror="${OHMBROOK_DEBIAN_MIRROR:-$(awk '/^deb /{print $2; exit}' /etc/apt/sources.list 2>/dev/null || true)}"
+if [ -z "$mirror" ]; then
+    mirror=$(grep -h '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1 | awk '{print $2}')
+fi
+mirror="${mirror:-http://deb.debian.org/debian}"
+
+(cd "$build" && cpack -G DEB >"$log" 2>&1) || { cat "$log"; exit 1; }
+deb=$(ls -t "$build"/ohmbrook_*.deb | head -n1)
+echo "package: $deb"
+dpkg-deb -f "$deb" Depends
+
+cleanup() {
+    for m in proc dev/pts dev sys; do umount -l "$root/$m" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+if [ ! -x "$root/usr/bin/apt-get" ]; then
+    rm -rf "$root"
+    if ! debootstrap --variant=minbase bookworm "$root" "$mirror" >>"$log" 2>&1; then
+        if grep -qiE "Failed getting release file|Couldn't download|Temporary failure|Could not resolve" "$log"; then
+            echo "SKIPPED: debootstrap cannot reach the package archive at $mirror (see $log)"
+            exit 77
+        fi
+        tail -n 30 "$log"
+        exit 1
+    fi
+fi
+mount -t proc proc "$root/proc"
+mount --bind /dev "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
+mount -t sysfs sys "$root/sys"
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+cp "$deb" "$root/tmp/ohmbrook.deb"
+
+chroot "$root" /bin/bash -euo pipefail -c '
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q >/dev/null
+apt-get install -y -q --no-install-recommends xvfb xauth x11-utils /tmp/ohmbrook.deb >/dev/null
+test -x /usr/bin/ohmbrook
+test -f /usr/share/ohmbrook/Ohmbrook2Help.chm
+test -f /usr/share/applications/org.ohmbrook.Ohmbrook.desktop
+# A user who has accepted the disclaimer: the main window opens at once.
+export HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config
+mkdir -p "$XDG_CONFIG_HOME/Tarvolen"
+printf "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\\Software\\\\Tarvolen\\\\Ohmbrook]\r\n\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\r\n" >"$XDG_CONFIG_HOME/Tarvolen/Ohmbrook.reg"
+xvfb-run -a sh -c "ohmbrook & pid=\$!; sleep 5; xwininfo -root -tree | grep -q \"\\\"Ohmbrook\\\"\"; found=\$?; kill \$pid; exit \$found"
+'
+echo "installed and started in a clean Debian 12 root"
