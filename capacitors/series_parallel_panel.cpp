@@ -37,9 +37,11 @@ CapacitorSeriesParallelPanel::CapacitorSeriesParallelPanel(QWidget* parent)
     onClick(m_series.clearAll, &CapacitorSeriesParallelPanel::clearSeries);
     onClick(m_parallel.calculate, &CapacitorSeriesParallelPanel::calculateParallel);
     onClick(m_parallel.clearAll, &CapacitorSeriesParallelPanel::clearParallel);
-    for (const TwoOfThreeControls* c : {&m_series, &m_parallel})
+    for (const TwoOfThreeControls* c : {&m_series, &m_parallel}) {
+        calculateOnEnter({c->first, c->second, c->total}, c->calculate);
         for (QLineEdit* f : {c->first, c->second, c->total})
             connectClearButton(("BtnClear" + f->objectName().toLatin1()).constData(), f);
+    }
 }
 
 void CapacitorSeriesParallelPanel::calculateSeries()

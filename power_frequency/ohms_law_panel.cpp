@@ -45,8 +45,9 @@ OhmsLawPanel::OhmsLawPanel(QWidget* parent)
     QPushButton* calculateButton =
         form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the remaining two values"));
-    QPushButton* clearButton = form::button(g, "ClearPowerValues", 140, 126, 110, 25,
-                                    QStringLiteral("Clear All Values"), QStringLiteral("Clear all fields"));
+    QPushButton* clearButton =
+        form::button(g, "ClearPowerValues", 140, 126, 110, 25, QStringLiteral("Clear All Values"),
+                     QStringLiteral("Clear all fields"));
 
     QGroupBox* formulas =
         form::group(p, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
@@ -58,6 +59,7 @@ OhmsLawPanel::OhmsLawPanel(QWidget* parent)
                         "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
 
     onClick(calculateButton, &OhmsLawPanel::calculate);
+    calculateOnEnter({m_voltage, m_current, m_resistance, m_watts}, calculateButton);
     onClick(clearButton, &OhmsLawPanel::clearAll);
     connectClearButton("BtnClearVoltage", m_voltage);
     connectClearButton("BtnClearCurrent", m_current);

@@ -70,6 +70,8 @@ ReactancePanel::ReactancePanel(QWidget* parent)
     onClick(BtnReactanceIndCalc, &ReactancePanel::calculateInductive);
     onClick(BtnReactanceIndClearAll, &ReactancePanel::clearInductive);
     onClick(BtnReactanceCapCalc, &ReactancePanel::calculateCapacitive);
+    calculateOnEnter({ReactanceInductFreq, ReactanceInductInductance}, BtnReactanceIndCalc);
+    calculateOnEnter({ReactanceCapFreq, ReactanceCapCapacitance}, BtnReactanceCapCalc);
     onClick(BtnReactanceCapClearAll, &ReactancePanel::clearCapacitive);
     connectClearButton("BtnClearReactanceInductFreq", ReactanceInductFreq);
     connectClearButton("BtnClearReactanceInductInductance", ReactanceInductInductance);

@@ -31,8 +31,9 @@ ResonancePanel::ResonancePanel(QWidget* parent)
     QPushButton* calculateButton =
         form::button(g, "BtnCalcFreqResonance", 456, 70, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the resonance"));
-    QPushButton* clearAllButton = form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
-                                       QStringLiteral("Clear all input fields"));
+    QPushButton* clearAllButton =
+        form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear all input fields"));
     QLabel* caption = form::label(g, nullptr, 28, 120, QStringLiteral("Resulting frequency: "));
     LabelFreqResonanceResult =
         form::resultLabel(g, "LabelFreqResonanceResult", caption->x() + caption->width(), 120);
@@ -53,6 +54,7 @@ ResonancePanel::ResonancePanel(QWidget* parent)
             "1 nF is 1e-9."));
 
     onClick(calculateButton, &ResonancePanel::calculate);
+    calculateOnEnter({FreqResonanceInductance, FreqResonanceCapacitance}, calculateButton);
     onClick(clearAllButton, &ResonancePanel::clearAll);
     connectClearButton("BtnFreqResonanceInductanceClear", FreqResonanceInductance);
     connectClearButton("BtnFreqResonanceCapacitanceClear", FreqResonanceCapacitance);
@@ -61,7 +63,8 @@ ResonancePanel::ResonancePanel(QWidget* parent)
 CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
     : CalculatorPanel("PanelFrequencyCoil", QStringLiteral("FrequencyCoil.htm"), parent)
 {
-    QGroupBox* g = form::group(this, "GroupFreqCoil", 8, 8, 633, 385, QStringLiteral(" Frequency of a Coil "));
+    QGroupBox* g =
+        form::group(this, "GroupFreqCoil", 8, 8, 633, 385, QStringLiteral(" Frequency of a Coil "));
     form::instruction(g, "LabelFreqCoilInstruction", 16, 24, 600, 16,
                       QStringLiteral("Input the two values to calculate the frequency of a coil"));
     FreqCoilTurns = form::field(g, "FreqCoilTurns", 40, 52, 140, QStringLiteral("Number of turns"));
@@ -74,8 +77,9 @@ CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
     RadioFreqCoilInches =
         form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in inches"));
     RadioFreqCoilCM->setChecked(true);
-    QPushButton* calculateButton = form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),
-                                   QStringLiteral("Calculate the frequency of the coil"));
+    QPushButton* calculateButton =
+        form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),
+                     QStringLiteral("Calculate the frequency of the coil"));
     QPushButton* clearAllButton =
         form::button(g, "BtnFreqCoilClearAll", 124, 316, 75, 25, QStringLiteral("Clear All"),
                      QStringLiteral("Clear all the input fields"));
@@ -84,6 +88,7 @@ CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
     LabelFreqCoilKHz = form::label(g, "LabelFreqCoilKHz", 305, 140, QStringLiteral("KHz"));
 
     onClick(calculateButton, &CoilFrequencyPanel::calculate);
+    calculateOnEnter({FreqCoilTurns, FreqCoilWidth}, calculateButton);
     onClick(clearAllButton, &CoilFrequencyPanel::clearAll);
     connectClearButton("BtnClearFreqCoilTurns", FreqCoilTurns);
     connectClearButton("BtnClearFreqCoilWidth", FreqCoilWidth);

@@ -146,8 +146,9 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     QPushButton* ConfirmResValues =
         form::button(value, "ConfirmResValues", 166, 99, 140, 23, QStringLiteral("Confirm Colour Bands"),
                      QStringLiteral("Confirm the resulting resistor value from the current colour bands"));
-    QPushButton* ClearResValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
-                                  QStringLiteral("Clear the ohm, K and M fields"));
+    QPushButton* ClearResValues =
+        form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear the ohm, K and M fields"));
 
     QGroupBox* save =
         form::group(p, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
@@ -157,7 +158,7 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
         QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
     TagName->setText(QStringLiteral("Resistor"));
     QPushButton* SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
-                              QStringLiteral("Save the resistor value shown into a data file"));
+                                           QStringLiteral("Save the resistor value shown into a data file"));
 
     auto onBandChange = [this](QComboBox* list, void (ColourBandPanel::*handler)()) {
         connect(list, &QComboBox::editTextChanged, this,
@@ -168,7 +169,8 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     onBandChange(ComboResCol3, &ColourBandPanel::band3Changed);
     onBandChange(ComboResCol4, &ColourBandPanel::band4Changed);
     onBandChange(ComboResCol5, &ColourBandPanel::band5Changed);
-    connect(Calc5, &QLineEdit::textChanged, this, [this] { guarded([this] { temperatureCoefficientChanged(); }); });
+    connect(Calc5, &QLineEdit::textChanged, this,
+            [this] { guarded([this] { temperatureCoefficientChanged(); }); });
     onClick(CalculateResValues, &ColourBandPanel::calculateNearestMatch);
     onClick(ConfirmResValues, &ColourBandPanel::confirmColourBands);
     onClick(ClearResValues, &ColourBandPanel::clearValues);
@@ -268,7 +270,8 @@ void ColourBandPanel::band5Changed()
 
 void ColourBandPanel::showColourBandValue()
 {
-    const colour_bands::BandValue v = colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
+    const colour_bands::BandValue v =
+        colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
     ToleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") + FormatResult(v.toleranceOhms) +
                             QStringLiteral(" ohms (") + Calc4->text() + QStringLiteral(")"));
     ToleranceValue->adjustSize();

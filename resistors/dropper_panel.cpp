@@ -47,8 +47,9 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     QPushButton* DropperInLineCalculate =
         form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
                      QStringLiteral("Calculate the required resistor"));
-    QPushButton* DropperInLineClear = form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
-                                      QStringLiteral("Clear all of the fields"));
+    QPushButton* DropperInLineClear =
+        form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
+                     QStringLiteral("Clear all of the fields"));
     QPushButton* DropperInLineGetColourBands = form::button(
         g, "DropperInLineGetColourBands", 500, 216, 120, 25, QStringLiteral("Get Colour Bands"),
         QStringLiteral("Click here to get the nearest colour bands for a resistor of this value"));
@@ -91,6 +92,8 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
         QStringLiteral("Calculate the heat dissipation of the required resistor"));
 
     onClick(DropperInLineCalculate, &ResistorDropperPanel::calculate);
+    calculateOnEnter({DropperInLineVSource, DropperInLineVForward, DropperInLineIForward},
+                     DropperInLineCalculate);
     onClick(DropperInLineClear, &ResistorDropperPanel::clearAll);
     onClick(DropperInLineGetColourBands, &ResistorDropperPanel::requestColourBands);
     onClick(BtnCalcHeatDissipation, &ResistorDropperPanel::requestHeatDissipation);
@@ -164,5 +167,6 @@ void ResistorDropperPanel::requestHeatDissipation()
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;
     }
-    emit heatDissipationRequested(FormatResult(checked::mul(milliamps, 0.001)), DropperInLineResistor->text());
+    emit heatDissipationRequested(FormatResult(checked::mul(milliamps, 0.001)),
+                                  DropperInLineResistor->text());
 }

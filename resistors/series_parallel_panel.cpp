@@ -35,9 +35,11 @@ ResistorSeriesParallelPanel::ResistorSeriesParallelPanel(QWidget* parent)
     onClick(m_parallel.clearAll, &ResistorSeriesParallelPanel::clearParallel);
     onClick(m_series.calculate, &ResistorSeriesParallelPanel::calculateSeries);
     onClick(m_series.clearAll, &ResistorSeriesParallelPanel::clearSeries);
-    for (const TwoOfThreeControls* c : {&m_parallel, &m_series})
+    for (const TwoOfThreeControls* c : {&m_parallel, &m_series}) {
+        calculateOnEnter({c->first, c->second, c->total}, c->calculate);
         for (QLineEdit* f : {c->first, c->second, c->total})
             connectClearButton(("BtnClear" + f->objectName().toLatin1()).constData(), f);
+    }
 }
 
 void ResistorSeriesParallelPanel::calculateParallel()

@@ -27,3 +27,9 @@ void CalculatorPanel::connectClearButton(const char* buttonName, QLineEdit* fiel
     Q_ASSERT(button);
     connect(button, &QAbstractButton::clicked, this, [this, field] { guarded([field] { field->clear(); }); });
 }
+
+void CalculatorPanel::calculateOnEnter(std::initializer_list<QLineEdit*> fields, QAbstractButton* button)
+{
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::returnPressed, button, &QAbstractButton::click);
+}

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QLineEdit;
 
@@ -52,6 +53,9 @@ protected:
     // Wires the small clear button named buttonName, somewhere on the panel,
     // to empty one field.
     void connectClearButton(const char* buttonName, QLineEdit* field);
+    // Enter in any of the fields presses the calculator's button, as users of
+    // desktop calculators expect.
+    void calculateOnEnter(std::initializer_list<QLineEdit*> fields, QAbstractButton* button);
 
 private:
     QString m_helpPage;

@@ -87,6 +87,8 @@ QLabel* instruction(QWidget* parent, const char* name, int x, int y, int w, int 
 QLabel* resultLabel(QWidget* parent, const char* name, int x, int y)
 {
     QLabel* l = label(parent, name, x, y, QString());
+    // Results can be selected and copied.
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, kResultColour);
     l->setPalette(pal);

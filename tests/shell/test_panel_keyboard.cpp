@@ -1,0 +1,74 @@
+// Keyboard use of the calculators through the real window: Enter in a field
+// runs that calculator, and results can be selected.
+
+#include "tests/shell/gui_test_helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+class TestPanelKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void enterCalculates_data();
+    void enterCalculates();
+};
+
+void TestPanelKeyboard::enterCalculates_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QStringList>("fields"); // name=text; Enter goes to the last
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Ohm's law") << "PanelOhmsLawAndPower" << QStringList{"Voltage=12", "Current=4"} << "Watts"
+                               << "48";
+    QTest::newRow("parallel resistors")
+        << "PanelResistorsSeriesParallel" << QStringList{"ParRes1=100", "ParRes2=100"} << "ParResTotal"
+        << "50";
+    QTest::newRow("series capacitors in the total field")
+        << "PanelCapacitorsSeriesParallel" << QStringList{"SerCap1=2", "SerCapTotal=1"} << "SerCap2"
+        << "2";
+    QTest::newRow("resonance") << "PanelFrequencyResonance"
+                               << QStringList{"FreqResonanceInductance=1", "FreqResonanceCapacitance=1"}
+                               << "LabelFreqResonanceResult"
+                               << "0.159154943091895";
+    QTest::newRow("capacitive reactance")
+        << "PanelGeneralReactance" << QStringList{"ReactanceCapFreq=1", "ReactanceCapCapacitance=1"}
+        << "LabelReactanceCapRes"
+        << "0.159154943091895";
+    QTest::newRow("LED dropper") << "PanelResistorInLineDropper"
+                                 << QStringList{"DropperInLineVSource=12", "DropperInLineVForward=2",
+                                                "DropperInLineIForward=20"}
+                                 << "DropperInLineResistor"
+                                 << "500";
+}
+
+void TestPanelKeyboard::enterCalculates()
+{
+    QFETCH(QString, panel);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    MainWindowHarness h;
+    QVERIFY(guitest::openOnPanel(h, panel.toLatin1().constData()));
+    QLineEdit* last = nullptr;
+    for (const QString& f : fields) {
+        const QStringList parts = f.split(u'=');
+        last = h.field(parts[0].toLatin1().constData());
+        last->setText(parts[1]);
+    }
+    QTest::keyClick(last, Qt::Key_Return);
+    auto* out = h.find<QWidget>(result.toLatin1().constData());
+    if (auto* label = qobject_cast<QLabel*>(out)) {
+        QCOMPARE(label->text(), expected);
+        QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    } else {
+        QCOMPARE(qobject_cast<QLineEdit*>(out)->text(), expected);
+    }
+    QCOMPARE(guitest::boxes(h.boxes), QStringList());
+}
+
+QTEST_MAIN(TestPanelKeyboard)
+#include "test_panel_keyboard.moc"
