@@ -94,6 +94,11 @@ private:
     void buildTopicTree();
     void connectTopicTree();
     void resetPanels();
+    // The panel a topic node shows, if any.
+    CalculatorPanel* panelOfNode(const QTreeWidgetItem* node) const;
+    // Selects the node of the panel in front, without running the tree's
+    // selection handlers.
+    void highlightTopicOf(CalculatorPanel* panel);
     [[noreturn]] void abortStartup(int exitStatus);
     void releaseGlobals();
     void expandAll(bool expand);

@@ -7,6 +7,7 @@
 #include "shell/fault_guard.h"
 
 #include <QStackedWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -119,6 +120,8 @@ void TFormMainApplication::ShowPanel(QWidget* panel)
         return;
     m_panels->setCurrentWidget(page);
     CurrentHelpPage = page->helpPage();
+    if (TreeViewTopicSelect->topLevelItemCount() > 0)
+        highlightTopicOf(page);
 }
 
 QWidget* TFormMainApplication::frontPanel() const

@@ -6,7 +6,9 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -83,6 +85,12 @@ void TFormMainApplication::ShowSelectedTreeTopic()
     const QTreeWidgetItem* node = TreeViewTopicSelect->currentItem();
     if (!node)
         return;
+    if (CalculatorPanel* panel = panelOfNode(node))
+        ShowPanel(panel);
+}
+
+CalculatorPanel* TFormMainApplication::panelOfNode(const QTreeWidgetItem* node) const
+{
     const QString text = node->text(0);
     const QString parent = parentText(node);
 
@@ -92,9 +100,9 @@ void TFormMainApplication::ShowSelectedTreeTopic()
     {
         const char* text;
         const char* parent; // nullptr: any parent
-        QWidget* panel;
+        CalculatorPanel* panel;
         const char* otherParent;
-        QWidget* otherPanel;
+        CalculatorPanel* otherPanel;
     };
     const Topic topics[] = {
         {"Ohms Law/Power", nullptr, m_ohmsLaw, nullptr, nullptr},
@@ -120,9 +128,31 @@ void TFormMainApplication::ShowSelectedTreeTopic()
         if (text != QLatin1String(t.text))
             continue;
         if (!t.parent || parent == QLatin1String(t.parent))
-            ShowPanel(t.panel);
-        else if (t.otherParent && parent == QLatin1String(t.otherParent))
-            ShowPanel(t.otherPanel);
+            return t.panel;
+        if (t.otherParent && parent == QLatin1String(t.otherParent))
+            return t.otherPanel;
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void TFormMainApplication::highlightTopicOf(CalculatorPanel* panel)
+{
+    QTreeWidgetItem* current = TreeViewTopicSelect->currentItem();
+    if (current && panelOfNode(current) == panel)
+        return;
+    for (QTreeWidgetItemIterator it(TreeViewTopicSelect); *it; ++it) {
+        if (panelOfNode(*it) != panel)
+            continue;
+        // The panel is already in front: selecting its node must not run the
+        // tree's handlers again.
+        const QSignalBlocker block(TreeViewTopicSelect);
+        TreeViewTopicSelect->setCurrentItem(*it);
+        // Show the node, unless the tree is still being set up.
+        if (isVisible())
+            for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
+                p->setExpanded(true);
+        TreeViewTopicSelect->viewport()->update();
         return;
     }
 }

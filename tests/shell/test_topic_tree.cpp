@@ -65,6 +65,7 @@ class TestTopicTree : public QObject
 private slots:
     void fixedContent();
     void panelsShareOneRectangle();
+    void treeHighlightsThePanelInFront();
     void tabNeverLeavesThePanelInFront_data();
     void tabNeverLeavesThePanelInFront();
     void nodeShowsPanel_data();
@@ -118,6 +119,23 @@ void TestTopicTree::panelsShareOneRectangle()
         QVERIFY2(child->toolTip().isEmpty(), qPrintable(child->objectName()));
     }
     QCOMPARE(panels, 20);
+}
+
+void TestTopicTree::treeHighlightsThePanelInFront()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    auto* tree = h.find<QTreeWidget>("TreeViewTopicSelect");
+    QVERIFY(tree->currentItem());
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Colour Bands"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Brought forward by the program, as a hand-over does.
+    w.ShowPanel(h.find<QWidget>("PanelCapacitorsSeriesParallel"));
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Series/Parallel"));
+    QCOMPARE(tree->currentItem()->parent()->text(0), QStringLiteral("Capacitors"));
+    QVERIFY(tree->currentItem()->parent()->isExpanded());
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelCapacitorsSeriesParallel"));
 }
 
 void TestTopicTree::tabNeverLeavesThePanelInFront_data()
