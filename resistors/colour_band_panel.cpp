@@ -33,8 +33,10 @@ QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
     return s;
 }
 
-void paintSwatch(QLineEdit* s, colour_bands::Rgb rgb)
+// Paints a swatch and names its colour for screen readers.
+void paintSwatch(QLineEdit* s, colour_bands::Rgb rgb, std::string_view colourName)
 {
+    s->setAccessibleName(QString::fromLatin1(colourName.data(), qsizetype(colourName.size())));
     QPalette pal = s->palette();
     pal.setColor(QPalette::All, QPalette::Base, toColor(rgb));
     s->setPalette(pal);
@@ -119,7 +121,9 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
                        "you are looking for."));
 
     ToleranceValue = form::resultLabel(p, "ToleranceValue", 8, 253);
+    ToleranceValue->setAccessibleDescription(QStringLiteral("Tolerance"));
     LabelTempCoeff = form::resultLabel(p, "LabelTempCoeff", 8, 253);
+    LabelTempCoeff->setAccessibleDescription(QStringLiteral("Temperature coefficient"));
 
     QGroupBox* value =
         form::group(p, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
@@ -201,7 +205,7 @@ void ColourBandPanel::band1Changed()
         const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
         m_digit1 = band.digit;
         Calc1->setText(QString::number(band.digit));
-        paintSwatch(ResBand1Colour, band.colour);
+        paintSwatch(ResBand1Colour, band.colour, band.item);
         ResImageBody->setPixmap(artwork::bodyImage(m_digit1));
     } else {
         ResImageBody->setPixmap(artwork::bodyImage(0));
@@ -216,7 +220,7 @@ void ColourBandPanel::band2Changed()
         const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
         m_digit2 = band.digit;
         Calc2->setText(QString::number(band.digit));
-        paintSwatch(ResBand2Colour, band.colour);
+        paintSwatch(ResBand2Colour, band.colour, band.item);
         ResImageTip->setPixmap(artwork::tipImage(m_digit2));
     } else {
         ResImageTip->setPixmap(artwork::tipImage(0));
@@ -231,8 +235,8 @@ void ColourBandPanel::band3Changed()
         const auto& band = colour_bands::kMultiplierBands[std::size_t(*i)];
         m_multiplier = band.multiplier;
         Calc3->setText(textOf(band.text));
-        paintSwatch(ResBand3Colour, band.colour);
-        paintSwatch(ResImageSpot, band.colour);
+        paintSwatch(ResBand3Colour, band.colour, band.item);
+        paintSwatch(ResImageSpot, band.colour, band.item);
     }
     showColourBandValue();
 }
@@ -244,7 +248,7 @@ void ColourBandPanel::band4Changed()
         const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
         m_tolerancePercent = band.percent;
         Calc4->setText(textOf(band.text));
-        paintSwatch(ResBand4Colour, band.colour);
+        paintSwatch(ResBand4Colour, band.colour, band.item);
         if (band.picture >= 0) {
             ResImageTol->setPixmap(artwork::toleranceImage(band.picture));
             ResImageTol->show();
@@ -265,7 +269,7 @@ void ColourBandPanel::band5Changed()
         return;
     const auto& band = colour_bands::kTempCoeffBands[std::size_t(*i)];
     Calc5->setText(textOf(band.text));
-    paintSwatch(ResBand5Colour, band.colour);
+    paintSwatch(ResBand5Colour, band.colour, band.item);
 }
 
 void ColourBandPanel::showColourBandValue()

@@ -40,7 +40,9 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     DropperInLineResistor = form::resultLabel(g, "DropperInLineResistor", 226, 100);
     DropperInLineResistor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     DropperInLineResistor->setGeometry(206, 100, 160, 16);
+    DropperInLineResistor->setAccessibleDescription(QStringLiteral("Required dropper resistor"));
     LabelOhms = form::resultLabel(g, "LabelOhms", 226, 118);
+    LabelOhms->setAccessibleDescription(QStringLiteral("Unit of the required dropper resistor"));
     LabelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LabelOhms->setGeometry(206, 118, 160, 16);
 

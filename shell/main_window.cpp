@@ -2,6 +2,7 @@
 
 #include "resources/artwork/artwork.h"
 #include "shell/all_panels.h"
+#include "shell/accessibility.h"
 #include "shell/app_info.h"
 #include "shell/checked_math.h"
 #include "shell/fault_guard.h"
@@ -62,6 +63,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     buildPanels();
     connectHandOvers();
     buildTopicTree();
+    a11y::nameControlsFromCaptions(m_panels);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -1,8 +1,12 @@
 // Keyboard use of the calculators through the real window: Enter in a field
 // runs that calculator, and results can be selected.
 
+#include "shell/accessibility.h"
 #include "tests/shell/gui_test_helpers.h"
 
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -13,6 +17,7 @@ class TestPanelKeyboard : public QObject
 private slots:
     void enterCalculates_data();
     void enterCalculates();
+    void everyControlHasAnAccessibleName();
 };
 
 void TestPanelKeyboard::enterCalculates_data()
@@ -68,6 +73,31 @@ void TestPanelKeyboard::enterCalculates()
         QCOMPARE(qobject_cast<QLineEdit*>(out)->text(), expected);
     }
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
+}
+
+void TestPanelKeyboard::everyControlHasAnAccessibleName()
+{
+    // What a screen reader says for each field, list, slider, result and
+    // swatch: the caption (or colour), never nothing.
+    MainWindowHarness h;
+    h.open();
+    QStringList missing;
+    for (QWidget* w : h.find<QWidget>("PanelStack")->findChildren<QWidget*>()) {
+        const auto* edit = qobject_cast<QLineEdit*>(w);
+        const bool swatch = edit && !edit->isEnabled() && edit->focusPolicy() == Qt::NoFocus;
+        const bool result = a11y::isResultLabel(w);
+        if (!a11y::isNamedInput(w) && !swatch && !result)
+            continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(iface);
+        const QString name = iface->text(QAccessible::Name);
+        const QString description = iface->text(QAccessible::Description);
+        if (qEnvironmentVariableIsSet("OHMBROOK_SHOW_NAMES"))
+            qInfo("%s: %s | %s", qPrintable(w->objectName()), qPrintable(name), qPrintable(description));
+        if ((result ? description : name).trimmed().isEmpty())
+            missing.append(w->objectName());
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
 }
 
 QTEST_MAIN(TestPanelKeyboard)

@@ -1,0 +1,101 @@
+#include "shell/accessibility.h"
+
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+
+#include <climits>
+
+namespace a11y {
+
+namespace {
+
+bool isResult(const QLabel* label)
+{
+    return label->textInteractionFlags() & Qt::TextSelectableByMouse;
+}
+
+QString captionText(const QLabel* label)
+{
+    QString text = label->text().simplified();
+    text.remove(u'&');
+    while (text.endsWith(u':') || text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+// The plain label that captions control: one just above it that overlaps it
+// sideways, or one on its line (for a result, only one before it), the
+// nearest first.
+QLabel* captionOf(const QWidget* control, bool before)
+{
+    const QRect r = control->geometry();
+    QLabel* best = nullptr;
+    int bestDistance = INT_MAX;
+    for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label == control || isResult(label) || label->wordWrap() || captionText(label).isEmpty())
+            continue;
+        const QRect l = label->geometry();
+        int distance = INT_MAX;
+        const bool overlapsSideways = l.left() < r.right() && l.right() > r.left();
+        if (overlapsSideways && l.bottom() <= r.top() + 4 && l.bottom() >= r.top() - 26)
+            distance = r.top() - l.bottom();
+        else if (std::abs(l.center().y() - r.center().y()) <= 10 && (!before || l.right() < r.left()))
+            distance = l.right() < r.left() ? r.left() - l.right() : l.left() - r.right();
+        if (distance >= 0 && distance < bestDistance && distance < 160) {
+            best = label;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+bool isInput(const QWidget* w)
+{
+    if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w))
+        return true;
+    // A combo box's own edit line is named through the combo box; a disabled
+    // field that takes no focus is a colour swatch, named by its panel.
+    const auto* edit = qobject_cast<const QLineEdit*>(w);
+    return edit && !qobject_cast<const QComboBox*>(w->parentWidget()) && edit->focusPolicy() != Qt::NoFocus;
+}
+
+bool isResultLabel(const QWidget* w)
+{
+    const auto* label = qobject_cast<const QLabel*>(w);
+    return label && isResult(label);
+}
+
+bool isNamedInput(const QWidget* w)
+{
+    return isInput(w) && w->isEnabled();
+}
+
+void nameControlsFromCaptions(QWidget* root)
+{
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->parentWidget())
+            continue;
+        if (isInput(w) && w->accessibleName().isEmpty()) {
+            if (w->accessibleDescription().isEmpty() && !w->toolTip().isEmpty())
+                w->setAccessibleDescription(w->toolTip());
+            if (QLabel* caption = captionOf(w, false)) {
+                w->setAccessibleName(captionText(caption));
+                if (!caption->buddy())
+                    caption->setBuddy(w);
+            } else if (!w->toolTip().isEmpty()) {
+                w->setAccessibleName(w->toolTip());
+            }
+        } else if (isResultLabel(w) && w->accessibleDescription().isEmpty()) {
+            // A result's name is the value it shows; its caption says what it is.
+            if (QLabel* caption = captionOf(w, true))
+                w->setAccessibleDescription(captionText(caption));
+        }
+    }
+}
+
+} // namespace a11y
