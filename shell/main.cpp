@@ -4,6 +4,7 @@
 #include "shell/app_info.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
+#include "shell/program_look.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(app::kApplicationTitle));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    look::applyProgramPalette(app);
     // Ties the window to its launcher and icon on the desktop.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kDesktopFileId));
     try {

@@ -1,8 +1,8 @@
 #include "shell/main_window.h"
 
 #include "resources/artwork/artwork.h"
-#include "shell/all_panels.h"
 #include "shell/accessibility.h"
+#include "shell/all_panels.h"
 #include "shell/app_info.h"
 #include "shell/checked_math.h"
 #include "shell/fault_guard.h"
@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
@@ -147,6 +148,10 @@ void TFormMainApplication::buildFrame()
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+
+    // Ctrl+Q quits through the same path as Exit, questions included.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, BtnClose, &QPushButton::click);
 
     m_panels = new QStackedWidget(this);
     m_panels->setObjectName(QStringLiteral("PanelStack"));

@@ -199,22 +199,34 @@ void TestMainWindowLifecycle::escapeInAFieldClosesTheWindow_data()
 {
     QTest::addColumn<QByteArray>("panel");
     QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<bool>("ctrlQ");
 
-    QTest::newRow("Ohm's law voltage") << QByteArray("PanelOhmsLawAndPower") << QByteArray("Voltage");
-    QTest::newRow("parallel resistor") << QByteArray("PanelResistorsSeriesParallel") << QByteArray("ParRes1");
+    QTest::newRow("Ohm's law voltage")
+        << QByteArray("PanelOhmsLawAndPower") << QByteArray("Voltage") << false;
+    QTest::newRow("parallel resistor")
+        << QByteArray("PanelResistorsSeriesParallel") << QByteArray("ParRes1") << false;
     QTest::newRow("resonance inductance")
-        << QByteArray("PanelFrequencyResonance") << QByteArray("FreqResonanceInductance");
+        << QByteArray("PanelFrequencyResonance") << QByteArray("FreqResonanceInductance") << false;
+    QTest::newRow("Ctrl+Q in Ohm's law") << QByteArray("PanelOhmsLawAndPower") << QByteArray("Watts") << true;
+    QTest::newRow("Ctrl+Q in a band list's value")
+        << QByteArray("PanelResistorColourBands") << QByteArray("ResValue") << true;
 }
 
 void TestMainWindowLifecycle::escapeInAFieldClosesTheWindow()
 {
     QFETCH(QByteArray, panel);
     QFETCH(QByteArray, field);
+    QFETCH(bool, ctrlQ);
     MainWindowHarness h;
     QVERIFY(guitest::openOnPanel(h, panel.constData()));
+    h.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window()));
     QLineEdit* edit = h.field(field.constData());
     h.type(field.constData(), QStringLiteral("12"));
-    QTest::keyClick(edit, Qt::Key_Escape);
+    if (ctrlQ)
+        QTest::keyClick(edit, Qt::Key_Q, Qt::ControlModifier);
+    else
+        QTest::keyClick(edit, Qt::Key_Escape);
     QVERIFY(!h.window().isVisible());
     // The close request wrote the settings, as the Exit button does.
     QCOMPARE(readSetting(QStringLiteral("Expand Category List When Launched")), QStringLiteral("dword:1"));

@@ -2,10 +2,12 @@
 // runs that calculator, and results can be selected.
 
 #include "shell/accessibility.h"
+#include "shell/program_look.h"
 #include "tests/shell/gui_test_helpers.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@ private slots:
     void enterCalculates_data();
     void enterCalculates();
     void everyControlHasAnAccessibleName();
+    void darkDesktopKeepsTextReadable();
 };
 
 void TestPanelKeyboard::enterCalculates_data()
@@ -98,6 +101,32 @@ void TestPanelKeyboard::everyControlHasAnAccessibleName()
             missing.append(w->objectName());
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
+}
+
+void TestPanelKeyboard::darkDesktopKeepsTextReadable()
+{
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::ToolTipBase})
+        dark.setColor(role, QColor(30, 30, 30));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    look::applyProgramPalette(*qApp);
+    MainWindowHarness h;
+    h.open();
+    auto contrast = [](QColor a, QColor b) { return std::abs(a.lightness() - b.lightness()); };
+    for (const char* name : {"Voltage", "ResValue", "ParRes1", "FreqCoilTurns"}) {
+        const QPalette p = h.field(name)->palette();
+        QVERIFY2(contrast(p.color(QPalette::Text), p.color(QPalette::Base)) > 120, name);
+    }
+    for (QLabel* label : h.find<QWidget>("PanelStack")->findChildren<QLabel*>()) {
+        const QPalette p = label->palette();
+        const QColor page = Qt::white;
+        QVERIFY2(contrast(p.color(QPalette::WindowText), page) > 100 ||
+                     p.color(QPalette::WindowText) == QColor(0, 0, 255),
+                 qPrintable(label->objectName() + label->text()));
+    }
+    QApplication::setPalette(QPalette());
 }
 
 QTEST_MAIN(TestPanelKeyboard)

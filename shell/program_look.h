@@ -1,0 +1,14 @@
+#pragma once
+
+// The program's own colours: white pages, dark text, blue results and
+// orange instructions were chosen for a light palette, so the program keeps
+// a light palette whatever the desktop's (a dark desktop theme would
+// otherwise give light text on the white pages).
+
+class QApplication;
+
+namespace look {
+
+void applyProgramPalette(QApplication& app);
+
+} // namespace look
