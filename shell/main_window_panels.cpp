@@ -27,19 +27,19 @@ void TFormMainApplication::buildPanels()
     m_images = new ImagesPanel;
     m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral",
                                              "Schematic Symbols - General",
-                                             {580, 952},
+                                             artwork::SymbolSheet::General,
                                              "BtnOpenSchematicGeneral"});
     m_schematicLogicGates = new SchematicPanel({"PanelSchematicSymbolsLogicGates",
                                                 "Schematic Symbols - Logic Gates",
-                                                {423, 77},
+                                                artwork::SymbolSheet::LogicGates,
                                                 "BtnOpenSchematicLogicGates"});
     m_schematicValves = new SchematicPanel({"PanelSchematicSymbolsValves",
                                             "Schematic Symbols - Valves (tubes)",
-                                            {505, 160},
+                                            artwork::SymbolSheet::Valves,
                                             "BtnOpenSchematicValvesTubes"});
     m_schematicConnectors = new SchematicPanel({"PanelSchematicSymbolsConnectorsSwitchesRelays",
                                                 "Schematic Symbols - Connectors, Switches and Relays",
-                                                {595, 451},
+                                                artwork::SymbolSheet::ConnectorsSwitchesRelays,
                                                 "BtnOpenSchematicConnectorsSwitchesRelays"});
     m_colourBands = new ColourBandPanel;
     m_resistorsSeriesParallel = new ResistorSeriesParallelPanel;

@@ -56,24 +56,17 @@ int main(int argc, char* argv[])
          [] {
              return artwork::capacitorsParallel({281, 150});
          }},
-        {QStringLiteral("schematic_general"),
-         [] {
-             return artwork::schematicSheet({580, 952}, QStringLiteral("Schematic Symbols - General"));
-         }},
-        {QStringLiteral("schematic_logic_gates"),
-         [] {
-             return artwork::schematicSheet({423, 77}, QStringLiteral("Schematic Symbols - Logic Gates"));
-         }},
-        {QStringLiteral("schematic_valves"),
-         [] {
-             return artwork::schematicSheet({505, 160}, QStringLiteral("Schematic Symbols - Valves (tubes)"));
-         }},
-        {QStringLiteral("schematic_connectors"),
-         [] {
-             return artwork::schematicSheet(
-                 {595, 451}, QStringLiteral("Schematic Symbols - Connectors, Switches and Relays"));
-         }},
+        {QStringLiteral("splash"), &artwork::splash},
+        {QStringLiteral("about_logo"), &artwork::aboutLogo},
     };
+    const std::pair<const char*, artwork::SymbolSheet> sheets[] = {
+        {"schematic_general", artwork::SymbolSheet::General},
+        {"schematic_logic_gates", artwork::SymbolSheet::LogicGates},
+        {"schematic_valves", artwork::SymbolSheet::Valves},
+        {"schematic_connectors", artwork::SymbolSheet::ConnectorsSwitchesRelays},
+    };
+    for (const auto& [name, sheet] : sheets)
+        pictures.emplace_back(QString::fromLatin1(name), [sheet] { return artwork::schematicSheet(sheet); });
     for (int d = 0; d <= 9; ++d) {
         pictures.emplace_back(QStringLiteral("body_%1").arg(d), [d] { return artwork::bodyImage(d); });
         pictures.emplace_back(QStringLiteral("tip_%1").arg(d), [d] { return artwork::tipImage(d); });
