@@ -1,5 +1,7 @@
-// Saves every picture the program draws to PNG files, once at a device pixel
-// ratio of 1 and once at 2, so the artwork can be checked by eye.
+// Saves every picture the program draws, and the small windows that show
+// them (splash, About box, the four schematic windows, grabbed at their
+// first size), to PNG files, once at a device pixel ratio of 1 and once at 2,
+// so the artwork can be checked by eye.
 //
 //   render_artwork <output folder>
 //
@@ -7,6 +9,9 @@
 // is fixed when the application starts); its files end in "@2x".
 
 #include "resources/artwork/artwork.h"
+#include "shell/about_dialog.h"
+#include "shell/schematic_window.h"
+#include "shell/splash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +19,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -74,6 +80,28 @@ int main(int argc, char* argv[])
     for (int i = 0; i <= 6; ++i)
         pictures.emplace_back(QStringLiteral("tolerance_%1").arg(i),
                               [i] { return artwork::toleranceImage(i); });
+
+    const auto grabWindow = [](auto makeWindow) {
+        return [makeWindow] {
+            auto window = makeWindow();
+            window->show();
+            QApplication::processEvents();
+            return window->grab();
+        };
+    };
+    pictures.emplace_back(QStringLiteral("window_splash"),
+                          grabWindow([] { return std::make_unique<TSplash>(); }));
+    pictures.emplace_back(QStringLiteral("window_about"),
+                          grabWindow([] { return std::make_unique<TAboutDialog>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_general"),
+                          grabWindow([] { return std::make_unique<TFormSchematicGeneral>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_valves"),
+                          grabWindow([] { return std::make_unique<TFormSchematicValves>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_connectors"), grabWindow([] {
+                              return std::make_unique<TFormSchematicConnectorsSwitchesRelays>();
+                          }));
+    pictures.emplace_back(QStringLiteral("window_schematic_logic_gates"),
+                          grabWindow([] { return std::make_unique<TFormSchematicLogicGates>(); }));
 
     int failures = 0;
     for (const auto& [name, draw] : pictures) {
