@@ -1,13 +1,16 @@
 #include "shell/main_window.h"
 
 #include "resources/artwork/artwork.h"
+#include "shell/about_dialog.h"
 #include "shell/all_panels.h"
 #include "shell/app_info.h"
 #include "shell/checked_math.h"
 #include "shell/fault_guard.h"
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
+#include "shell/schematic_window.h"
 #include "shell/settings_store.h"
+#include "shell/splash.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,6 +64,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     buildFrame();
     buildPanels();
     connectHandOvers();
+    connectSchematicWindows();
     buildTopicTree();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -187,8 +191,12 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
 
 void TFormMainApplication::FormShow()
 {
-    if (FirstShowPending)
-        FirstShowPending = false;
+    if (!FirstShowPending)
+        return;
+    FirstShowPending = false;
+    // Modal until its own timer closes it, at most one interval later.
+    if (Splash)
+        Splash->exec();
 }
 
 void TFormMainApplication::showEvent(QShowEvent* event)
@@ -240,6 +248,9 @@ void TFormMainApplication::BtnCloseClick()
 
 void TFormMainApplication::AboutClick()
 {
+    if (!m_aboutDialog)
+        m_aboutDialog = new TAboutDialog(this);
+    m_aboutDialog->exec();
 }
 
 void TFormMainApplication::BtnOptionsClick()

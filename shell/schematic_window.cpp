@@ -31,6 +31,9 @@ SchematicWindow::SchematicWindow(const char* objectName, const QString& caption,
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowFlags(Qt::Window);
+    // A reference window left open does not keep the program running once
+    // the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(caption);
     setFrameShape(QFrame::NoFrame);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,10 +1,12 @@
 // The splash, the About box and the four schematic windows: the splash's
-// time limit, the ways out of the About box, and the schematic windows'
-// sizes, scroll bars and memory between showings.
+// time limit and its one showing, the ways out of the About box, the
+// schematic panels' buttons, and the schematic windows' sizes, scroll bars
+// and memory between showings.
 
 #include "shell/about_dialog.h"
 #include "shell/schematic_window.h"
 #include "shell/splash.h"
+#include "tests/support/main_window_harness.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -25,6 +27,26 @@ template <typename Window> MakeSchematic make()
     return [] { return std::make_unique<Window>(); };
 }
 
+// The visible top-level windows of the given object name.
+int shownWindows(const QString& name)
+{
+    int count = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        count += w->isVisible() && w->objectName() == name ? 1 : 0;
+    return count;
+}
+
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        shows += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(MakeSchematic)
@@ -36,12 +58,16 @@ class TestSecondaryWindows : public QObject
 private slots:
     void splashClosesItselfWithinItsInterval_data();
     void splashClosesItselfWithinItsInterval();
+    void splashOnTheFirstShowOnly();
     void aboutBoxCloses_data();
     void aboutBoxCloses();
     void aboutLabelsFitTheirPlaces();
     void schematicWindowFirstShowing_data();
     void schematicWindowFirstShowing();
     void schematicWindowKeepsSizeAndScroll();
+    void schematicButtonOpensOneWindow_data();
+    void schematicButtonOpensOneWindow();
+    void allFourOpenAtOnceAndEndWithTheProgram();
 };
 
 void TestSecondaryWindows::splashClosesItselfWithinItsInterval_data()
@@ -69,6 +95,25 @@ void TestSecondaryWindows::splashClosesItselfWithinItsInterval()
              qPrintable(QString::number(shown.elapsed())));
 }
 
+void TestSecondaryWindows::splashOnTheFirstShowOnly()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    TSplash splash;
+    ShowCounter counter;
+    splash.installEventFilter(&counter);
+    QElapsedTimer shown;
+    shown.start();
+    w.show();
+    QCOMPARE(counter.shows, 1);
+    QVERIFY(!splash.isVisible());
+    QVERIFY2(shown.elapsed() <= TSplash::kTimerInterval + 250, qPrintable(QString::number(shown.elapsed())));
+
+    w.hide();
+    w.show();
+    QCOMPARE(counter.shows, 1);
+}
+
 void TestSecondaryWindows::aboutBoxCloses_data()
 {
     QTest::addColumn<int>("key");
@@ -81,20 +126,28 @@ void TestSecondaryWindows::aboutBoxCloses_data()
 void TestSecondaryWindows::aboutBoxCloses()
 {
     QFETCH(int, key);
-    TAboutDialog about;
-    QTimer::singleShot(0, &about, [&] {
+    MainWindowHarness h;
+    h.open().show();
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        opened = box ? box->objectName() : QString();
+        if (!box)
+            return;
         if (key == 0)
-            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
+            QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
         else
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &about, Qt::Key(key));
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, Qt::Key(key));
     });
-    // A box that failed to close would hang here; the watchdog ends it.
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, &about, &QDialog::reject);
-    watchdog.start(3000);
-    QCOMPARE(about.exec(), int(QDialog::Accepted));
-    QVERIFY(!about.isVisible());
+    // A box that failed to close would hang the test; the watchdog rejects it.
+    QTimer::singleShot(3000, [] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    h.click("About");
+    QCOMPARE(opened, QStringLiteral("AboutDialog"));
+    QVERIFY(AboutDialog && !AboutDialog->isVisible());
+    QCOMPARE(AboutDialog->result(), int(QDialog::Accepted));
 }
 
 void TestSecondaryWindows::aboutLabelsFitTheirPlaces()
@@ -171,6 +224,67 @@ void TestSecondaryWindows::schematicWindowKeepsSizeAndScroll()
     QCOMPARE(window.pos(), placed);
     QCOMPARE(window.horizontalScrollBar()->value(), 120);
     QCOMPARE(window.verticalScrollBar()->value(), 90);
+}
+
+void TestSecondaryWindows::schematicButtonOpensOneWindow_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("general") << "PanelSchematicSymbolsGeneral"
+                             << "BtnOpenSchematicGeneral"
+                             << "FormSchematicGeneral";
+    QTest::newRow("logic gates") << "PanelSchematicSymbolsLogicGates"
+                                 << "BtnOpenSchematicLogicGates"
+                                 << "FormSchematicLogicGates";
+    QTest::newRow("valves") << "PanelSchematicSymbolsValves"
+                            << "BtnOpenSchematicValvesTubes"
+                            << "FormSchematicValves";
+    QTest::newRow("connectors") << "PanelSchematicSymbolsConnectorsSwitchesRelays"
+                                << "BtnOpenSchematicConnectorsSwitchesRelays"
+                                << "FormSchematicConnectorsSwitchesRelays";
+}
+
+void TestSecondaryWindows::schematicButtonOpensOneWindow()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.ShowPanel(h.find<QWidget>(panel.toLatin1().constData()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.click(button.toLatin1().constData());
+    h.click(button.toLatin1().constData());
+    QCOMPARE(shownWindows(window), 1);
+    // The main window stays usable: the window is not modal.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(w.frontPanel()->objectName(), panel);
+}
+
+void TestSecondaryWindows::allFourOpenAtOnceAndEndWithTheProgram()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const char* buttons[] = {"BtnOpenSchematicGeneral", "BtnOpenSchematicLogicGates",
+                             "BtnOpenSchematicValvesTubes", "BtnOpenSchematicConnectorsSwitchesRelays"};
+    for (const char* button : buttons) {
+        w.ShowPanel(h.find<QPushButton>(button)->parentWidget());
+        h.click(button);
+    }
+    for (const char* window : {"FormSchematicGeneral", "FormSchematicLogicGates", "FormSchematicValves",
+                               "FormSchematicConnectorsSwitchesRelays"})
+        QVERIFY2(shownWindows(QString::fromLatin1(window)) == 1, window);
+
+    // Closing the main window ends the program although they are still open.
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(0, &w, [&w] { w.close(); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestSecondaryWindows)
