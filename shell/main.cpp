@@ -1,10 +1,11 @@
-// Program entry: create the application and its main window, run the message
-// loop. No command line is read.
+// Program entry: create the application, its main window and the splash,
+// run the message loop. No command line is read.
 
 #include "shell/app_info.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/program_look.h"
+#include "shell/splash.h"
 
 #include <QApplication>
 
@@ -20,6 +21,11 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kDesktopFileId));
     try {
         TFormMainApplication window;
+        // Then the other windows, in their order: the About box, the Options
+        // dialog and the schematic windows are made by the main window when
+        // first asked for; the splash is made here, since its timer runs from
+        // its creation.
+        TSplash splash;
         // Hints stay up for ten seconds.
         for (QWidget* widget : QApplication::allWidgets())
             widget->setToolTipDuration(10000);

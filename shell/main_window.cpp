@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "resources/artwork/artwork.h"
+#include "shell/about_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/all_panels.h"
 #include "shell/app_info.h"
@@ -8,7 +9,9 @@
 #include "shell/fault_guard.h"
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
+#include "shell/schematic_window.h"
 #include "shell/settings_store.h"
+#include "shell/splash.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,6 +66,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     buildFrame();
     buildPanels();
     connectHandOvers();
+    connectSchematicWindows();
     buildTopicTree();
     a11y::nameControlsFromCaptions(m_panels);
 
@@ -194,8 +198,12 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
 
 void TFormMainApplication::FormShow()
 {
-    if (FirstShowPending)
-        FirstShowPending = false;
+    if (!FirstShowPending)
+        return;
+    FirstShowPending = false;
+    // Modal until its own timer closes it, at most one interval later.
+    if (Splash)
+        Splash->exec();
 }
 
 void TFormMainApplication::showEvent(QShowEvent* event)
@@ -247,6 +255,9 @@ void TFormMainApplication::BtnCloseClick()
 
 void TFormMainApplication::AboutClick()
 {
+    if (!m_aboutDialog)
+        m_aboutDialog = new TAboutDialog(this);
+    m_aboutDialog->exec();
 }
 
 void TFormMainApplication::BtnOptionsClick()

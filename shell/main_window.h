@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class CalculatorPanel;
 class CapacitorSeriesParallelPanel;
@@ -34,6 +35,8 @@ class ResistorDropperPanel;
 class ResistorSeriesParallelPanel;
 class ResonancePanel;
 class SchematicPanel;
+class SchematicWindow;
+class TAboutDialog;
 
 // Thrown by the constructor when start-up must end before the window exists
 // (the disclaimer was refused, or the settings cannot be stored).
@@ -91,6 +94,9 @@ private:
     void buildFrame();
     void buildPanels();
     void connectHandOvers();
+    void connectSchematicWindows();
+    // Shows a schematic window, making it the first time.
+    template <typename Window> void showSchematicWindow(std::unique_ptr<SchematicWindow>& window);
     void buildTopicTree();
     void connectTopicTree();
     void resetPanels();
@@ -140,6 +146,16 @@ private:
     ResonancePanel* m_resonance = nullptr;
     CoilFrequencyPanel* m_coilFrequency = nullptr;
     ReactancePanel* m_reactance = nullptr;
+
+    // The secondary windows, each made when first needed: no one can tell
+    // that from making them all at start-up, which would cost the start-up
+    // time. The schematic windows are top-level windows of their own, so they
+    // can go behind the main window.
+    TAboutDialog* m_aboutDialog = nullptr;
+    std::unique_ptr<SchematicWindow> m_formSchematicGeneral;
+    std::unique_ptr<SchematicWindow> m_formSchematicValves;
+    std::unique_ptr<SchematicWindow> m_formSchematicConnectorsSwitchesRelays;
+    std::unique_ptr<SchematicWindow> m_formSchematicLogicGates;
 
     bool FirstShowPending = false;
     QString CurrentHelpPage;

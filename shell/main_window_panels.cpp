@@ -5,6 +5,7 @@
 
 #include "shell/all_panels.h"
 #include "shell/fault_guard.h"
+#include "shell/schematic_window.h"
 
 #include <QStackedWidget>
 #include <QTreeWidget>
@@ -25,21 +26,17 @@ void TFormMainApplication::buildPanels()
     m_disclaimer = new DisclaimerPanel;
     m_notes = new NotesPanel;
     m_images = new ImagesPanel;
-    m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral",
-                                             "Schematic Symbols - General",
-                                             {580, 952},
-                                             "BtnOpenSchematicGeneral"});
-    m_schematicLogicGates = new SchematicPanel({"PanelSchematicSymbolsLogicGates",
-                                                "Schematic Symbols - Logic Gates",
-                                                {423, 77},
-                                                "BtnOpenSchematicLogicGates"});
-    m_schematicValves = new SchematicPanel({"PanelSchematicSymbolsValves",
-                                            "Schematic Symbols - Valves (tubes)",
-                                            {505, 160},
-                                            "BtnOpenSchematicValvesTubes"});
+    m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral", "Schematic Symbols - General",
+                                             artwork::SymbolSheet::General, "BtnOpenSchematicGeneral"});
+    m_schematicLogicGates =
+        new SchematicPanel({"PanelSchematicSymbolsLogicGates", "Schematic Symbols - Logic Gates",
+                            artwork::SymbolSheet::LogicGates, "BtnOpenSchematicLogicGates"});
+    m_schematicValves =
+        new SchematicPanel({"PanelSchematicSymbolsValves", "Schematic Symbols - Valves (tubes)",
+                            artwork::SymbolSheet::Valves, "BtnOpenSchematicValvesTubes"});
     m_schematicConnectors = new SchematicPanel({"PanelSchematicSymbolsConnectorsSwitchesRelays",
                                                 "Schematic Symbols - Connectors, Switches and Relays",
-                                                {595, 451},
+                                                artwork::SymbolSheet::ConnectorsSwitchesRelays,
                                                 "BtnOpenSchematicConnectorsSwitchesRelays"});
     m_colourBands = new ColourBandPanel;
     m_resistorsSeriesParallel = new ResistorSeriesParallelPanel;
@@ -91,6 +88,28 @@ void TFormMainApplication::connectHandOvers()
                 handOver(m_ohmsLaw,
                          [this, amps, ohms] { m_ohmsLaw->calculateFromCurrentAndResistance(amps, ohms); });
             });
+}
+
+template <typename Window>
+void TFormMainApplication::showSchematicWindow(std::unique_ptr<SchematicWindow>& window)
+{
+    if (!window)
+        window = std::make_unique<Window>();
+    window->showInFront();
+}
+
+void TFormMainApplication::connectSchematicWindows()
+{
+    const auto opens = [this](SchematicPanel* panel, const std::function<void()>& show) {
+        connect(panel, &SchematicPanel::separateWindowRequested, this, [this, show] { guarded(show); });
+    };
+    opens(m_schematicGeneral, [this] { showSchematicWindow<TFormSchematicGeneral>(m_formSchematicGeneral); });
+    opens(m_schematicLogicGates,
+          [this] { showSchematicWindow<TFormSchematicLogicGates>(m_formSchematicLogicGates); });
+    opens(m_schematicValves, [this] { showSchematicWindow<TFormSchematicValves>(m_formSchematicValves); });
+    opens(m_schematicConnectors, [this] {
+        showSchematicWindow<TFormSchematicConnectorsSwitchesRelays>(m_formSchematicConnectorsSwitchesRelays);
+    });
 }
 
 void TFormMainApplication::handOver(CalculatorPanel* target, const std::function<void()>& operation)

@@ -76,10 +76,11 @@ SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)
     scroll->setWidgetResizable(false);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QString name = QString::fromLatin1(sheet.panelName) + QStringLiteral("Image");
-    const QSize size = sheet.picture;
+    const artwork::SymbolSheet symbols = sheet.symbols;
     const QString caption = QString::fromLatin1(sheet.caption);
-    QWidget* picture = form::picture(nullptr, name.toLatin1().constData(), QRect(QPoint(0, 0), size),
-                                     [size, caption] { return artwork::schematicSheet(size, caption); });
+    QWidget* picture =
+        form::picture(nullptr, name.toLatin1().constData(), QRect(QPoint(0, 0), artwork::sheetSize(symbols)),
+                      [symbols] { return artwork::schematicSheet(symbols); });
     scroll->setWidget(picture);
     form::label(this, nullptr, 8, 368, caption);
     QPushButton* open = form::button(this, sheet.buttonName, 432, 368, 209, 25,

@@ -5,7 +5,9 @@
 
 #include "shell/calculator_panel.h"
 
-#include <QSize>
+namespace artwork {
+enum class SymbolSheet;
+}
 
 class QLabel;
 class QPlainTextEdit;
@@ -65,7 +67,7 @@ public:
     {
         const char* panelName;
         const char* caption;
-        QSize picture;
+        artwork::SymbolSheet symbols;
         const char* buttonName;
     };
     explicit SchematicPanel(const Sheet& sheet, QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
-// Saves every picture the program draws to PNG files, once at a device pixel
-// ratio of 1 and once at 2, so the artwork can be checked by eye.
+// Saves every picture the program draws, and the small windows that show
+// them (splash, About box, the four schematic windows, grabbed at their
+// first size), to PNG files, once at a device pixel ratio of 1 and once at 2,
+// so the artwork can be checked by eye.
 //
 //   render_artwork <output folder>
 //
@@ -7,6 +9,9 @@
 // is fixed when the application starts); its files end in "@2x".
 
 #include "resources/artwork/artwork.h"
+#include "shell/about_dialog.h"
+#include "shell/schematic_window.h"
+#include "shell/splash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +19,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -56,24 +62,17 @@ int main(int argc, char* argv[])
          [] {
              return artwork::capacitorsParallel({281, 150});
          }},
-        {QStringLiteral("schematic_general"),
-         [] {
-             return artwork::schematicSheet({580, 952}, QStringLiteral("Schematic Symbols - General"));
-         }},
-        {QStringLiteral("schematic_logic_gates"),
-         [] {
-             return artwork::schematicSheet({423, 77}, QStringLiteral("Schematic Symbols - Logic Gates"));
-         }},
-        {QStringLiteral("schematic_valves"),
-         [] {
-             return artwork::schematicSheet({505, 160}, QStringLiteral("Schematic Symbols - Valves (tubes)"));
-         }},
-        {QStringLiteral("schematic_connectors"),
-         [] {
-             return artwork::schematicSheet(
-                 {595, 451}, QStringLiteral("Schematic Symbols - Connectors, Switches and Relays"));
-         }},
+        {QStringLiteral("splash"), &artwork::splash},
+        {QStringLiteral("about_logo"), &artwork::aboutLogo},
     };
+    const std::pair<const char*, artwork::SymbolSheet> sheets[] = {
+        {"schematic_general", artwork::SymbolSheet::General},
+        {"schematic_logic_gates", artwork::SymbolSheet::LogicGates},
+        {"schematic_valves", artwork::SymbolSheet::Valves},
+        {"schematic_connectors", artwork::SymbolSheet::ConnectorsSwitchesRelays},
+    };
+    for (const auto& [name, sheet] : sheets)
+        pictures.emplace_back(QString::fromLatin1(name), [sheet] { return artwork::schematicSheet(sheet); });
     for (int d = 0; d <= 9; ++d) {
         pictures.emplace_back(QStringLiteral("body_%1").arg(d), [d] { return artwork::bodyImage(d); });
         pictures.emplace_back(QStringLiteral("tip_%1").arg(d), [d] { return artwork::tipImage(d); });
@@ -81,6 +80,28 @@ int main(int argc, char* argv[])
     for (int i = 0; i <= 6; ++i)
         pictures.emplace_back(QStringLiteral("tolerance_%1").arg(i),
                               [i] { return artwork::toleranceImage(i); });
+
+    const auto grabWindow = [](auto makeWindow) {
+        return [makeWindow] {
+            auto window = makeWindow();
+            window->show();
+            QApplication::processEvents();
+            return window->grab();
+        };
+    };
+    pictures.emplace_back(QStringLiteral("window_splash"),
+                          grabWindow([] { return std::make_unique<TSplash>(); }));
+    pictures.emplace_back(QStringLiteral("window_about"),
+                          grabWindow([] { return std::make_unique<TAboutDialog>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_general"),
+                          grabWindow([] { return std::make_unique<TFormSchematicGeneral>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_valves"),
+                          grabWindow([] { return std::make_unique<TFormSchematicValves>(); }));
+    pictures.emplace_back(QStringLiteral("window_schematic_connectors"), grabWindow([] {
+                              return std::make_unique<TFormSchematicConnectorsSwitchesRelays>();
+                          }));
+    pictures.emplace_back(QStringLiteral("window_schematic_logic_gates"),
+                          grabWindow([] { return std::make_unique<TFormSchematicLogicGates>(); }));
 
     int failures = 0;
     for (const auto& [name, draw] : pictures) {

@@ -4,15 +4,22 @@
 // Each is drawn at the screen's device pixel ratio so it stays crisp on
 // scaled displays; sizes below are in device-independent pixels.
 
+#include <QFont>
 #include <QPixmap>
 #include <QSize>
-#include <QString>
 
 namespace artwork {
+
+// The program's sans-serif face at a pixel size: the face of the windows'
+// controls, so that picture text and control text match and start-up loads
+// one family only.
+QFont face(qreal pixelSize, bool bold = false);
 
 QPixmap background(); // 830 x 530, behind the whole main window
 QPixmap logo();       // 95 x 50, top right of the main window
 QPixmap helpGlyph();  // 16 x 16, on Help buttons
+QPixmap splash();     // 350 x 232, opaque: the start-up picture
+QPixmap aboutLogo();  // 70 x 55, in the About box
 
 // Resistor colour-band panel
 QPixmap resistorBody();           // 220 x 58: beige body with two leads, behind the band swatches
@@ -31,7 +38,15 @@ QPixmap resistorsSeries(QSize size);
 QPixmap capacitorsSeries(QSize size);
 QPixmap capacitorsParallel(QSize size);
 
-// Stand-in for a schematic-symbols sheet of the given size.
-QPixmap schematicSheet(QSize size, const QString& title);
+// Reference sheets of schematic symbols, each symbol with its name under it.
+enum class SymbolSheet
+{
+    General,                 // 580 x 952
+    LogicGates,              // 423 x 77
+    Valves,                  // 505 x 160
+    ConnectorsSwitchesRelays // 595 x 451
+};
+QSize sheetSize(SymbolSheet sheet);
+QPixmap schematicSheet(SymbolSheet sheet);
 
 } // namespace artwork

@@ -1,8 +1,11 @@
 #include "resources/artwork/painting.h"
 
+#include "resources/artwork/artwork.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLineF>
+#include <QLinearGradient>
 
 #include <array>
 #include <cmath>
@@ -27,11 +30,7 @@ void prepare(QPainter& p)
 
 QFont font(qreal pixelSize, bool bold)
 {
-    QFont f = QGuiApplication::font();
-    f.setPixelSize(qRound(pixelSize));
-    f.setBold(bold);
-    f.setStyleHint(QFont::SansSerif);
-    return f;
+    return face(pixelSize, bold);
 }
 
 QColor digitColour(int digit)
@@ -130,6 +129,67 @@ void arrowHead(QPainter& p, QPointF tip, QPointF from, qreal length, qreal halfW
     p.restore();
 }
 
+QPainterPath resistorSilhouette(const QRectF& r, qreal leftCap, qreal rightCap, qreal neck, qreal corner)
+{
+    const qreal l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
+    const qreal shoulder = neck * 1.6;
+    QPainterPath path;
+    path.moveTo(l, t + corner);
+    path.arcTo(l, t, 2 * corner, 2 * corner, 180, -90);
+    path.lineTo(l + leftCap, t);
+    path.cubicTo(l + leftCap + shoulder * 0.5, t, l + leftCap + shoulder * 0.5, t + neck,
+                 l + leftCap + shoulder, t + neck);
+    path.lineTo(rt - rightCap - shoulder, t + neck);
+    path.cubicTo(rt - rightCap - shoulder * 0.5, t + neck, rt - rightCap - shoulder * 0.5, t, rt - rightCap,
+                 t);
+    path.lineTo(rt - corner, t);
+    path.arcTo(rt - 2 * corner, t, 2 * corner, 2 * corner, 90, -90);
+    path.lineTo(rt, b - corner);
+    path.arcTo(rt - 2 * corner, b - 2 * corner, 2 * corner, 2 * corner, 0, -90);
+    path.lineTo(rt - rightCap, b);
+    path.cubicTo(rt - rightCap - shoulder * 0.5, b, rt - rightCap - shoulder * 0.5, b - neck,
+                 rt - rightCap - shoulder, b - neck);
+    path.lineTo(l + leftCap + shoulder, b - neck);
+    path.cubicTo(l + leftCap + shoulder * 0.5, b - neck, l + leftCap + shoulder * 0.5, b, l + leftCap, b);
+    path.lineTo(l + corner, b);
+    path.arcTo(l, b - 2 * corner, 2 * corner, 2 * corner, 270, -90);
+    path.closeSubpath();
+    return path;
+}
+
+void shadeCylinder(QPainter& p, const QPainterPath& shape, qreal top, qreal bottom)
+{
+    QLinearGradient g(0, top, 0, bottom);
+    g.setColorAt(0.00, QColor(0, 0, 0, 60));
+    g.setColorAt(0.10, QColor(255, 255, 255, 0));
+    g.setColorAt(0.24, QColor(255, 255, 255, 130));
+    g.setColorAt(0.40, QColor(255, 255, 255, 0));
+    g.setColorAt(0.68, QColor(0, 0, 0, 0));
+    g.setColorAt(1.00, QColor(0, 0, 0, 95));
+    p.fillPath(shape, g);
+}
+
+void paintPart(QPainter& p, const QPainterPath& shape, QColor colour)
+{
+    const QRectF box = shape.boundingRect();
+    p.fillPath(shape, colour);
+    shadeCylinder(p, shape, box.top(), box.bottom());
+    p.setPen(QPen(QColor(45, 45, 45, 210), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shape);
+}
+
+void paintLead(QPainter& p, qreal x0, qreal x1, qreal y)
+{
+    QLinearGradient g(0, y - 2, 0, y + 2);
+    g.setColorAt(0.0, QColor(110, 110, 110));
+    g.setColorAt(0.4, QColor(235, 235, 235));
+    g.setColorAt(1.0, QColor(120, 120, 120));
+    p.setPen(QPen(QColor(100, 100, 100), 0.8));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(x0, y - 2, x1 - x0, 4), 1.5, 1.5);
+}
+
 void centredText(QPainter& p, QPointF centre, const QString& text)
 {
     const QFontMetricsF fm(p.font());
@@ -138,3 +198,18 @@ void centredText(QPainter& p, QPointF centre, const QString& text)
 }
 
 } // namespace artwork::paint
+
+namespace artwork {
+
+QFont face(qreal pixelSize, bool bold)
+{
+    // Metric-compatible with the small sans-serif face the layouts were
+    // measured with, so every caption fits its control.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(qRound(pixelSize));
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace artwork

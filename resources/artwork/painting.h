@@ -21,8 +21,7 @@ QPixmap canvas(QSize size, QColor fill = Qt::transparent);
 // Antialiased painter on a canvas.
 void prepare(QPainter& p);
 
-// The application's sans-serif face at a pixel size, so picture text matches
-// the text of the controls around it.
+// The program's face (artwork::face) at a pixel size.
 QFont font(qreal pixelSize, bool bold = false);
 
 // Band colours by digit (0..9 = Black..White) and the tolerance pictures'
@@ -40,6 +39,19 @@ void capacitorPlates(QPainter& p, QPointF from, QPointF to, qreal plateHeight = 
 void terminal(QPainter& p, QPointF centre, qreal radius = 3.5);
 void junction(QPainter& p, QPointF centre, qreal radius = 2.5);
 void arrowHead(QPainter& p, QPointF tip, QPointF from, qreal length = 6, qreal halfWidth = 3);
+
+// Resistor bodies seen from the side, shared by the colour-band panel and the
+// program's logos.
+// The outline: two end caps of full height joined by a slightly narrower
+// middle, with smooth shoulders, the way a moulded film resistor looks.
+QPainterPath resistorSilhouette(const QRectF& r, qreal leftCap, qreal rightCap, qreal neck, qreal corner);
+// Light from above laid over a part's base colour, so dark and light bodies
+// both read as round.
+void shadeCylinder(QPainter& p, const QPainterPath& shape, qreal top, qreal bottom);
+// A part's body: base colour, shading and a dark outline.
+void paintPart(QPainter& p, const QPainterPath& shape, QColor colour);
+// A tinned lead: a thin horizontal wire with a bright centre line.
+void paintLead(QPainter& p, qreal x0, qreal x1, qreal y);
 
 // Text centred on a point.
 void centredText(QPainter& p, QPointF centre, const QString& text);

@@ -40,7 +40,9 @@ mount -t sysfs sys "$root/sys"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 cp "$deb" "$root/tmp/ohmbrook.deb"
 
-chroot "$root" /bin/bash -euo pipefail -c '
+# The program must open a real window on the Xvfb display inside the root,
+# whatever platform the calling test run chose.
+env -u QT_QPA_PLATFORM chroot "$root" /bin/bash -euo pipefail -c '
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q >/dev/null
 apt-get install -y -q --no-install-recommends xvfb xauth x11-utils /tmp/ohmbrook.deb >/dev/null
@@ -51,6 +53,7 @@ test -f /usr/share/applications/org.ohmbrook.Ohmbrook.desktop
 export HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config
 mkdir -p "$XDG_CONFIG_HOME/Tarvolen"
 printf "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\\Software\\\\Tarvolen\\\\Ohmbrook]\r\n\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\r\n" >"$XDG_CONFIG_HOME/Tarvolen/Ohmbrook.reg"
-xvfb-run -a sh -c "ohmbrook & pid=\$!; sleep 5; xwininfo -root -tree | grep -q \"\\\"Ohmbrook\\\"\"; found=\$?; kill \$pid; exit \$found"
+# Waits up to a minute for the window: a loaded machine starts slowly.
+xvfb-run -a sh -c "ohmbrook & pid=\$!; found=1; for i in \$(seq 60); do sleep 1; if xwininfo -root -tree | grep -q \"\\\"Ohmbrook\\\"\"; then found=0; break; fi; done; kill \$pid; exit \$found"
 '
 echo "installed and started in a clean Debian 12 root"
