@@ -210,6 +210,9 @@ private slots:
         using namespace help_test;
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("chunk chain loops back") << soundWith(kNextChunkField, 0, 4);
+        QByteArray emptyLoop = buildContainer({}, kSoundContent);
+        putLittleEndian(emptyLoop, kNextChunkField, 0, 4);
+        QTest::newRow("empty chunk chained to itself") << emptyLoop;
         QTest::newRow("chunk chain leaves the directory") << soundWith(kNextChunkField, 5, 4);
         QTest::newRow("chunk size zero") << soundWith(kChunkSizeField, 0, 4);
         QTest::newRow("directory past the end") << soundWith(kDirectoryLengthField, quint64(1) << 40, 8);
