@@ -1,9 +1,16 @@
 #pragma once
 
-// Read-only access to a compiled HTML help file (.chm) through chmlib.
+// Read-only access to a compiled HTML help file (.chm).
 // Object names are archive paths: a leading "/", forward slashes, no
 // "#fragment". Lookups are case-sensitive, as links are on this system: a
 // page that links "Images/x.png" to a stored "images/x.png" is broken here.
+//
+// A help file is read whole and must have the size and SHA-256 it was built
+// with before anything in it is parsed. The container (header, directory,
+// uncompressed objects) is then read here, with every offset, length and count
+// bounded by the file's size and each directory chunk visited once; chmlib
+// only decompresses the compressed objects, and only ever sees bytes that
+// passed the check.
 
 #include <QByteArray>
 #include <QList>
@@ -11,11 +18,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <QHash>
+
 #include <optional>
 
 struct chmFile;
 
 namespace help {
+
+struct HelpFileDigest;
 
 // A window definition stored in the help file (#WINDOWS, with its texts in
 // #STRINGS), as written by the project's [WINDOWS] section.
@@ -39,7 +50,14 @@ struct SitemapEntry
     QString local;
     int depth = 0;
 };
+// Lists nest at most kMaxSitemapDepth deep; deeper entries count as that deep.
+inline constexpr int kMaxSitemapDepth = 32;
 QList<SitemapEntry> parseSitemap(const QByteArray& html);
+
+// The window definition called <name> in the bytes of #WINDOWS, its texts
+// looked up in the bytes of #STRINGS.
+std::optional<ChmWindowDefinition> parseWindowDefinition(const QByteArray& windows, const QByteArray& strings,
+                                                         const QString& name);
 
 class ChmArchive
 {
@@ -52,13 +70,25 @@ public:
     ChmArchive(ChmArchive&& other) noexcept;
     ChmArchive& operator=(ChmArchive&& other) noexcept;
 
+    enum class Failure
+    {
+        None,
+        Unreadable, // missing, not a file, or not readable
+        Damaged,    // not the expected bytes, or not a sound help file
+    };
+
+    // Opens the file only when its size and SHA-256 are <expected>'s; the
+    // one-argument form expects the help file built with the program.
     bool open(const QString& fileName);
+    bool open(const QString& fileName, const HelpFileDigest& expected);
     void close();
-    bool isOpen() const { return m_file != nullptr; }
+    bool isOpen() const { return m_open; }
     QString fileName() const { return m_fileName; }
+    // Why the last open failed.
+    Failure failure() const { return m_failure; }
 
     // Every stored file (not folders), including the system files whose names
-    // start with "/#" or "/$".
+    // start with "/#" or "/$", in directory order.
     QStringList objectNames() const;
     bool contains(const QString& objectName) const;
     std::optional<QByteArray> read(const QString& objectName) const;
@@ -74,9 +104,32 @@ public:
     static QString resolveLink(const QString& from, const QString& link);
 
 private:
-    chmFile* m_file = nullptr;
+    // Where a stored object lies: section 0 is stored as it is, section 1 is
+    // LZX-compressed; start and length count bytes of that section.
+    struct Entry
+    {
+        quint64 section = 0;
+        quint64 start = 0;
+        quint64 length = 0;
+    };
+
+    bool readContainer();
+    std::optional<QByteArray> readEntry(const Entry& entry) const;
+    std::optional<QByteArray> readCompressed(const Entry& entry) const;
+    chmFile* decompressor() const;
+
+    bool m_open = false;
+    Failure m_failure = Failure::None;
     QString m_fileName;
+    QByteArray m_bytes;
+    quint64 m_dataOffset = 0;
+    quint64 m_compressedLength = 0;
+    QHash<QString, Entry> m_entries;
     QStringList m_names;
+    // Opened on the first compressed read, on a sealed in-memory copy of
+    // m_bytes, so what it decompresses is exactly what was checked.
+    mutable chmFile* m_chm = nullptr;
+    mutable bool m_chmTried = false;
 };
 
 } // namespace help

@@ -85,10 +85,10 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent)
     });
 }
 
-void HelpBrowser::setArchive(const ChmArchive* archive, const QString& missingFile)
+void HelpBrowser::setArchive(const ChmArchive* archive, const QString& problem)
 {
     m_archive = archive;
-    m_missingFile = missingFile;
+    m_problem = problem;
 }
 
 QUrl HelpBrowser::pageUrl(const QString& objectName)
@@ -118,8 +118,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 QString HelpBrowser::notFoundPage(const QString& objectName) const
 {
     QString text = QStringLiteral("Page not found: %1").arg(objectName.mid(1));
-    if (!m_missingFile.isEmpty())
-        text += QStringLiteral("\nThe help file %1 could not be opened.").arg(m_missingFile);
+    if (!m_problem.isEmpty())
+        text = m_problem + u'\n' + text;
     return QStringLiteral("<html><body><p>%1</p></body></html>")
         .arg(text.toHtmlEscaped().replace(u'\n', QLatin1String("<br>")));
 }
@@ -179,9 +179,7 @@ void HelpWindow::showHelp(const QString& helpPath)
     const QString found = findHelpFile(parts.file);
     const QString windowName = parts.window.isEmpty() ? QStringLiteral("Main Window") : parts.window;
     if (found.isEmpty() || found != m_archive.fileName() || windowName != m_windowName)
-        openArchive(found.isEmpty() ? QString() : found, windowName);
-    if (!m_archive.isOpen())
-        m_browser->setArchive(nullptr, QFileInfo(parts.file).fileName());
+        openArchive(found, parts.file, windowName);
 
     QString page =
         parts.page.isEmpty() ? QString() : ChmArchive::resolveLink(QStringLiteral("/"), parts.page);
@@ -203,13 +201,22 @@ QString HelpWindow::currentPage() const
     return m_browser->source().path(QUrl::FullyDecoded);
 }
 
-void HelpWindow::openArchive(const QString& fileName, const QString& windowName)
+void HelpWindow::openArchive(const QString& fileName, const QString& requested, const QString& windowName)
 {
     m_archive.close();
-    if (!fileName.isEmpty())
-        m_archive.open(fileName);
+    QString problem;
+    if (fileName.isEmpty()) {
+        problem = tr("The help file %1 could not be opened.").arg(QFileInfo(requested).fileName());
+    } else if (!m_archive.open(fileName)) {
+        const QString path = QDir::toNativeSeparators(fileName);
+        problem = m_archive.failure() == ChmArchive::Failure::Damaged
+                      ? tr("The help file %1 is damaged or from another version of Ohmbrook, so it has "
+                           "not been opened.")
+                            .arg(path)
+                      : tr("The help file %1 could not be opened.").arg(path);
+    }
     m_windowName = windowName;
-    m_browser->setArchive(&m_archive);
+    m_browser->setArchive(&m_archive, problem);
     // History entries of another file would show that file's pages as missing.
     m_browser->clearHistory();
 

@@ -6,8 +6,10 @@
 // each request brings it forward with the requested page.
 //
 // The help file is looked up by its bare name beside the program, then in the
-// installed data folder (<program folder>/../share/ohmbrook). A missing file
-// or page is reported on the page itself, never in a message box.
+// installed data folder (<program folder>/../share/ohmbrook). Only the help
+// file built with the program is opened (see ChmArchive). A missing, damaged
+// or foreign file, or a missing page, is reported on the page itself, never in
+// a message box.
 
 #include "shell/chm_archive.h"
 
@@ -38,8 +40,8 @@ public:
     explicit HelpBrowser(QWidget* parent = nullptr);
 
     // <archive> may be null or closed: every page is then "not found", and
-    // <missingFile> names the help file that was looked for.
-    void setArchive(const ChmArchive* archive, const QString& missingFile = {});
+    // <problem> says why the help file was not opened.
+    void setArchive(const ChmArchive* archive, const QString& problem = {});
     QVariant loadResource(int type, const QUrl& name) override;
 
     static QUrl pageUrl(const QString& objectName);
@@ -48,7 +50,7 @@ private:
     QString notFoundPage(const QString& objectName) const;
 
     const ChmArchive* m_archive = nullptr;
-    QString m_missingFile;
+    QString m_problem;
 };
 
 class HelpWindow : public QWidget
@@ -64,7 +66,8 @@ public:
     QString currentPage() const;
 
 private:
-    void openArchive(const QString& fileName, const QString& windowName);
+    // <fileName> is the file found, or empty; <requested> the name asked for.
+    void openArchive(const QString& fileName, const QString& requested, const QString& windowName);
     void fillContents();
     void selectContentsEntry(const QUrl& url);
 

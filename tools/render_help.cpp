@@ -1,0 +1,82 @@
+// Renders the help window showing help pages to PNG files, so the pages and
+// the window's messages can be looked at without pressing F1:
+//
+//   render_help <output folder> [--folder <help folder>] [page ...]
+//
+// The help file is looked for in the build folder, or in <help folder> (for
+// instance one holding a damaged copy, to see the message it gives). Without
+// page names every page of the help file is drawn; "Page.htm#anchor" scrolls
+// the page to that anchor. Run under a real X server
+// (xvfb-run) for fonts and frames as the user sees them.
+
+#include "shell/chm_archive.h"
+#include "shell/help_launcher.h"
+#include "shell/help_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: render_help <output folder> [--folder <help folder>] [page ...]\n");
+        return 2;
+    }
+    const QString out = args.takeFirst();
+    QDir().mkpath(out);
+    QString folder = QFileInfo(QStringLiteral(OHMBROOK_HELP_CHM)).absolutePath();
+    if (args.size() >= 2 && args.front() == QLatin1String("--folder")) {
+        folder = args.at(1);
+        args = args.mid(2);
+    }
+    help::setHelpSearchFolders({folder});
+
+    QStringList pages = args;
+    if (pages.isEmpty()) {
+        const help::ChmArchive archive(help::findHelpFile(QString::fromLatin1(help::kHelpFileName)));
+        for (const QString& name : archive.objectNames()) {
+            if (name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+                pages.append(name.mid(1));
+        }
+        if (pages.isEmpty())
+            pages.append(QStringLiteral("Welcome.htm"));
+    }
+    for (const QString& request : std::as_const(pages)) {
+        const QString page = request.section(u'#', 0, 0);
+        const QString anchor = request.section(u'#', 1);
+        help::displayHelp(help::helpPath(page));
+        if (!anchor.isEmpty()) {
+            if (auto* browser = help::helpWindow()->findChild<help::HelpBrowser*>(QStringLiteral("HelpPage")))
+                browser->scrollToAnchor(anchor);
+        }
+        settle(300);
+        QString name = QFileInfo(page).completeBaseName();
+        if (!anchor.isEmpty())
+            name += u'_' + anchor;
+        const QString file = out + QStringLiteral("/help_") + name + QStringLiteral(".png");
+        if (!help::helpWindow()->grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return 0;
+}
