@@ -647,7 +647,7 @@ void TestSettingsStore::lockLeftByAKilledCopyDoesNotBlock()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(key->writeDword(QStringLiteral("After"), 1));
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
     QCOMPARE(describe(key->read(QStringLiteral("After"))), QStringLiteral("dword:1"));
     QCOMPARE(folderEntries(), QStringList{QStringLiteral("Ohmbrook.reg")});
 }
@@ -679,7 +679,7 @@ void TestSettingsStore::killedWriterLeavesAWholeFile()
         QElapsedTimer clock;
         clock.start();
         QVERIFY(key->writeDword(QStringLiteral("After"), std::uint32_t(kill)));
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
         // Whatever the killed copy left half done is cleared by this write.
         QCOMPARE(folderEntries(), QStringList{QStringLiteral("Ohmbrook.reg")});
     }
