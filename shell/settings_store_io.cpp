@@ -81,6 +81,13 @@ void removeLeftovers(const QString& folder, const QString& prefix)
     }
 }
 
+bool heldTooLong(const QString& lockPath)
+{
+    recordFailure(QStringLiteral("%1 is held by another copy of Ohmbrook, which has not finished writing.")
+                      .arg(lockPath));
+    return false;
+}
+
 } // namespace
 
 void clearFailure()
@@ -161,12 +168,8 @@ bool FileLock::acquire(const QString& settingsFile, int timeoutMs)
                 recordFailure(QStringLiteral("%1 cannot be locked: %2.").arg(path, errorText(errno)));
                 return false;
             }
-            if (clock.hasExpired(timeoutMs)) {
-                recordFailure(
-                    QStringLiteral("%1 is held by another copy of Ohmbrook, which has not finished writing.")
-                        .arg(path));
-                return false;
-            }
+            if (clock.hasExpired(timeoutMs))
+                return heldTooLong(path);
             QThread::msleep(5);
         }
         struct stat held = {};
@@ -177,6 +180,8 @@ bool FileLock::acquire(const QString& settingsFile, int timeoutMs)
             return true;
         }
         // The copy before us removed the file we locked; try the new one.
+        if (clock.hasExpired(timeoutMs))
+            return heldTooLong(path);
     }
 }
 
