@@ -172,15 +172,13 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
     const QString valueName = kAcceptedDisclaimerName + QLatin1String(app::kVersionText);
     auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
     if (!key) {
-        // The settings cannot be stored: say so rather than vanish silently.
+        // The settings cannot be stored: say so, and why, rather than vanish silently.
         ui::showMessageBox(
-            this,
-            {QString::fromLatin1(app::kApplicationTitle),
-             QStringLiteral("Ohmbrook cannot store its settings, because this folder cannot be "
-                            "created or written:\n\n%1\n\nCheck that the folder exists and that you may "
-                            "write to it, then start Ohmbrook again.")
-                 .arg(QDir::toNativeSeparators(settings::settingsFolder())),
-             ui::BoxButtons::Ok, ui::BoxIcon::Critical});
+            this, {QString::fromLatin1(app::kApplicationTitle),
+                   QStringLiteral("Ohmbrook cannot store its settings in this file:\n\n%1\n\n%2"
+                                  "\n\nPut this right, then start Ohmbrook again.")
+                       .arg(QDir::toNativeSeparators(settings::settingsFilePath()), settings::lastFailure()),
+                   ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         abortStartup(1);
     }
     if (key->read(valueName).exists())

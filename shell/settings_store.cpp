@@ -1,10 +1,9 @@
 #include "shell/settings_store.h"
 
+#include "shell/settings_store_io.h"
+
 #include <QDir>
-#include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace settings {
@@ -13,6 +12,8 @@ namespace {
 
 const QString kHive = QStringLiteral("HKEY_CURRENT_USER");
 const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+// How long a write waits for another running copy to finish its own.
+constexpr int kLockWaitMs = 5000;
 
 // One value line (or an unknown line kept verbatim) inside a section.
 struct Entry
@@ -176,6 +177,30 @@ Value parseData(const QString& dataText)
     return v; // "-" (deleted) or damaged: missing
 }
 
+bool isHexLine(const QString& trimmed)
+{
+    QString name, data;
+    return (trimmed.startsWith(u'"') || trimmed.startsWith(u'@')) && splitValueLine(trimmed, name, data) &&
+           data.trimmed().startsWith(QLatin1String("hex"), Qt::CaseInsensitive);
+}
+
+// A hex list goes on only over lines of hex digits, commas and blanks: a
+// list cut short after its backslash must not take in the value, section or
+// blank line that follows it.
+bool isHexContinuation(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    for (const QChar c : trimmed) {
+        const bool hexDigit =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        if (!hexDigit && c != u',' && c != u' ' && c != u'\t' && c != u'\\')
+            return false;
+    }
+    return true;
+}
+
 Document parse(const QString& content)
 {
     Document doc;
@@ -193,10 +218,9 @@ Document parse(const QString& content)
     for (qsizetype i = 0; i < physical.size(); ++i) {
         QString raw = physical[i];
         // hex lists continue on the next line after a trailing backslash
-        const QString head = raw.trimmed();
-        if ((head.startsWith(u'"') || head.startsWith(u'@')) &&
-            head.contains(QLatin1String("=hex"), Qt::CaseInsensitive)) {
-            while (raw.trimmed().endsWith(u'\\') && i + 1 < physical.size())
+        if (isHexLine(raw.trimmed())) {
+            while (raw.trimmed().endsWith(u'\\') && i + 1 < physical.size() &&
+                   isHexContinuation(physical[i + 1]))
                 raw += u'\n' + physical[++i];
         }
         const QString trimmed = raw.trimmed();
@@ -266,36 +290,34 @@ bool keyExists(const Document& doc, const QString& keyPath)
 
 Document load()
 {
-    QFile file(settingsFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString failure;
+    if (!io::readFile(io::resolveLinks(settingsFilePath()), bytes, failure))
         return {};
-    return parse(decodeFile(file.readAll()));
+    return parse(decodeFile(bytes));
 }
 
-bool store(const Document& doc)
-{
-    QSaveFile file(settingsFilePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = serialise(doc).toUtf8();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
-}
-
-// Runs a read-modify-write of the settings file under the lock file.
+// Runs a read-modify-write of the settings file under the lock. A file that
+// exists but cannot be read is never written over: its values would be lost.
 template <typename Change> bool update(Change change)
 {
-    if (!QDir().mkpath(settingsFolder()))
+    io::clearFailure();
+    const QString target = io::resolveLinks(settingsFilePath());
+    if (!io::makeFolder(QFileInfo(target).absolutePath()))
         return false;
-    QLockFile lock(settingsFilePath() + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000))
+    io::FileLock lock;
+    if (!lock.acquire(target, kLockWaitMs))
         return false;
-    Document doc = load();
+    QByteArray bytes;
+    QString failure;
+    if (!io::readFile(target, bytes, failure)) {
+        io::recordFailure(failure);
+        return false;
+    }
+    Document doc = parse(decodeFile(bytes));
     if (!change(doc))
         return true; // nothing to write
-    return store(doc);
+    return io::replaceFile(target, serialise(doc).toUtf8());
 }
 
 QString stringLine(const QString& name, const QString& text)
@@ -362,6 +384,11 @@ QString settingsFolder()
     return base + QStringLiteral("/Tarvolen");
 }
 
+QString lastFailure()
+{
+    return io::failure();
+}
+
 QString settingsFilePath()
 {
     return settingsFolder() + QStringLiteral("/Ohmbrook.reg");
@@ -378,6 +405,7 @@ std::optional<Key> Key::openExisting(const QString& path)
 std::optional<Key> Key::openOrCreate(const QString& path)
 {
     const QString keyPath = fullPath(path);
+    io::clearFailure();
     if (keyExists(load(), keyPath))
         return Key(keyPath);
     const bool ok = update([&](Document& doc) {

@@ -15,10 +15,13 @@
 //   "Last Resistor Save File"="/home/me/parts.RES"
 //
 // Every operation reads the file afresh; every write replaces it atomically
-// (temporary file, then rename) while holding a lock file, so a crash never
-// leaves half a file and two running copies never lose each other's values.
-// Lines the store does not understand are written back as they were. A damaged
-// file never fails an operation: what can be read is used, the rest is missing.
+// (temporary file, then rename) while holding a lock on a lock file, so a
+// crash never leaves half a file and two running copies never lose each
+// other's values. The kernel drops the lock of a copy that dies, so a killed
+// copy never blocks the next one. Lines the store does not understand are
+// written back as they were. A damaged file never fails an operation: what
+// can be read is used, the rest is missing; a file that exists but cannot be
+// read is never written over.
 
 #include <QString>
 
@@ -32,6 +35,11 @@ inline constexpr const char* kProgramKey = "\\Software\\Tarvolen\\Ohmbrook";
 // Where the settings file lives ($XDG_CONFIG_HOME/Tarvolen/Ohmbrook.reg).
 QString settingsFilePath();
 QString settingsFolder();
+
+// Why the last write or key creation failed, as one sentence naming the file
+// or folder it failed on and the reason met there; empty when the last one
+// succeeded.
+QString lastFailure();
 
 struct Value
 {

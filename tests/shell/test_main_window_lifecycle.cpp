@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace {
 
 const QString kValueName = QStringLiteral("Accepted Disclaimer for Version 2.1.0.0");
@@ -100,6 +98,12 @@ void TestMainWindowLifecycle::firstRunAsksForTheDisclaimer()
         // The question quotes the disclaimer page's own text.
         QCOMPARE(quoted, h.find<QLabel>("DisclaimerText")->text());
         QCOMPARE(readSetting(kValueName), QStringLiteral("string:yes"));
+        // The first close writes the settings in their order.
+        QVERIFY(h.window().close());
+        QCOMPARE(h.settingsText(),
+                 QString::fromLatin1(kEmptyKeyFile + "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\n"
+                                                     "\"Expand Category List When Launched\"=dword:00000001\n"
+                                                     "\"Auto Expand Category List\"=dword:00000000\n"));
     } else {
         QCOMPARE(status, 0);
         QFile f(h.settingsFile());
@@ -149,28 +153,29 @@ void TestMainWindowLifecycle::storedAcceptancePassesTheGate()
 
 void TestMainWindowLifecycle::unwritableSettingsFolderStopsStartUp_data()
 {
-    QTest::addColumn<bool>("readOnly");
+    // "%1" stands for the private config folder of the test.
+    QTest::addColumn<bool>("fileAsFolder");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("settings folder name taken by a file") << false;
-    QTest::newRow("read-only config folder") << true;
+    QTest::newRow("settings folder name taken by a file")
+        << true << "%1/Tarvolen is a file where a folder is needed.";
+    QTest::newRow("settings file name taken by a folder")
+        << false << "%1/Tarvolen/Ohmbrook.reg is a folder where the settings file is needed.";
 }
 
 void TestMainWindowLifecycle::unwritableSettingsFolderStopsStartUp()
 {
-    QFETCH(bool, readOnly);
-    if (readOnly && ::geteuid() == 0)
-        QSKIP("file permissions do not bind the superuser");
+    QFETCH(bool, fileAsFolder);
+    QFETCH(QString, reason);
     MainWindowHarness h(false);
     const QString folder = h.configDir() + QStringLiteral("/Tarvolen");
-    if (readOnly) {
-        QVERIFY(QFile::setPermissions(h.configDir(), QFile::ReadOwner | QFile::ExeOwner));
-    } else {
+    if (fileAsFolder) {
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(h.settingsFile()));
     }
     const int status = openAndCatch(h);
-    if (readOnly)
-        QFile::setPermissions(h.configDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QVERIFY(status > 0);
     QCOMPARE(h.boxes.boxes().size(), 1);
@@ -178,7 +183,11 @@ void TestMainWindowLifecycle::unwritableSettingsFolderStopsStartUp()
     QCOMPARE(box.title, QStringLiteral("Tarvolen Ohmbrook"));
     QCOMPARE(box.icon, ui::BoxIcon::Critical);
     QCOMPARE(box.buttons, ui::BoxButtons::Ok);
-    QVERIFY2(box.text.contains(QDir::toNativeSeparators(folder)), qPrintable(box.text));
+    // The box names the settings file and the reason met on the way to it.
+    QVERIFY2(box.text.contains(QStringLiteral(":\n\n") + QDir::toNativeSeparators(h.settingsFile()) +
+                               QStringLiteral("\n\n")),
+             qPrintable(box.text));
+    QVERIFY2(box.text.contains(reason.arg(h.configDir())), qPrintable(box.text));
 }
 
 void TestMainWindowLifecycle::windowFrame()

@@ -1,39 +1,24 @@
-// The settings store on real files in a private XDG_CONFIG_HOME: opening and
-// creating the key, value types, the file format, damaged files, and two
-// programs writing at the same time.
+// The settings store's text format on real files in a private
+// XDG_CONFIG_HOME: opening and creating the key, value types, escapes, files
+// written by hand, damaged files and what is written after them.
 
 #include "shell/settings_store.h"
+#include "tests/support/settings_folder.h"
 #include "tests/support/settings_text.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
-#include <unistd.h>
 
-namespace {
-
-const QString kKey = QStringLiteral("\\Software\\Tarvolen\\Ohmbrook");
-const QByteArray kHeader = "Windows Registry Editor Version 5.00\n\n";
-const QByteArray kSection = "[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\n";
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
-
-} // namespace
+using namespace settingstest;
 
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_folder = std::make_unique<SettingsFolder>(); }
+    void cleanup() { m_folder.reset(); }
 
     void openExisting_data();
     void openExisting();
@@ -54,54 +39,17 @@ private slots:
     void unknownLinesSurvive();
     void damagedFile_data();
     void damagedFile();
-    void writeLeavesNoTemporaryFile();
-    void unwritableFolder_data();
-    void unwritableFolder();
-    void twoWritersInTwoProcesses();
+    void writesAfterADamagedEnding_data();
+    void writesAfterADamagedEnding();
 
 private:
-    QString folder() const { return m_config->path() + QStringLiteral("/Tarvolen"); }
-    QString file() const { return folder() + QStringLiteral("/Ohmbrook.reg"); }
-    void writeFile(const QByteArray& bytes);
-    QByteArray fileBytes() const;
+    QString folder() const { return m_folder->folder(); }
+    QString file() const { return m_folder->file(); }
+    void writeFile(const QByteArray& bytes) { QVERIFY(m_folder->write(bytes)); }
+    QByteArray fileBytes() const { return m_folder->bytes(); }
 
-    std::unique_ptr<QTemporaryDir> m_config;
-    QByteArray m_oldConfig;
-    QStringList m_madeReadOnly;
+    std::unique_ptr<SettingsFolder> m_folder;
 };
-
-void TestSettingsStore::init()
-{
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_config->path().toUtf8());
-}
-
-void TestSettingsStore::cleanup()
-{
-    for (const QString& path : std::as_const(m_madeReadOnly))
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    m_madeReadOnly.clear();
-    qputenv("XDG_CONFIG_HOME", m_oldConfig);
-    m_config.reset();
-}
-
-void TestSettingsStore::writeFile(const QByteArray& bytes)
-{
-    QVERIFY(QDir().mkpath(folder()));
-    QFile f(file());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray TestSettingsStore::fileBytes() const
-{
-    QFile f(file());
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
 
 void TestSettingsStore::openExisting_data()
 {
@@ -442,84 +390,49 @@ void TestSettingsStore::damagedFile()
     }
 }
 
-void TestSettingsStore::writeLeavesNoTemporaryFile()
+void TestSettingsStore::writesAfterADamagedEnding_data()
 {
+    QTest::addColumn<QByteArray>("content");
+
+    const QByteArray other = "[HKEY_CURRENT_USER\\Software\\Other]\n";
+    const QByteArray cut = "\"Colours\"=hex:01,02,\\";
+    QTest::newRow("hex list cut after its backslash") << kHeader + kSection + cut + "\n";
+    QTest::newRow("... without a final line break") << kHeader + kSection + cut;
+    QTest::newRow("... with CR LF line ends") << kHeader + kSection + cut + "\r\n";
+    QTest::newRow("... then a blank line") << kHeader + kSection + cut + "\n\n";
+    QTest::newRow("... then a line of blanks") << kHeader + kSection + cut + "\n   \n";
+    QTest::newRow("... after a whole continuation line")
+        << kHeader + kSection + "\"Colours\"=hex:01,\\\n  02,\\\n";
+    QTest::newRow("... in another key, so a new section follows") << kHeader + other + cut + "\n";
+    QTest::newRow("default value cut") << kHeader + kSection + "@=hex(2):41,00,\\\n";
+    QTest::newRow("unterminated quote") << kHeader + kSection + "\"S\"=\"abc";
+    QTest::newRow("unclosed section header") << kHeader + "[HKEY_CURRENT_USER\\Software\\Other";
+    QTest::newRow("NUL bytes") << kHeader + kSection + QByteArray("\"S\"=\"a\0\0", 8);
+    QTest::newRow("carriage return only") << kHeader + kSection + "\"S\"=\"a\"\r";
+}
+
+void TestSettingsStore::writesAfterADamagedEnding()
+{
+    QFETCH(QByteArray, content);
+    writeFile(content);
+    // Whatever the file ends with, the values written after it read back.
     const auto key = settings::Key::openOrCreate(kKey);
-    QVERIFY(key->writeString(QStringLiteral("Last Resistor Save File"), QStringLiteral("/tmp/a.RES")));
-    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
-    QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Ohmbrook.reg")});
-    QCOMPARE(QDir(m_config->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Tarvolen")});
-}
-
-void TestSettingsStore::unwritableFolder_data()
-{
-    QTest::addColumn<QString>("how");
-
-    QTest::newRow("settings folder name taken by a file") << "file-as-folder";
-    QTest::newRow("config home is a file") << "file-as-home";
-    QTest::newRow("read-only settings folder") << "read-only-folder";
-    QTest::newRow("read-only config home") << "read-only-home";
-}
-
-void TestSettingsStore::unwritableFolder()
-{
-    QFETCH(QString, how);
-    const bool readOnly = how.startsWith(QLatin1String("read-only"));
-    if (readOnly && runningAsRoot())
-        QSKIP("file permissions do not bind the superuser");
-    if (how == QLatin1String("file-as-folder")) {
-        QFile blocker(folder());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    } else if (how == QLatin1String("file-as-home")) {
-        const QString home = m_config->path() + QStringLiteral("/home-file");
-        QFile blocker(home);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        qputenv("XDG_CONFIG_HOME", home.toUtf8());
-    } else if (how == QLatin1String("read-only-folder")) {
-        QVERIFY(QDir().mkpath(folder()));
-        QVERIFY(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
-        m_madeReadOnly.append(folder());
-    } else {
-        QVERIFY(QFile::setPermissions(m_config->path(), QFile::ReadOwner | QFile::ExeOwner));
-        m_madeReadOnly.append(m_config->path());
-    }
-    QVERIFY(!settings::Key::openOrCreate(kKey).has_value());
-    QVERIFY(!settings::Key::openExisting(kKey).has_value());
-}
-
-void TestSettingsStore::twoWritersInTwoProcesses()
-{
-    constexpr int kCount = 25;
-    // Both programs start from an existing key, so each of their writes is a
-    // read-modify-write of the same file.
-    QVERIFY(settings::Key::openOrCreate(kKey).has_value());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-    QProcess first;
-    QProcess second;
-    for (QProcess* p : {&first, &second}) {
-        p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::ForwardedChannels);
-    }
-    first.start(QStringLiteral(SETTINGS_WRITER_HELPER), {QStringLiteral("First"), QString::number(kCount)});
-    second.start(QStringLiteral(SETTINGS_WRITER_HELPER), {QStringLiteral("Second"), QString::number(kCount)});
-    QVERIFY(first.waitForFinished(100000));
-    QVERIFY(second.waitForFinished(100000));
-    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(first.exitCode(), 0);
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-
-    const auto key = settings::Key::openExisting(kKey);
     QVERIFY(key.has_value());
-    for (int i = 0; i < kCount; ++i) {
-        QCOMPARE(describe(key->read(QStringLiteral("First %1").arg(i))), QStringLiteral("dword:%1").arg(i));
-        QCOMPARE(describe(key->read(QStringLiteral("Second %1").arg(i))), QStringLiteral("dword:%1").arg(i));
-    }
-    QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Ohmbrook.reg")});
+    QVERIFY(
+        key->writeString(QStringLiteral("Accepted Disclaimer for Version 2.1.0.0"), QStringLiteral("yes")));
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    const auto sub = settings::Key::openOrCreate(kKey + QStringLiteral("\\Sub"));
+    QVERIFY(sub.has_value());
+    QVERIFY(sub->writeDword(QStringLiteral("Inner"), 5));
+
+    const auto again = settings::Key::openExisting(kKey);
+    QVERIFY(again.has_value());
+    QCOMPARE(describe(again->read(QStringLiteral("Accepted Disclaimer for Version 2.1.0.0"))),
+             QStringLiteral("string:yes"));
+    QCOMPARE(describe(again->read(QStringLiteral("Auto Expand Category List"))), QStringLiteral("dword:1"));
+    const auto subAgain = settings::Key::openExisting(kKey + QStringLiteral("\\Sub"));
+    QVERIFY(subAgain.has_value());
+    QCOMPARE(describe(subAgain->read(QStringLiteral("Inner"))), QStringLiteral("dword:5"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
