@@ -2,10 +2,12 @@
 // value to bands, and the hold that keeps the user's value in place.
 
 #include "resources/artwork/artwork.h"
+#include "tests/support/comma_locale.h"
 #include "tests/support/main_window_harness.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
 
 class TestColourBandPanel : public QObject
@@ -38,6 +40,24 @@ private:
     {
         return label->pixmap().toImage() == expected.toImage();
     }
+    QColor swatchColour(MainWindowHarness& h, const char* name)
+    {
+        return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
+    }
+    // What the bands show: the values, both labels and every swatch.
+    QStringList bandState(MainWindowHarness& h)
+    {
+        QStringList state;
+        for (const char* name : {"ResValue", "ResValueK", "ResValueM", "ToleranceValue", "LabelTempCoeff"})
+            state.append(h.text(name));
+        state.append(h.find<QLabel>("LabelTempCoeff")->isHidden() ? "hidden" : "shown");
+        for (const char* name : {"ResBand1Colour", "ResBand2Colour", "ResBand3Colour", "ResBand4Colour",
+                                 "ResBand5Colour", "ResImageSpot"})
+            state.append(swatchColour(h, name).name());
+        return state;
+    }
+    // A result as the user's locale writes it.
+    static QString localised(QString text) { return text.replace(u'.', QLocale().decimalPoint()); }
 
 private slots:
     void opensOnTheDefaultBands();
@@ -45,10 +65,14 @@ private slots:
     void bandsGiveValue();
     void noBandToleranceHidesPicture();
     void lowerCaseTextMatchesNothing();
+    void typedNameChangesBandOnlyWhenWhole_data();
+    void typedNameChangesBandOnlyWhenWhole();
     void fifthBandLeavesValueFields();
     void swatchesShowBandColours();
     void valueGivesBands_data();
     void valueGivesBands();
+    void valueGivesBandsCommaLocale_data() { valueGivesBands_data(); }
+    void valueGivesBandsCommaLocale();
     void valueMessages_data();
     void valueMessages();
     void clearAllKeepsBands();
@@ -154,6 +178,62 @@ void TestColourBandPanel::lowerCaseTextMatchesNothing()
     QCOMPARE(h.text("ToleranceValue"), QStringLiteral("Extra info: Tolerance is +/- 0.24 ohms (20 %)"));
 }
 
+void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("ohms");  // after the last key
+    QTest::addColumn<QColor>("swatch"); // the band's swatch after the last key
+
+    const QColor yellow(255, 255, 0), red(255, 0, 0), gold(248, 251, 140);
+    QTest::newRow("Gold in band 1") << 1 << "Gold"
+                                    << "4700" << yellow;
+    QTest::newRow("Grey in band 3") << 3 << "Grey"
+                                    << "4700" << red;
+    QTest::newRow("No Band in band 4") << 4 << "No Band"
+                                       << "4700" << gold;
+    QTest::newRow("Black in band 4") << 4 << "Black"
+                                     << "4700" << gold;
+    QTest::newRow("Gray in band 5") << 5 << "Gray"
+                                    << "4700" << red;
+    QTest::newRow("Orange in band 1, on the last key") << 1 << "Orange"
+                                                       << "3700" << QColor(255, 128, 0);
+}
+
+void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
+{
+    QFETCH(int, band);
+    QFETCH(QString, typed);
+    QFETCH(QString, ohms);
+    QFETCH(QColor, swatch);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QStringList start{"Yellow", "Violet", "Red", "Gold", "Red"};
+    const QByteArray list = "ComboResCol" + QByteArray::number(band);
+    const QByteArray swatchName = "ResBand" + QByteArray::number(band) + "Colour";
+    for (int i = 0; i < 5; ++i)
+        select(h, ("ComboResCol" + QByteArray::number(i + 1)).constData(), start[i]);
+    QCOMPARE(h.text("ResValue"), QStringLiteral("4700"));
+    const QStringList before = bandState(h);
+
+    auto* edit = h.find<QComboBox>(list.constData())->lineEdit();
+    w.activateWindow();
+    edit->setFocus();
+    edit->clear();
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        QTest::keyClick(edit, typed[i].toLatin1());
+        if (i + 1 < typed.size())
+            QVERIFY2(bandState(h) == before, qPrintable(typed.left(i + 1) + " changed the band"));
+    }
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(h.text("ResValue"), ohms);
+    QCOMPARE(swatchColour(h, swatchName.constData()), swatch);
+    if (ohms == QLatin1String("4700"))
+        QCOMPARE(bandState(h), before);
+}
+
 void TestColourBandPanel::fifthBandLeavesValueFields()
 {
     MainWindowHarness h;
@@ -225,6 +305,11 @@ void TestColourBandPanel::valueGivesBands_data()
         << "ResValue"
         << "-47" << QStringList{"-47", "-0.047", "-4.7E-5"}
         << QStringList{"Brown", "Yellow", "Brown", "No band", "No band"} << "140";
+    if (QTest::currentTestFunction() == QByteArrayLiteral("valueGivesBandsCommaLocale"))
+        QTest::newRow("4,7 with the user's separator")
+            << "ResValue"
+            << "4,7" << QStringList{"4,7", "0.0047", "4.7E-6"}
+            << QStringList{"Yellow", "Violet", "Gold", "No band", "No band"} << "4.7";
 }
 
 void TestColourBandPanel::valueGivesBands()
@@ -240,15 +325,23 @@ void TestColourBandPanel::valueGivesBands()
     h.type(field.toLatin1().constData(), entry);
     h.click("CalculateResValues");
     QVERIFY(h.boxes.boxes().isEmpty());
-    // The hold keeps the user's value while the bands are set.
-    QCOMPARE(h.text("ResValue"), values[0]);
-    QCOMPARE(h.text("ResValueK"), values[1]);
-    QCOMPARE(h.text("ResValueM"), values[2]);
+    // The hold keeps the user's value while the bands are set; the completed
+    // units are written with the user's decimal separator.
+    const char* const valueFields[] = {"ResValue", "ResValueK", "ResValueM"};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(h.text(valueFields[i]), field == valueFields[i] ? values[i] : localised(values[i]));
     QCOMPARE(bands(h), expected);
     QVERIFY(h.find<QLabel>("ResImageTol")->isHidden());
     QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
     h.click("ConfirmResValues");
-    QCOMPARE(h.text("ResValue"), confirmed);
+    QCOMPARE(h.text("ResValue"), localised(confirmed));
+}
+
+void TestColourBandPanel::valueGivesBandsCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    valueGivesBands();
 }
 
 void TestColourBandPanel::valueMessages_data()
