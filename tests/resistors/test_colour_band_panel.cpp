@@ -6,9 +6,29 @@
 #include "tests/support/main_window_harness.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
+
+namespace {
+
+// The swatch of a band item ("Gray" is grey too; "No band" is the body colour).
+QColor swatchOf(const QString& item)
+{
+    static const QHash<QString, QColor> colours{
+        {"Black", QColor(0, 0, 0)},        {"Brown", QColor(144, 96, 47)},
+        {"Red", QColor(255, 0, 0)},        {"Orange", QColor(255, 128, 0)},
+        {"Yellow", QColor(255, 255, 0)},   {"Green", QColor(0, 255, 0)},
+        {"Blue", QColor(0, 0, 255)},       {"Violet", QColor(255, 0, 255)},
+        {"Grey", QColor(128, 128, 128)},   {"Gray", QColor(128, 128, 128)},
+        {"White", QColor(255, 255, 255)},  {"Gold", QColor(248, 251, 140)},
+        {"Silver", QColor(222, 222, 222)}, {"No band", QColor(222, 223, 170)},
+    };
+    return colours.value(item);
+}
+
+} // namespace
 
 class TestColourBandPanel : public QObject
 {
@@ -63,12 +83,13 @@ private slots:
     void opensOnTheDefaultBands();
     void bandsGiveValue_data();
     void bandsGiveValue();
+    void everyBandItem_data();
+    void everyBandItem();
     void noBandToleranceHidesPicture();
     void lowerCaseTextMatchesNothing();
     void typedNameChangesBandOnlyWhenWhole_data();
     void typedNameChangesBandOnlyWhenWhole();
     void fifthBandLeavesValueFields();
-    void swatchesShowBandColours();
     void valueGivesBands_data();
     void valueGivesBands();
     void valueGivesBandsCommaLocale_data() { valueGivesBands_data(); }
@@ -143,6 +164,69 @@ void TestColourBandPanel::bandsGiveValue()
     QCOMPARE(!h.find<QLabel>("LabelTempCoeff")->isHidden(), coefficientShown);
 }
 
+void TestColourBandPanel::everyBandItem_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<qlonglong>("ohms");
+    QTest::addColumn<QString>("text"); // band 3: its band text; 4: the tolerance; 5: the coefficient
+
+    // From Brown, Black, Red, Gold, Grey: 10 x 100 = 1000 ohms.
+    QTest::newRow("band 3 Gold") << 3 << "Gold" << 1LL << "/ 10";
+    QTest::newRow("band 3 Black") << 3 << "Black" << 10LL << "x 1";
+    QTest::newRow("band 3 Brown") << 3 << "Brown" << 100LL << "x 10";
+    QTest::newRow("band 3 Red") << 3 << "Red" << 1000LL << "x 100";
+    QTest::newRow("band 3 Orange") << 3 << "Orange" << 10000LL << "x 1000";
+    QTest::newRow("band 3 Yellow") << 3 << "Yellow" << 100000LL << "x 10000";
+    QTest::newRow("band 3 Green") << 3 << "Green" << 1000000LL << "x 100000";
+    QTest::newRow("band 3 Blue") << 3 << "Blue" << 10000000LL << "x 1000000";
+    QTest::newRow("band 3 Violet") << 3 << "Violet" << 100000000LL << "x 10000000";
+    QTest::newRow("band 3 Gray") << 3 << "Gray" << 1000000000LL << "x 100000000";
+    const QString tolerance = QStringLiteral("Extra info: Tolerance is +/- %1 ohms (%2 %)");
+    QTest::newRow("band 4 Violet") << 4 << "Violet" << 1000LL << tolerance.arg("1", "0.1");
+    QTest::newRow("band 4 Blue") << 4 << "Blue" << 1000LL << tolerance.arg("2.5", "0.25");
+    QTest::newRow("band 4 Green") << 4 << "Green" << 1000LL << tolerance.arg("5", "0.5");
+    QTest::newRow("band 4 Brown") << 4 << "Brown" << 1000LL << tolerance.arg("10", "1");
+    QTest::newRow("band 4 Red") << 4 << "Red" << 1000LL << tolerance.arg("20", "2");
+    QTest::newRow("band 4 Gold") << 4 << "Gold" << 1000LL << tolerance.arg("50", "5");
+    QTest::newRow("band 4 Silver") << 4 << "Silver" << 1000LL << tolerance.arg("100", "10");
+    QTest::newRow("band 4 No band") << 4 << "No band" << 1000LL << tolerance.arg("200", "20");
+    const QString coefficient = QStringLiteral(", Temperature Coefficient is %1 ppm/degrees C");
+    QTest::newRow("band 5 Grey") << 5 << "Grey" << 1000LL << coefficient.arg(1);
+    QTest::newRow("band 5 Violet") << 5 << "Violet" << 1000LL << coefficient.arg(5);
+    QTest::newRow("band 5 Blue") << 5 << "Blue" << 1000LL << coefficient.arg(10);
+    QTest::newRow("band 5 Orange") << 5 << "Orange" << 1000LL << coefficient.arg(15);
+    QTest::newRow("band 5 Yellow") << 5 << "Yellow" << 1000LL << coefficient.arg(25);
+    QTest::newRow("band 5 Red") << 5 << "Red" << 1000LL << coefficient.arg(50);
+    QTest::newRow("band 5 Brown") << 5 << "Brown" << 1000LL << coefficient.arg(100);
+    QTest::newRow("band 5 Black") << 5 << "Black" << 1000LL << coefficient.arg(200);
+    QTest::newRow("band 5 No band hides the label") << 5 << "No band" << 1000LL << QString();
+}
+
+void TestColourBandPanel::everyBandItem()
+{
+    QFETCH(int, band);
+    QFETCH(QString, item);
+    QFETCH(qlonglong, ohms);
+    QFETCH(QString, text);
+    MainWindowHarness h;
+    h.open();
+    select(h, "ComboResCol2", "Black");
+    select(h, "ComboResCol3", "Red");
+    select(h, "ComboResCol4", "Gold");
+    select(h, ("ComboResCol" + QByteArray::number(band)).constData(), item);
+    QCOMPARE(h.text("ResValue"), QString::number(ohms));
+    auto* coefficient = h.find<QLabel>("LabelTempCoeff");
+    const QString shown = band == 3   ? h.text("Calc3")
+                          : band == 4 ? h.text("ToleranceValue")
+                                      : (coefficient->isHidden() ? QString() : coefficient->text());
+    QCOMPARE(shown, text);
+    const QColor swatch = swatchOf(item);
+    QCOMPARE(swatchColour(h, ("ResBand" + QByteArray::number(band) + "Colour").constData()), swatch);
+    if (band == 3)
+        QCOMPARE(swatchColour(h, "ResImageSpot"), swatch);
+}
+
 void TestColourBandPanel::noBandToleranceHidesPicture()
 {
     MainWindowHarness h;
@@ -182,30 +266,24 @@ void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole_data()
 {
     QTest::addColumn<int>("band");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("ohms");  // after the last key
-    QTest::addColumn<QColor>("swatch"); // the band's swatch after the last key
+    QTest::addColumn<int>("ohms");       // after the last key
+    QTest::addColumn<QString>("swatch"); // the band's colour after the last key
 
-    const QColor yellow(255, 255, 0), red(255, 0, 0), gold(248, 251, 140);
-    QTest::newRow("Gold in band 1") << 1 << "Gold"
-                                    << "4700" << yellow;
-    QTest::newRow("Grey in band 3") << 3 << "Grey"
-                                    << "4700" << red;
-    QTest::newRow("No Band in band 4") << 4 << "No Band"
-                                       << "4700" << gold;
-    QTest::newRow("Black in band 4") << 4 << "Black"
-                                     << "4700" << gold;
-    QTest::newRow("Gray in band 5") << 5 << "Gray"
-                                    << "4700" << red;
-    QTest::newRow("Orange in band 1, on the last key") << 1 << "Orange"
-                                                       << "3700" << QColor(255, 128, 0);
+    // From Yellow, Violet, Red, Gold, Red: 4700 ohms.
+    QTest::newRow("Gold in band 1") << 1 << "Gold" << 4700 << "Yellow";
+    QTest::newRow("Grey in band 3") << 3 << "Grey" << 4700 << "Red";
+    QTest::newRow("No Band in band 4") << 4 << "No Band" << 4700 << "Gold";
+    QTest::newRow("Black in band 4") << 4 << "Black" << 4700 << "Gold";
+    QTest::newRow("Gray in band 5") << 5 << "Gray" << 4700 << "Red";
+    QTest::newRow("Orange in band 1, on the last key") << 1 << "Orange" << 3700 << "Orange";
 }
 
 void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
 {
     QFETCH(int, band);
     QFETCH(QString, typed);
-    QFETCH(QString, ohms);
-    QFETCH(QColor, swatch);
+    QFETCH(int, ohms);
+    QFETCH(QString, swatch);
     MainWindowHarness h;
     TFormMainApplication& w = h.open();
     w.show();
@@ -228,9 +306,9 @@ void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
             QVERIFY2(bandState(h) == before, qPrintable(typed.left(i + 1) + " changed the band"));
     }
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(h.text("ResValue"), ohms);
-    QCOMPARE(swatchColour(h, swatchName.constData()), swatch);
-    if (ohms == QLatin1String("4700"))
+    QCOMPARE(h.text("ResValue"), QString::number(ohms));
+    QCOMPARE(swatchColour(h, swatchName.constData()), swatchOf(swatch));
+    if (ohms == 4700)
         QCOMPARE(bandState(h), before);
 }
 
@@ -246,24 +324,6 @@ void TestColourBandPanel::fifthBandLeavesValueFields()
     QCOMPARE(h.text("LabelTempCoeff"), QStringLiteral(", Temperature Coefficient is 200 ppm/degrees C"));
     select(h, "ComboResCol5", "No band");
     QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
-}
-
-void TestColourBandPanel::swatchesShowBandColours()
-{
-    MainWindowHarness h;
-    h.open();
-    select(h, "ComboResCol1", "Brown");
-    select(h, "ComboResCol3", "Gray");
-    select(h, "ComboResCol4", "No band");
-    auto colourOf = [&](const char* name) {
-        return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
-    };
-    QCOMPARE(colourOf("ResBand1Colour"), QColor(144, 96, 47));
-    QCOMPARE(colourOf("ResBand3Colour"), QColor(128, 128, 128));
-    QCOMPARE(colourOf("ResImageSpot"), QColor(128, 128, 128));
-    QCOMPARE(colourOf("ResBand4Colour"), QColor(222, 223, 170));
-    select(h, "ComboResCol3", "Gold");
-    QCOMPARE(colourOf("ResImageSpot"), QColor(248, 251, 140));
 }
 
 void TestColourBandPanel::valueGivesBands_data()
