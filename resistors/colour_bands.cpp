@@ -2,7 +2,7 @@
 
 #include "shell/checked_math.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace colour_bands {
@@ -17,11 +17,14 @@ BandValue compose(int digit1, int digit2, double multiplier, double tolerancePer
 
 NearestBands nearestBands(double ohms)
 {
-    // The longest "%f" text of a double is 317 characters (sign, 309 integer
-    // digits, point, six decimals).
+    // The "%f" text, written as in the C locale whatever the user's locale
+    // is: the digit rule looks for a decimal point, and a "," locale would
+    // hide it and leave the multiplier unset. The longest such text of a
+    // double is 317 characters (sign, 309 integer digits, point, six decimals).
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%f", ohms);
-    const std::string text(buffer);
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, ohms, std::chars_format::fixed, 6);
+    const std::string text(buffer, written.ptr);
 
     NearestBands bands;
     auto digitAt = [&](std::size_t i) -> std::optional<int> {

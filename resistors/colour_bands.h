@@ -141,7 +141,8 @@ struct BandValue
 BandValue compose(int digit1, int digit2, double multiplier, double tolerancePercent);
 
 // The nearest bands for a value in ohms, as far as two digits and the band-3
-// list reach. The value is written with six decimals ("%f": 4700 gives
+// list reach. The value is written with six decimals and a point in every
+// locale ("%f" in the C locale: 4700 gives
 // "4700.000000"); the first two digit characters (skipping the point) are the
 // digits, cut off rather than rounded, and the count of characters before the
 // point picks the multiplier: one selects "Gold" (/ 10), two "Black" (x 1), up

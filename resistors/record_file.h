@@ -17,7 +17,9 @@ namespace record_file {
 QByteArray recordLine(const QString& tag, const QStringList& bandTexts, const QString& ohmsText,
                       const QString& toleranceText);
 
-// Appends one whole line with a single write and flushes it to disk. On any
+// Appends one whole line with a single write and flushes it to disk. The line
+// always starts a line of its own: after a last line left without a line
+// break (a file edited by hand, say) the CR LF is written first. On any
 // failure the file is left as it was (a partly written line is cut off again)
 // and the reason is returned; an empty result means success.
 QString appendLine(const QString& path, const QByteArray& line);

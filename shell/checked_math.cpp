@@ -39,7 +39,9 @@ double div(double a, double b)
 {
     if (std::isnan(a) || std::isnan(b))
         return a / b;
-    if (b == 0)
+    // As the hardware does: only a finite non-zero number divided by zero is
+    // a division by zero; 0 / 0 is invalid, and an infinity stays one.
+    if (b == 0 && !std::isinf(a))
         throw FloatFault(a == 0 ? FaultKind::Invalid : FaultKind::DivisionByZero);
     if (std::isinf(a) && std::isinf(b))
         throw FloatFault(FaultKind::Invalid);

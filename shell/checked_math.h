@@ -30,6 +30,8 @@ private:
     FaultKind m_kind;
 };
 
+// a / b. A finite non-zero a over zero is a division by zero, 0 / 0 and
+// infinity / infinity are invalid; infinity / 0 is an infinity, no fault.
 double div(double a, double b);
 double mul(double a, double b);
 double add(double a, double b);

@@ -151,9 +151,12 @@ QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, cons
     auto* c = make<QComboBox>(parent, name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    // Lists match their items case-sensitively, so completion does too:
-    // typing "Bl" completes to "Black", typing "bl" stays as typed.
+    // Lists match their items case-sensitively, so completion does too. The
+    // completions are offered in a popup and never written into the text:
+    // the list's text is what the user typed until a whole name is typed or
+    // picked, so a half-typed "G" cannot already stand for "Green".
     c->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    c->completer()->setCompletionMode(QCompleter::PopupCompletion);
     c->addItems(items);
     c->setGeometry(x, y, w, 21);
     c->setToolTip(hint);

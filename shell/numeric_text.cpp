@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -172,10 +171,13 @@ QString formatResult(double value)
     if (value == 0)
         return QStringLiteral("0");
 
-    // 15 significant digits, rounded once: d.dddddddddddddde+XX
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string text(buffer);
+    // 15 significant digits, rounded once: d.dddddddddddddde+XX, with a point
+    // whatever the C library's locale (its separator may even be several
+    // bytes long); the user's separator is put in below.
+    char buffer[64]; // always enough for 15 digits and a three-digit exponent
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string text(buffer, written.ptr);
     const auto ePos = text.find('e');
     std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);
     const int exponent10 = std::stoi(text.substr(ePos + 1));

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libchm-dev fp-utils
+    locales
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils
     desktop-file-utils appstream debootstrap

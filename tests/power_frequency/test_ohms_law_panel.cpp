@@ -74,6 +74,25 @@ void TestOhmsLawPanel::calculation_data()
         << L{"1e-3", "1e3", "", ""} << L{"1e-3", "1e3", "1E-6", "1"} << none;
     QTest::newRow("negative overflow is accepted")
         << L{"-1e999", "1", "", ""} << L{"-1e999", "1", "-INF", "-INF"} << none;
+    QTest::newRow("-1e999 V and 2 W: infinity / 0 is no fault")
+        << L{"-1e999", "", "", "2"} << L{"-1e999", "0", "INF", "2"} << none;
+
+    // The second output comes from the first, in the table's order. One case
+    // each where another way to the same quantity shows (worked out step by
+    // step in double arithmetic): V x V / R overflows or ends in ...374, P / I^2
+    // and V x V / P end in ...025 and ...444, P / V and sqrt(P / R) in ...928.
+    QTest::newRow("V and I: P = I x V, where V x V overflows")
+        << L{"1e155", "1e-150", "", ""} << L{"1e155", "1e-150", "1E305", "100000"} << none;
+    QTest::newRow("V and R: P = I x V, not V x V / R")
+        << L{"0.2", "", "8.3", ""} << L{"0.2", "0.0240963855421687", "8.3", "0.00481927710843373"} << none;
+    QTest::newRow("V and P: R = V / I, not P / I^2")
+        << L{"0.4", "", "", "4.1"} << L{"0.4", "10.25", "0.0390243902439024", "4.1"} << none;
+    QTest::newRow("I and R: P = I x V, where V x V overflows")
+        << L{"", "1e-150", "1e305", ""} << L{"1E155", "1e-150", "1e305", "100000"} << none;
+    QTest::newRow("I and P: R = V / I, not P / I^2")
+        << L{"", "0.3", "", "0.4"} << L{"1.33333333333333", "0.3", "4.44444444444445", "0.4"} << none;
+    QTest::newRow("R and P: I = V / R, not P / V")
+        << L{"", "", "0.1", "1.8"} << L{"0.424264068711929", "4.24264068711929", "0.1", "1.8"} << none;
 
     QTest::newRow("nothing given") << L{"", "", "", ""} << L{"", "", "", ""} << L{kNotEnough};
     QTest::newRow("one value given") << L{"12", "", "", ""} << L{"12", "", "", ""} << L{kNotEnough};

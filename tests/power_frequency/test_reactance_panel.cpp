@@ -118,6 +118,18 @@ void TestReactancePanel::reactance_data()
                                               << "1000"
                                               << "0.000001"
                                               << "159.154943091895" << none;
+    // 2 pi x f first, then x C: any other order ends in ...253 here, and
+    // gives a result instead of the overflow below.
+    QTest::newRow("capacitive product in its order") << true << "77"
+                                                     << "3e-6"
+                                                     << "77"
+                                                     << "3e-6"
+                                                     << "688.982437627252" << none;
+    QTest::newRow("capacitive 2 pi x f overflows")
+        << true << "1e308"
+        << "1e-10"
+        << "1e308"
+        << "1e-10" << kCapacitivePrevious << QStringList{fault("Floating point overflow.")};
     QTest::newRow("capacitive negative capacitance") << true << "50"
                                                      << "-1e-6"
                                                      << "50"

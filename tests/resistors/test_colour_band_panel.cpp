@@ -2,11 +2,33 @@
 // value to bands, and the hold that keeps the user's value in place.
 
 #include "resources/artwork/artwork.h"
+#include "tests/support/comma_locale.h"
 #include "tests/support/main_window_harness.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
+
+namespace {
+
+// The swatch of a band item ("Gray" is grey too; "No band" is the body colour).
+QColor swatchOf(const QString& item)
+{
+    static const QHash<QString, QColor> colours{
+        {"Black", QColor(0, 0, 0)},        {"Brown", QColor(144, 96, 47)},
+        {"Red", QColor(255, 0, 0)},        {"Orange", QColor(255, 128, 0)},
+        {"Yellow", QColor(255, 255, 0)},   {"Green", QColor(0, 255, 0)},
+        {"Blue", QColor(0, 0, 255)},       {"Violet", QColor(255, 0, 255)},
+        {"Grey", QColor(128, 128, 128)},   {"Gray", QColor(128, 128, 128)},
+        {"White", QColor(255, 255, 255)},  {"Gold", QColor(248, 251, 140)},
+        {"Silver", QColor(222, 222, 222)}, {"No band", QColor(222, 223, 170)},
+    };
+    return colours.value(item);
+}
+
+} // namespace
 
 class TestColourBandPanel : public QObject
 {
@@ -38,17 +60,40 @@ private:
     {
         return label->pixmap().toImage() == expected.toImage();
     }
+    QColor swatchColour(MainWindowHarness& h, const char* name)
+    {
+        return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
+    }
+    // What the bands show: the values, both labels and every swatch.
+    QStringList bandState(MainWindowHarness& h)
+    {
+        QStringList state;
+        for (const char* name : {"ResValue", "ResValueK", "ResValueM", "ToleranceValue", "LabelTempCoeff"})
+            state.append(h.text(name));
+        state.append(h.find<QLabel>("LabelTempCoeff")->isHidden() ? "hidden" : "shown");
+        for (const char* name : {"ResBand1Colour", "ResBand2Colour", "ResBand3Colour", "ResBand4Colour",
+                                 "ResBand5Colour", "ResImageSpot"})
+            state.append(swatchColour(h, name).name());
+        return state;
+    }
+    // A result as the user's locale writes it.
+    static QString localised(QString text) { return text.replace(u'.', QLocale().decimalPoint()); }
 
 private slots:
     void opensOnTheDefaultBands();
     void bandsGiveValue_data();
     void bandsGiveValue();
+    void everyBandItem_data();
+    void everyBandItem();
     void noBandToleranceHidesPicture();
     void lowerCaseTextMatchesNothing();
+    void typedNameChangesBandOnlyWhenWhole_data();
+    void typedNameChangesBandOnlyWhenWhole();
     void fifthBandLeavesValueFields();
-    void swatchesShowBandColours();
     void valueGivesBands_data();
     void valueGivesBands();
+    void valueGivesBandsCommaLocale_data() { valueGivesBands_data(); }
+    void valueGivesBandsCommaLocale();
     void valueMessages_data();
     void valueMessages();
     void clearAllKeepsBands();
@@ -119,6 +164,69 @@ void TestColourBandPanel::bandsGiveValue()
     QCOMPARE(!h.find<QLabel>("LabelTempCoeff")->isHidden(), coefficientShown);
 }
 
+void TestColourBandPanel::everyBandItem_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<qlonglong>("ohms");
+    QTest::addColumn<QString>("text"); // band 3: its band text; 4: the tolerance; 5: the coefficient
+
+    // From Brown, Black, Red, Gold, Grey: 10 x 100 = 1000 ohms.
+    QTest::newRow("band 3 Gold") << 3 << "Gold" << 1LL << "/ 10";
+    QTest::newRow("band 3 Black") << 3 << "Black" << 10LL << "x 1";
+    QTest::newRow("band 3 Brown") << 3 << "Brown" << 100LL << "x 10";
+    QTest::newRow("band 3 Red") << 3 << "Red" << 1000LL << "x 100";
+    QTest::newRow("band 3 Orange") << 3 << "Orange" << 10000LL << "x 1000";
+    QTest::newRow("band 3 Yellow") << 3 << "Yellow" << 100000LL << "x 10000";
+    QTest::newRow("band 3 Green") << 3 << "Green" << 1000000LL << "x 100000";
+    QTest::newRow("band 3 Blue") << 3 << "Blue" << 10000000LL << "x 1000000";
+    QTest::newRow("band 3 Violet") << 3 << "Violet" << 100000000LL << "x 10000000";
+    QTest::newRow("band 3 Gray") << 3 << "Gray" << 1000000000LL << "x 100000000";
+    const QString tolerance = QStringLiteral("Extra info: Tolerance is +/- %1 ohms (%2 %)");
+    QTest::newRow("band 4 Violet") << 4 << "Violet" << 1000LL << tolerance.arg("1", "0.1");
+    QTest::newRow("band 4 Blue") << 4 << "Blue" << 1000LL << tolerance.arg("2.5", "0.25");
+    QTest::newRow("band 4 Green") << 4 << "Green" << 1000LL << tolerance.arg("5", "0.5");
+    QTest::newRow("band 4 Brown") << 4 << "Brown" << 1000LL << tolerance.arg("10", "1");
+    QTest::newRow("band 4 Red") << 4 << "Red" << 1000LL << tolerance.arg("20", "2");
+    QTest::newRow("band 4 Gold") << 4 << "Gold" << 1000LL << tolerance.arg("50", "5");
+    QTest::newRow("band 4 Silver") << 4 << "Silver" << 1000LL << tolerance.arg("100", "10");
+    QTest::newRow("band 4 No band") << 4 << "No band" << 1000LL << tolerance.arg("200", "20");
+    const QString coefficient = QStringLiteral(", Temperature Coefficient is %1 ppm/degrees C");
+    QTest::newRow("band 5 Grey") << 5 << "Grey" << 1000LL << coefficient.arg(1);
+    QTest::newRow("band 5 Violet") << 5 << "Violet" << 1000LL << coefficient.arg(5);
+    QTest::newRow("band 5 Blue") << 5 << "Blue" << 1000LL << coefficient.arg(10);
+    QTest::newRow("band 5 Orange") << 5 << "Orange" << 1000LL << coefficient.arg(15);
+    QTest::newRow("band 5 Yellow") << 5 << "Yellow" << 1000LL << coefficient.arg(25);
+    QTest::newRow("band 5 Red") << 5 << "Red" << 1000LL << coefficient.arg(50);
+    QTest::newRow("band 5 Brown") << 5 << "Brown" << 1000LL << coefficient.arg(100);
+    QTest::newRow("band 5 Black") << 5 << "Black" << 1000LL << coefficient.arg(200);
+    QTest::newRow("band 5 No band hides the label") << 5 << "No band" << 1000LL << QString();
+}
+
+void TestColourBandPanel::everyBandItem()
+{
+    QFETCH(int, band);
+    QFETCH(QString, item);
+    QFETCH(qlonglong, ohms);
+    QFETCH(QString, text);
+    MainWindowHarness h;
+    h.open();
+    select(h, "ComboResCol2", "Black");
+    select(h, "ComboResCol3", "Red");
+    select(h, "ComboResCol4", "Gold");
+    select(h, ("ComboResCol" + QByteArray::number(band)).constData(), item);
+    QCOMPARE(h.text("ResValue"), QString::number(ohms));
+    auto* coefficient = h.find<QLabel>("LabelTempCoeff");
+    const QString shown = band == 3   ? h.text("Calc3")
+                          : band == 4 ? h.text("ToleranceValue")
+                                      : (coefficient->isHidden() ? QString() : coefficient->text());
+    QCOMPARE(shown, text);
+    const QColor swatch = swatchOf(item);
+    QCOMPARE(swatchColour(h, ("ResBand" + QByteArray::number(band) + "Colour").constData()), swatch);
+    if (band == 3)
+        QCOMPARE(swatchColour(h, "ResImageSpot"), swatch);
+}
+
 void TestColourBandPanel::noBandToleranceHidesPicture()
 {
     MainWindowHarness h;
@@ -154,6 +262,56 @@ void TestColourBandPanel::lowerCaseTextMatchesNothing()
     QCOMPARE(h.text("ToleranceValue"), QStringLiteral("Extra info: Tolerance is +/- 0.24 ohms (20 %)"));
 }
 
+void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("ohms");       // after the last key
+    QTest::addColumn<QString>("swatch"); // the band's colour after the last key
+
+    // From Yellow, Violet, Red, Gold, Red: 4700 ohms.
+    QTest::newRow("Gold in band 1") << 1 << "Gold" << 4700 << "Yellow";
+    QTest::newRow("Grey in band 3") << 3 << "Grey" << 4700 << "Red";
+    QTest::newRow("No Band in band 4") << 4 << "No Band" << 4700 << "Gold";
+    QTest::newRow("Black in band 4") << 4 << "Black" << 4700 << "Gold";
+    QTest::newRow("Gray in band 5") << 5 << "Gray" << 4700 << "Red";
+    QTest::newRow("Orange in band 1, on the last key") << 1 << "Orange" << 3700 << "Orange";
+}
+
+void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
+{
+    QFETCH(int, band);
+    QFETCH(QString, typed);
+    QFETCH(int, ohms);
+    QFETCH(QString, swatch);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QStringList start{"Yellow", "Violet", "Red", "Gold", "Red"};
+    const QByteArray list = "ComboResCol" + QByteArray::number(band);
+    const QByteArray swatchName = "ResBand" + QByteArray::number(band) + "Colour";
+    for (int i = 0; i < 5; ++i)
+        select(h, ("ComboResCol" + QByteArray::number(i + 1)).constData(), start[i]);
+    QCOMPARE(h.text("ResValue"), QStringLiteral("4700"));
+    const QStringList before = bandState(h);
+
+    auto* edit = h.find<QComboBox>(list.constData())->lineEdit();
+    w.activateWindow();
+    edit->setFocus();
+    edit->clear();
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        QTest::keyClick(edit, typed[i].toLatin1());
+        if (i + 1 < typed.size())
+            QVERIFY2(bandState(h) == before, qPrintable(typed.left(i + 1) + " changed the band"));
+    }
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(h.text("ResValue"), QString::number(ohms));
+    QCOMPARE(swatchColour(h, swatchName.constData()), swatchOf(swatch));
+    if (ohms == 4700)
+        QCOMPARE(bandState(h), before);
+}
+
 void TestColourBandPanel::fifthBandLeavesValueFields()
 {
     MainWindowHarness h;
@@ -166,24 +324,6 @@ void TestColourBandPanel::fifthBandLeavesValueFields()
     QCOMPARE(h.text("LabelTempCoeff"), QStringLiteral(", Temperature Coefficient is 200 ppm/degrees C"));
     select(h, "ComboResCol5", "No band");
     QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
-}
-
-void TestColourBandPanel::swatchesShowBandColours()
-{
-    MainWindowHarness h;
-    h.open();
-    select(h, "ComboResCol1", "Brown");
-    select(h, "ComboResCol3", "Gray");
-    select(h, "ComboResCol4", "No band");
-    auto colourOf = [&](const char* name) {
-        return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
-    };
-    QCOMPARE(colourOf("ResBand1Colour"), QColor(144, 96, 47));
-    QCOMPARE(colourOf("ResBand3Colour"), QColor(128, 128, 128));
-    QCOMPARE(colourOf("ResImageSpot"), QColor(128, 128, 128));
-    QCOMPARE(colourOf("ResBand4Colour"), QColor(222, 223, 170));
-    select(h, "ComboResCol3", "Gold");
-    QCOMPARE(colourOf("ResImageSpot"), QColor(248, 251, 140));
 }
 
 void TestColourBandPanel::valueGivesBands_data()
@@ -225,6 +365,11 @@ void TestColourBandPanel::valueGivesBands_data()
         << "ResValue"
         << "-47" << QStringList{"-47", "-0.047", "-4.7E-5"}
         << QStringList{"Brown", "Yellow", "Brown", "No band", "No band"} << "140";
+    if (QTest::currentTestFunction() == QByteArrayLiteral("valueGivesBandsCommaLocale"))
+        QTest::newRow("4,7 with the user's separator")
+            << "ResValue"
+            << "4,7" << QStringList{"4,7", "0.0047", "4.7E-6"}
+            << QStringList{"Yellow", "Violet", "Gold", "No band", "No band"} << "4.7";
 }
 
 void TestColourBandPanel::valueGivesBands()
@@ -240,15 +385,23 @@ void TestColourBandPanel::valueGivesBands()
     h.type(field.toLatin1().constData(), entry);
     h.click("CalculateResValues");
     QVERIFY(h.boxes.boxes().isEmpty());
-    // The hold keeps the user's value while the bands are set.
-    QCOMPARE(h.text("ResValue"), values[0]);
-    QCOMPARE(h.text("ResValueK"), values[1]);
-    QCOMPARE(h.text("ResValueM"), values[2]);
+    // The hold keeps the user's value while the bands are set; the completed
+    // units are written with the user's decimal separator.
+    const char* const valueFields[] = {"ResValue", "ResValueK", "ResValueM"};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(h.text(valueFields[i]), field == valueFields[i] ? values[i] : localised(values[i]));
     QCOMPARE(bands(h), expected);
     QVERIFY(h.find<QLabel>("ResImageTol")->isHidden());
     QVERIFY(h.find<QLabel>("LabelTempCoeff")->isHidden());
     h.click("ConfirmResValues");
-    QCOMPARE(h.text("ResValue"), confirmed);
+    QCOMPARE(h.text("ResValue"), localised(confirmed));
+}
+
+void TestColourBandPanel::valueGivesBandsCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    valueGivesBands();
 }
 
 void TestColourBandPanel::valueMessages_data()

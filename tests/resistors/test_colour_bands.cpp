@@ -1,6 +1,8 @@
-// The band arithmetic: bands to value, and value to the nearest bands.
+// The band arithmetic: bands to value, and value to the nearest bands (in a
+// real "," locale as well, where "%f" in the C library writes a comma).
 
 #include "resistors/colour_bands.h"
+#include "tests/support/comma_locale.h"
 
 #include <QTest>
 
@@ -13,10 +15,17 @@ class TestColourBands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString failure = testlocale::useLocaleOfEnvironment();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
     void compose_data();
     void compose();
     void nearestBands_data();
     void nearestBands();
+    void nearestBandsCommaLocale_data() { nearestBands_data(); }
+    void nearestBandsCommaLocale();
     void tablesMatchExactly_data();
     void tablesMatchExactly();
 };
@@ -87,6 +96,13 @@ void TestColourBands::nearestBands()
     QCOMPARE(b.multiplierIndex.value_or(-1), multiplier);
 }
 
+void TestColourBands::nearestBandsCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    nearestBands();
+}
+
 void TestColourBands::tablesMatchExactly_data()
 {
     QTest::addColumn<QString>("text");
@@ -120,5 +136,5 @@ void TestColourBands::tablesMatchExactly()
     QCOMPARE(match(kTempCoeffBands, t).value_or(-1), tempCoeff);
 }
 
-QTEST_APPLESS_MAIN(TestColourBands)
+QTEST_GUILESS_MAIN(TestColourBands)
 #include "test_colour_bands.moc"

@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -48,6 +46,8 @@ private slots:
     void unwritableTargetIsReported_data();
     void unwritableTargetIsReported();
     void appendNeverRewrites();
+    void recordStartsItsOwnLine_data();
+    void recordStartsItsOwnLine();
 };
 
 void TestRecordFile::recordLine_data()
@@ -194,7 +194,8 @@ void TestRecordFile::unwritableTargetIsReported_data()
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing folder") << "no/such/folder/parts.RES" << false;
     QTest::newRow("a folder, not a file") << "folder" << true;
-    QTest::newRow("read-only file") << "locked.RES" << true;
+    // Root may write any file, so the refusal comes from the path itself.
+    QTest::newRow("parent is a file") << "earlier.RES/parts.RES" << false;
 }
 
 void TestRecordFile::unwritableTargetIsReported()
@@ -205,15 +206,12 @@ void TestRecordFile::unwritableTargetIsReported()
     h.open();
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    const QString locked = dir.filePath(QStringLiteral("locked.RES"));
+    const QString earlier = dir.filePath(QStringLiteral("earlier.RES"));
     {
-        QFile f(locked);
+        QFile f(earlier);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("earlier line\r\n");
     }
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (relative == QLatin1String("locked.RES") && ::geteuid() == 0)
-        QSKIP("file permissions do not stop root");
     const QString remembered = dir.filePath(QStringLiteral("good.RES"));
     h.files.choose(remembered);
     h.click("SaveValues");
@@ -229,7 +227,7 @@ void TestRecordFile::unwritableTargetIsReported()
     QVERIFY(h.boxes.boxes().last().text.contains(QStringLiteral("Nothing was written.")));
     QCOMPARE(lastSaveFile(), remembered);
     QCOMPARE(readAll(remembered), kInitialLine);
-    QCOMPARE(readAll(locked), QByteArray("earlier line\r\n"));
+    QCOMPARE(readAll(earlier), QByteArray("earlier line\r\n"));
 }
 
 void TestRecordFile::appendNeverRewrites()
@@ -244,6 +242,34 @@ void TestRecordFile::appendNeverRewrites()
         expected += line;
     }
     QCOMPARE(readAll(path), expected);
+}
+
+void TestRecordFile::recordStartsItsOwnLine_data()
+{
+    QTest::addColumn<QByteArray>("before"); // "-": no file yet
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("no file") << QByteArray("-") << QByteArray("new\r\n");
+    QTest::newRow("empty file") << QByteArray("") << QByteArray("new\r\n");
+    QTest::newRow("ends with CR LF") << QByteArray("old\r\n") << QByteArray("old\r\nnew\r\n");
+    QTest::newRow("ends with LF") << QByteArray("old\n") << QByteArray("old\nnew\r\n");
+    QTest::newRow("last line unfinished") << QByteArray("old line") << QByteArray("old line\r\nnew\r\n");
+    QTest::newRow("cut between CR and LF") << QByteArray("old\r") << QByteArray("old\r\nnew\r\n");
+}
+
+void TestRecordFile::recordStartsItsOwnLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand-edited.RES"));
+    if (before != "-") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    QCOMPARE(record_file::appendLine(path, "new\r\n"), QString());
+    QCOMPARE(readAll(path), after);
 }
 
 QTEST_MAIN(TestRecordFile)

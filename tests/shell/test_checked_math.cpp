@@ -85,8 +85,8 @@ void TestCheckedMath::faults_data()
     QTest::newRow("1 / 0") << Op::Div << 1.0 << 0.0 << byZero;
     QTest::newRow("-1 / 0") << Op::Div << -1.0 << 0.0 << byZero;
     QTest::newRow("1 / -0") << Op::Div << 1.0 << -0.0 << byZero;
-    QTest::newRow("infinity / 0") << Op::Div << kInf << 0.0 << byZero;
     QTest::newRow("0 / 0 is invalid") << Op::Div << 0.0 << 0.0 << invalid;
+    QTest::newRow("-0 / 0 is invalid") << Op::Div << -0.0 << 0.0 << invalid;
     QTest::newRow("infinity / infinity is invalid") << Op::Div << kInf << -kInf << invalid;
     QTest::newRow("huge / tiny overflows") << Op::Div << 1e308 << 1e-308 << overflow;
     QTest::newRow("1e200 x 1e200 overflows") << Op::Mul << 1e200 << 1e200 << overflow;
@@ -149,6 +149,8 @@ void TestCheckedMath::noFault_data()
     QTest::newRow("underflow is not a fault") << Op::Mul << 1e-200 << 1e-200 << 0.0;
     QTest::newRow("finite / infinity") << Op::Div << 1.0 << kInf << 0.0;
     QTest::newRow("infinity / finite") << Op::Div << -kInf << 2.0 << -kInf;
+    QTest::newRow("infinity / 0 stays infinity") << Op::Div << kInf << 0.0 << kInf;
+    QTest::newRow("-infinity / -0 is infinity") << Op::Div << -kInf << -0.0 << kInf;
     QTest::newRow("infinity x finite") << Op::Mul << kInf << 2.0 << kInf;
     QTest::newRow("infinity + finite") << Op::Add << -kInf << 5.0 << -kInf;
     QTest::newRow("infinity + infinity of one sign") << Op::Add << kInf << kInf << kInf;

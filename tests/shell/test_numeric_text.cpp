@@ -1,7 +1,9 @@
 // Reading numbers from field texts (lenient and strict rules) and writing
-// results in the general 15-digit format, in a "." and a "," locale.
+// results in the general 15-digit format, in a "." and a real "," locale (the
+// C library's too, so a conversion that follows the C locale shows up).
 
 #include "shell/numeric_text.h"
+#include "tests/support/comma_locale.h"
 
 #include <QLocale>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -34,11 +37,6 @@ void useDotLocale()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-void useCommaLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
 } // namespace
 
 class TestNumericText : public QObject
@@ -46,6 +44,11 @@ class TestNumericText : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString failure = testlocale::useLocaleOfEnvironment();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
     void init() { useDotLocale(); }
     void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
 
@@ -140,7 +143,8 @@ void TestNumericText::lenientReadingCommaLocale_data()
 
 void TestNumericText::lenientReadingCommaLocale()
 {
-    useCommaLocale();
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
     QFETCH(QString, text);
     QFETCH(double, expected);
     const double actual = numeric::readLeadingNumber(text);
@@ -217,7 +221,8 @@ void TestNumericText::strictReadingCommaLocale_data()
 
 void TestNumericText::strictReadingCommaLocale()
 {
-    useCommaLocale();
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(double, expected);
@@ -289,7 +294,8 @@ void TestNumericText::formattingCommaLocale_data()
 
 void TestNumericText::formattingCommaLocale()
 {
-    useCommaLocale();
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(numeric::formatResult(value), expected);
@@ -309,8 +315,11 @@ void TestNumericText::formattedResultReadsBackWhole()
 {
     QFETCH(bool, commaLocale);
     QFETCH(double, value);
-    if (commaLocale)
-        useCommaLocale();
+    std::optional<testlocale::CommaLocale> comma;
+    if (commaLocale) {
+        comma.emplace();
+        QVERIFY2(comma->failure().isEmpty(), qPrintable(comma->failure()));
+    }
     const QString text = numeric::formatResult(value);
     QCOMPARE(numeric::readLeadingNumber(text), value);
     const auto strict = numeric::readWholeNumber(text);
