@@ -163,13 +163,9 @@ void FrequencyConversionPanel::connectControls()
     onClick(m_calculate, &FrequencyConversionPanel::calculate);
     onClick(m_clearAll, &FrequencyConversionPanel::clearAll);
     onClick(m_setSliderRanges, &FrequencyConversionPanel::showSliderRangeDialog);
-    const std::pair<const char*, QLineEdit*> clearButtons[] = {{"BtnClearFreqMega", m_freqMega},
-                                                               {"BtnClearFreqKilo", m_freqKilo},
-                                                               {"BtnClearFreqMeters", m_freqMeters}};
-    for (const auto& [name, field] : clearButtons) {
-        auto* b = findChild<QPushButton*>(QString::fromLatin1(name));
-        connect(b, &QPushButton::clicked, field, [field] { field->setText(QString()); });
-    }
+    connectClearButton("BtnClearFreqMega", m_freqMega);
+    connectClearButton("BtnClearFreqKilo", m_freqKilo);
+    connectClearButton("BtnClearFreqMeters", m_freqMeters);
     // Every change of position, whatever made it: dragging, keys, a click on
     // the bar, a sign, a new range.
     for (Slider s : {Slider::Megacycles, Slider::Kilocycles, Slider::Metres})

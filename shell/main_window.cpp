@@ -8,6 +8,7 @@
 #include "shell/fault_guard.h"
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
+#include "shell/options_dialog.h"
 #include "shell/settings_store.h"
 
 #include <QAbstractButton>
@@ -35,6 +36,12 @@ void reportDomainErrorThroughMainWindow(const char* function, const char* kind)
 {
     ui::showNote(g_domainErrorOwner, QString::fromLatin1(app::kApplicationTitle),
                  QStringLiteral("%1: %2 error").arg(QLatin1String(function), QLatin1String(kind)));
+}
+
+// Why the settings could not be written.
+QString settingsFailureReason()
+{
+    return QStringLiteral("The file or its folder cannot be written.");
 }
 
 } // namespace
@@ -247,10 +254,21 @@ void TFormMainApplication::BtnCloseClick()
 
 void TFormMainApplication::AboutClick()
 {
+    ui::showNote(this, QStringLiteral("About Ohmbrook"),
+                 QStringLiteral("Tarvolen Ohmbrook\n\nVersion ") + QLatin1String(app::kVersionText));
 }
 
 void TFormMainApplication::BtnOptionsClick()
 {
+    if (!OptionsDialog) {
+        OptionsDialog = new TOptionsDialog(this);
+        connect(OptionsDialog, &TOptionsDialog::optionsClosed, this,
+                [this] { guarded([this] { OptionsChanged(true); }); });
+        connect(OptionsDialog, &TOptionsDialog::helpRequested, this,
+                [this](const QString& page) { guarded([this, page] { LaunchHelp(page); }); });
+    }
+    OptionsDialog->SetOptionStates(ExpandCategoryListWhenLaunched, AutoExpandCategoryList);
+    OptionsDialog->exec();
 }
 
 void TFormMainApplication::LoadSettings()
@@ -267,21 +285,42 @@ void TFormMainApplication::LoadSettings()
     if (autoExpand.isDword() && autoExpand.dword != 0)
         AutoExpandCategoryList = true;
     OptionsChanged(false);
+    m_frequencyConversions->loadSettings(*key);
     key->close();
 }
 
 void TFormMainApplication::SaveSettings()
 {
-    auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
-    if (!key)
-        return;
-    key->writeDword(QStringLiteral("Expand Category List When Launched"),
-                    ExpandCategoryListWhenLaunched ? 1 : 0);
-    key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0);
-    key->close();
+    // Every value is attempted; a failure is told once, and closing goes on.
+    bool saved = false;
+    if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {
+        saved = key->writeDword(QStringLiteral("Expand Category List When Launched"),
+                                ExpandCategoryListWhenLaunched ? 1 : 0);
+        saved =
+            key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0) &&
+            saved;
+        m_frequencyConversions->saveSettings(*key);
+        key->close();
+    }
+    if (!saved)
+        reportSettingsNotSaved();
 }
 
-void TFormMainApplication::OptionsChanged(bool /*takeFromDialog*/)
+void TFormMainApplication::reportSettingsNotSaved()
 {
+    ui::showMessageBox(
+        this, {QString::fromLatin1(app::kApplicationTitle),
+               QStringLiteral("Ohmbrook could not save its settings in this file:\n\n%1\n\n%2\n\nThe options "
+                              "and slider ranges of this session are not kept.")
+                   .arg(QDir::toNativeSeparators(settings::settingsFilePath()), settingsFailureReason()),
+               ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+}
+
+void TFormMainApplication::OptionsChanged(bool takeFromDialog)
+{
+    if (takeFromDialog && OptionsDialog) {
+        ExpandCategoryListWhenLaunched = OptionsDialog->expandCategoryListWhenLaunched();
+        AutoExpandCategoryList = OptionsDialog->autoExpandCategoryList();
+    }
     setSingleExpand(AutoExpandCategoryList);
 }
