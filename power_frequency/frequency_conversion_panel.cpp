@@ -161,6 +161,7 @@ QLabel* FrequencyConversionPanel::signLabel(QWidget* parent, const char* name, i
 void FrequencyConversionPanel::connectControls()
 {
     onClick(m_calculate, &FrequencyConversionPanel::calculate);
+    calculateOnEnter({m_freqMega, m_freqKilo, m_freqMeters}, m_calculate);
     onClick(m_clearAll, &FrequencyConversionPanel::clearAll);
     onClick(m_setSliderRanges, &FrequencyConversionPanel::showSliderRangeDialog);
     connectClearButton("BtnClearFreqMega", m_freqMega);
