@@ -1,19 +1,14 @@
 // The frequency-conversion panel built alone: typed conversions, the sliders
-// and their signs, the slider-range dialog and the six stored slider limits.
+// and their signs, and the slider-range dialog.
 
 #include "power_frequency/frequency_conversion_panel.h"
-#include "shell/settings_store.h"
 #include "tests/shell/gui_test_helpers.h"
-#include "tests/support/settings_text.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,16 +29,10 @@ const char* const kDialogFields[] = {"SliderMegaMin", "SliderMegaMax",  "SliderK
                                      "SliderKiloMax", "SliderMeterMin", "SliderMeterMax"};
 const QList<int> kDesignRanges = {1, 1000, 1, 1, 1000, 1, 1, 1000, 1};
 
-// The panel alone in a window of its own, with a private settings folder.
+// The panel alone in a window of its own.
 struct PanelHarness
 {
-    PanelHarness()
-    {
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        panel.show();
-    }
-    ~PanelHarness() { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
+    PanelHarness() { panel.show(); }
 
     template <typename W> W* find(const char* name) const
     {
@@ -76,15 +65,6 @@ struct PanelHarness
         }
         return r;
     }
-    void writeSettingsFile(const QByteArray& values) const
-    {
-        QDir().mkpath(m_config.path() + QStringLiteral("/Tarvolen"));
-        QFile f(settings::settingsFilePath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(
-            "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Tarvolen\\Ohmbrook]\n" +
-            values);
-    }
     // Opens the range dialog with the panel's button; while it is shown,
     // records its six fields and runs `use` on it.
     QStringList useRangeDialog(const std::function<void(QDialog*)>& use)
@@ -106,10 +86,6 @@ struct PanelHarness
 
     BoxRecorder boxes;
     FrequencyConversionPanel panel;
-
-private:
-    QTemporaryDir m_config;
-    QByteArray m_oldConfig;
 };
 
 } // namespace
@@ -127,8 +103,6 @@ private slots:
     void clearButtons();
     void rangeDialog_data();
     void rangeDialog();
-    void storedLimits_data();
-    void storedLimits();
 };
 
 void TestFrequencyConversionPanel::calculation_data()
@@ -314,73 +288,6 @@ void TestFrequencyConversionPanel::rangeDialog()
     QCOMPARE(again, (QStringList{QString::number(ranges[0]), QString::number(ranges[1]),
                                  QString::number(ranges[3]), QString::number(ranges[4]),
                                  QString::number(ranges[6]), QString::number(ranges[7])}));
-}
-
-void TestFrequencyConversionPanel::storedLimits_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QList<int>>("ranges");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("saved"); // the six values after saving, in their order
-    using L = QStringList;
-    const L empty{"", "", ""};
-    const L designSaved{"dword:1", "dword:1000", "dword:1", "dword:1000", "dword:1", "dword:1000"};
-
-    QTest::newRow("nothing stored") << QByteArray() << kDesignRanges << empty << designSaved;
-    QTest::newRow("kilo 2000 to 3000: the minimum is refused, saved back as 1")
-        << QByteArray("\"Freq Convert Slide Bar Kilo Min\"=dword:000007d0\n"
-                      "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\n")
-        << QList<int>{1, 1000, 1, 1, 3000, 1, 1, 1000, 1} << empty
-        << L{"dword:1", "dword:1000", "dword:1", "dword:3000", "dword:1", "dword:1000"};
-    QTest::newRow("a string where a number belongs is skipped")
-        << QByteArray("\"Freq Convert Slide Bar Mega Min\"=\"10\"\n"
-                      "\"Freq Convert Slide Bar Mega Max\"=dword:000001f4\n")
-        << QList<int>{1, 500, 1, 1, 1000, 1, 1, 1000, 1} << empty
-        << L{"dword:1", "dword:500", "dword:1", "dword:1000", "dword:1", "dword:1000"};
-    QTest::newRow("a stored minimum of 10 opens on that conversion")
-        << QByteArray("\"Freq Convert Slide Bar Meters Min\"=dword:0000000a\n")
-        << QList<int>{1, 1000, 1, 1, 1000, 1, 10, 1000, 10} << L{"30000", "30", "10"}
-        << L{"dword:1", "dword:1000", "dword:1", "dword:1000", "dword:10", "dword:1000"};
-    QTest::newRow("two sliders moved: the last one's conversion stays")
-        << QByteArray("\"Freq Convert Slide Bar Mega Min\"=dword:00000005\n"
-                      "\"Freq Convert Slide Bar Meters Min\"=dword:0000000a\n")
-        << QList<int>{5, 1000, 5, 1, 1000, 1, 10, 1000, 10} << L{"30000", "30", "10"}
-        << L{"dword:5", "dword:1000", "dword:1", "dword:1000", "dword:10", "dword:1000"};
-    QTest::newRow("negative limits are taken and kept")
-        << QByteArray("\"Freq Convert Slide Bar Mega Min\"=dword:fffffff6\n")
-        << QList<int>{-10, 1000, 1, 1, 1000, 1, 1, 1000, 1} << empty
-        << L{"dword:4294967286", "dword:1000", "dword:1", "dword:1000", "dword:1", "dword:1000"};
-    QTest::newRow("damaged lines are skipped, sound ones used")
-        << QByteArray("\"Freq Convert Slide Bar Mega Max\"=dword:zz\n"
-                      "\"Freq Convert Slide Bar Kilo Max\"=dword:000001f4\n"
-                      "\"Freq Convert Slide Bar Meters Max\"=hex:01,02,\\\n"
-                      "\x01\xff garbage\n"
-                      "\"Freq Convert Slide Bar Meters Min\n")
-        << QList<int>{1, 1000, 1, 1, 500, 1, 1, 1000, 1} << empty
-        << L{"dword:1", "dword:1000", "dword:1", "dword:500", "dword:1", "dword:1000"};
-}
-
-void TestFrequencyConversionPanel::storedLimits()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(QList<int>, ranges);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, saved);
-    PanelHarness h;
-    h.writeSettingsFile(stored);
-    const auto key = settings::Key::openExisting(QString::fromLatin1(settings::kProgramKey));
-    QVERIFY(key);
-    h.panel.resetToStartState();
-    h.panel.loadSettings(*key);
-    QCOMPARE(h.ranges(), ranges);
-    QCOMPARE(h.texts(), expected);
-    QCOMPARE(guitest::boxes(h.boxes), QStringList());
-
-    h.panel.saveSettings(*key);
-    QStringList got;
-    for (const char* name : {"Mega Min", "Mega Max", "Kilo Min", "Kilo Max", "Meters Min", "Meters Max"})
-        got.append(describe(key->read(QStringLiteral("Freq Convert Slide Bar ") + QLatin1String(name))));
-    QCOMPARE(got, saved);
 }
 
 QTEST_MAIN(TestFrequencyConversionPanel)

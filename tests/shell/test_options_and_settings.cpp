@@ -104,13 +104,21 @@ void TestOptionsAndSettings::storedSettingsRoundTrip_data()
                       "\"Freq Convert Slide Bar Meters Max\"=dword:00000014\n")
         << "Fully Expand" << false << QList<int>{1, 1000, 1, 1, 1000, 1, 10, 20, 10} << L{"30000", "30", "10"}
         << L{"dword:0", "dword:0", "dword:1", "dword:1000", "dword:1", "dword:1000", "dword:10", "dword:20"};
-    QTest::newRow("damaged and mistyped lines are skipped one by one")
-        << QByteArray("\"Expand Category List When Launched\"=dword:\n"
+    QTest::newRow("negative limits taken; of two moved sliders the last one's conversion stays")
+        << QByteArray("\"Freq Convert Slide Bar Mega Min\"=dword:fffffff6\n"
+                      "\"Freq Convert Slide Bar Mega Max\"=dword:fffffffe\n"
+                      "\"Freq Convert Slide Bar Meters Min\"=dword:0000000a\n")
+        << "Fully Collapse" << false << QList<int>{-10, -2, -2, 1, 1000, 1, 10, 1000, 10}
+        << L{"30000", "30", "10"} << L{"dword:1", "dword:0",    "dword:4294967286", "dword:4294967294",
+                                       "dword:1", "dword:1000", "dword:10",         "dword:1000"};
+    QTest::newRow("damaged lines and texts where numbers belong are skipped one by one")
+        << QByteArray("\"Expand Category List When Launched\"=\"0\"\n"
                       "\"Auto Expand Category List\"=hex:01,00,00,00\n"
                       "\"Freq Convert Slide Bar Mega Min\"=\"5\"\n"
                       "\"Freq Convert Slide Bar Mega Max\"=dword:000001f4\n"
                       "garbage \x01\xfe line\n"
-                      "\"Freq Convert Slide Bar Kilo Max\"=dword:123456789\n")
+                      "\"Freq Convert Slide Bar Kilo Max\"=dword:123456789\n"
+                      "\"Freq Convert Slide Bar Meters Max\"=dword:\n")
         << "Fully Collapse" << false << QList<int>{1, 500, 1, 1, 1000, 1, 1, 1000, 1} << empty
         << L{"dword:1", "dword:0", "dword:1", "dword:500", "dword:1", "dword:1000", "dword:1", "dword:1000"};
 }
@@ -161,15 +169,17 @@ void TestOptionsAndSettings::firstCloseWritesEveryValueInOrder()
 void TestOptionsAndSettings::optionsDialogClosedAnyWay_data()
 {
     QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("helpByF1");
 
-    QTest::newRow("Close button") << "button";
-    QTest::newRow("title-bar close box") << "close box";
-    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("Help button, Close button") << "button" << false;
+    QTest::newRow("F1, title-bar close box") << "close box" << true;
+    QTest::newRow("F1, Esc") << "Esc" << true;
 }
 
 void TestOptionsAndSettings::optionsDialogClosedAnyWay()
 {
     QFETCH(QString, way);
+    QFETCH(bool, helpByF1);
     MainWindowHarness h;
     TFormMainApplication& w = h.open();
     w.show();
@@ -184,7 +194,10 @@ void TestOptionsAndSettings::optionsDialogClosedAnyWay()
         ticks << QString::number(expand->isChecked()) << QString::number(autoExpand->isChecked());
         QTest::mouseClick(expand, Qt::LeftButton);
         QTest::mouseClick(autoExpand, Qt::LeftButton);
-        QTest::keyClick(autoExpand, Qt::Key_F1);
+        if (helpByF1)
+            QTest::keyClick(autoExpand, Qt::Key_F1);
+        else
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BtnHelp")), Qt::LeftButton);
         if (way == QLatin1String("button")) {
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BtnClose")), Qt::LeftButton);
         } else if (way == QLatin1String("Esc")) {
