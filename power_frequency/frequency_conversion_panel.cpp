@@ -87,9 +87,14 @@ void FrequencyConversionPanel::buildControls()
         g, "LabelFreqConversionsInstruction2", 16, 42, 600, 16,
         QStringLiteral("Input one value to calculate the remaining two, or use the slider bars.."));
 
-    const auto makeSlider = [g](const char* name, int x, int y) {
+    // Sliders are named for screen readers here: the caption nearest to each
+    // is a "-" sign, not what the slider sets.
+    const auto makeSlider = [g](const char* name, int x, int y, const QString& quantity) {
         auto* s = new QSlider(Qt::Horizontal, g);
         s->setObjectName(QString::fromLatin1(name));
+        s->setAccessibleName(quantity + QStringLiteral(" slider"));
+        s->setAccessibleDescription(QStringLiteral("Puts its position into the ") + quantity.toLower() +
+                                    QStringLiteral(" field and converts it"));
         s->setGeometry(x, y, 200, 20);
         s->setRange(1, 1000);
         s->setValue(1);
@@ -97,7 +102,7 @@ void FrequencyConversionPanel::buildControls()
         return s;
     };
 
-    m_trackBarMC = makeSlider("TrackBarFreqMC", 44, 76);
+    m_trackBarMC = makeSlider("TrackBarFreqMC", 44, 76, QStringLiteral("Megacycles"));
     signLabel(g, "FreqSliderMegaMinus", 26, 72, QStringLiteral("-"), Slider::Megacycles, -1);
     signLabel(g, "FreqSliderMegaPlus", 250, 72, QStringLiteral("+"), Slider::Megacycles, +1);
     form::label(g, nullptr, 44, 102, QStringLiteral("Megacycles (mc)"));
@@ -107,7 +112,7 @@ void FrequencyConversionPanel::buildControls()
     form::label(g, nullptr, 44, 154, QStringLiteral("Kilocycles (kc)"));
     m_freqKilo = form::field(g, "FreqKilo", 44, 172, 200, QStringLiteral("Enter the kilocycles"));
     form::clearButton(g, "BtnClearFreqKilo", 33, 168);
-    m_trackBarKC = makeSlider("TrackBarFreqKC", 44, 202);
+    m_trackBarKC = makeSlider("TrackBarFreqKC", 44, 202, QStringLiteral("Kilocycles"));
     signLabel(g, "FreqSliderKiloMinus", 26, 198, QStringLiteral("-"), Slider::Kilocycles, -1);
     signLabel(g, "FreqSliderKiloPlus", 250, 198, QStringLiteral("+"), Slider::Kilocycles, +1);
 
@@ -120,7 +125,7 @@ void FrequencyConversionPanel::buildControls()
     form::label(g, nullptr, 360, 128, QStringLiteral("Meters"));
     m_freqMeters = form::field(g, "FreqMeters", 360, 146, 200, QStringLiteral("Enter the meters"));
     form::clearButton(g, "BtnClearFreqMeters", 349, 142);
-    m_trackBarMeters = makeSlider("TrackBarFreqMeters", 360, 176);
+    m_trackBarMeters = makeSlider("TrackBarFreqMeters", 360, 176, QStringLiteral("Meters"));
     signLabel(g, "FreqSliderMetersMinus", 342, 172, QStringLiteral("-"), Slider::Metres, -1);
     signLabel(g, "FreqSliderMetersPlus", 566, 172, QStringLiteral("+"), Slider::Metres, +1);
 
@@ -149,6 +154,7 @@ QLabel* FrequencyConversionPanel::signLabel(QWidget* parent, const char* name, i
     l->setText(sign);
     l->setToolTip(step > 0 ? QStringLiteral("Click here to increase the value by 1")
                            : QStringLiteral("Click here to decrease the value by 1"));
+    l->setAccessibleName(step > 0 ? QStringLiteral("Plus 1") : QStringLiteral("Minus 1"));
     QFont big = l->font();
     big.setPixelSize(20);
     big.setBold(true);

@@ -43,11 +43,13 @@ TSetSliderBarRangesFrequencyConvert::TSetSliderBarRangesFrequencyConvert(QWidget
         minimum->setObjectName(QString::fromLatin1(spec.minimum));
         minimum->setGeometry(72, 24, 56, 21);
         minimum->setMaxLength(100);
+        minimum->setAccessibleName(QString::fromLatin1(spec.caption).trimmed() + QStringLiteral(" minimum"));
         form::label(g, nullptr, 12, 56, QStringLiteral("Maximum"));
         auto* maximum = new QLineEdit(g);
         maximum->setObjectName(QString::fromLatin1(spec.maximum));
         maximum->setGeometry(72, 52, 56, 21);
         maximum->setMaxLength(100);
+        maximum->setAccessibleName(QString::fromLatin1(spec.caption).trimmed() + QStringLiteral(" maximum"));
         m_fields.append({minimum, spec.slider, SliderBound::Minimum});
         m_fields.append({maximum, spec.slider, SliderBound::Maximum});
         x += 150;
