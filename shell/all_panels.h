@@ -3,6 +3,7 @@
 // Every panel class the main window composes.
 
 #include "capacitors/series_parallel_panel.h"
+#include "power_frequency/frequency_conversion_panel.h"
 #include "power_frequency/ohms_law_panel.h"
 #include "power_frequency/reactance_panel.h"
 #include "power_frequency/resonance_panels.h"

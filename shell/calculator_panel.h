@@ -35,7 +35,12 @@ public:
     // Settings hooks, for the panels that keep settings; a bad stored value is
     // skipped, never fatal.
     virtual void loadSettings(const settings::Key& key) { Q_UNUSED(key); }
-    virtual void saveSettings(const settings::Key& key) { Q_UNUSED(key); }
+    // True when every value was written.
+    virtual bool saveSettings(const settings::Key& key)
+    {
+        Q_UNUSED(key);
+        return true;
+    }
 
 protected:
     // Runs one of the panel's handlers; faults it raises are shown in the

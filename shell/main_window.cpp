@@ -10,6 +10,7 @@
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 #include "shell/schematic_window.h"
+#include "shell/options_dialog.h"
 #include "shell/settings_store.h"
 #include "shell/splash.h"
 
@@ -39,6 +40,8 @@ void reportDomainErrorThroughMainWindow(const char* function, const char* kind)
     ui::showNote(g_domainErrorOwner, QString::fromLatin1(app::kApplicationTitle),
                  QStringLiteral("%1: %2 error").arg(QLatin1String(function), QLatin1String(kind)));
 }
+
+// Why the settings could not be written.
 
 } // namespace
 
@@ -260,6 +263,15 @@ void TFormMainApplication::AboutClick()
 
 void TFormMainApplication::BtnOptionsClick()
 {
+    if (!OptionsDialog) {
+        OptionsDialog = new TOptionsDialog(this);
+        connect(OptionsDialog, &TOptionsDialog::optionsClosed, this,
+                [this] { guarded([this] { OptionsChanged(true); }); });
+        connect(OptionsDialog, &TOptionsDialog::helpRequested, this,
+                [this](const QString& page) { guarded([this, page] { LaunchHelp(page); }); });
+    }
+    OptionsDialog->SetOptionStates(ExpandCategoryListWhenLaunched, AutoExpandCategoryList);
+    OptionsDialog->exec();
 }
 
 void TFormMainApplication::LoadSettings()
@@ -276,21 +288,51 @@ void TFormMainApplication::LoadSettings()
     if (autoExpand.isDword() && autoExpand.dword != 0)
         AutoExpandCategoryList = true;
     OptionsChanged(false);
+    m_frequencyConversions->loadSettings(*key);
     key->close();
 }
 
 void TFormMainApplication::SaveSettings()
 {
-    auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
-    if (!key)
-        return;
-    key->writeDword(QStringLiteral("Expand Category List When Launched"),
-                    ExpandCategoryListWhenLaunched ? 1 : 0);
-    key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0);
-    key->close();
+    // Every value is attempted; the first failure is told once, and closing
+    // goes on.
+    QString failure;
+    auto check = [&failure](bool ok) {
+        if (!ok && failure.isEmpty())
+            failure = settings::lastFailure();
+        return ok;
+    };
+    bool saved = false;
+    if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {
+        saved = check(key->writeDword(QStringLiteral("Expand Category List When Launched"),
+                                      ExpandCategoryListWhenLaunched ? 1 : 0));
+        saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0)) &&
+                saved;
+        saved = check(m_frequencyConversions->saveSettings(*key)) && saved;
+        key->close();
+    } else {
+        check(false);
+    }
+    if (!saved)
+        reportSettingsNotSaved(failure);
 }
 
-void TFormMainApplication::OptionsChanged(bool /*takeFromDialog*/)
+void TFormMainApplication::reportSettingsNotSaved(const QString& reason)
 {
+    ui::showMessageBox(
+        this, {QString::fromLatin1(app::kApplicationTitle),
+               QStringLiteral("Ohmbrook could not save its settings in this file:\n\n%1\n\n%2\n\nThe options "
+                              "and slider ranges of this session are not kept.")
+                   .arg(QDir::toNativeSeparators(settings::settingsFilePath()),
+                        reason.isEmpty() ? QStringLiteral("The file or its folder cannot be written.") : reason),
+               ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+}
+
+void TFormMainApplication::OptionsChanged(bool takeFromDialog)
+{
+    if (takeFromDialog && OptionsDialog) {
+        ExpandCategoryListWhenLaunched = OptionsDialog->expandCategoryListWhenLaunched();
+        AutoExpandCategoryList = OptionsDialog->autoExpandCategoryList();
+    }
     setSingleExpand(AutoExpandCategoryList);
 }

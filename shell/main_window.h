@@ -22,6 +22,7 @@ class CapacitorSeriesParallelPanel;
 class CoilFrequencyPanel;
 class ColourBandPanel;
 class DisclaimerPanel;
+class FrequencyConversionPanel;
 class ImagesPanel;
 class NotesPanel;
 class OhmsLawPanel;
@@ -37,6 +38,7 @@ class ResonancePanel;
 class SchematicPanel;
 class SchematicWindow;
 class TAboutDialog;
+class TOptionsDialog;
 
 // Thrown by the constructor when start-up must end before the window exists
 // (the disclaimer was refused, or the settings cannot be stored).
@@ -105,6 +107,8 @@ private:
     // Selects the node of the panel in front, without running the tree's
     // selection handlers.
     void highlightTopicOf(CalculatorPanel* panel);
+    // One warning naming the settings file and the reason; closing goes on.
+    void reportSettingsNotSaved(const QString& reason);
     [[noreturn]] void abortStartup(int exitStatus);
     void releaseGlobals();
     void expandAll(bool expand);
@@ -142,7 +146,7 @@ private:
     CapacitorSeriesParallelPanel* m_capacitorsSeriesParallel = nullptr;
     CalculatorPanel* m_capacitorDropper = nullptr;
     OhmsLawPanel* m_ohmsLaw = nullptr;
-    CalculatorPanel* m_frequencyConversions = nullptr;
+    FrequencyConversionPanel* m_frequencyConversions = nullptr;
     ResonancePanel* m_resonance = nullptr;
     CoilFrequencyPanel* m_coilFrequency = nullptr;
     ReactancePanel* m_reactance = nullptr;
@@ -163,6 +167,8 @@ private:
     bool ExpandCategoryListWhenLaunched = true;
     bool AutoExpandCategoryList = false;
     bool m_singleExpand = false;
+    // Built on first use: most sessions never open it.
+    TOptionsDialog* OptionsDialog = nullptr;
 };
 
 // The one main window, once it exists.

@@ -47,7 +47,7 @@ void TFormMainApplication::buildPanels()
     m_capacitorsSeriesParallel = new CapacitorSeriesParallelPanel;
     m_capacitorDropper = placeholderPanel("PanelCapacitorDropper", "CapacitorInLineDropper.htm");
     m_ohmsLaw = new OhmsLawPanel;
-    m_frequencyConversions = placeholderPanel("PanelFrequencyConversions", "FrequencyConversions.htm");
+    m_frequencyConversions = new FrequencyConversionPanel;
     m_resonance = new ResonancePanel;
     m_coilFrequency = new CoilFrequencyPanel;
     m_reactance = new ReactancePanel;

@@ -46,6 +46,9 @@ void TestPanelKeyboard::enterCalculates_data()
         << "PanelGeneralReactance" << QStringList{"ReactanceCapFreq=1", "ReactanceCapCapacitance=1"}
         << "LabelReactanceCapRes"
         << "0.159154943091895";
+    QTest::newRow("frequency conversions")
+        << "PanelFrequencyConversions" << QStringList{"FreqMeters=40"} << "FreqKilo"
+        << "7500";
     QTest::newRow("LED dropper") << "PanelResistorInLineDropper"
                                  << QStringList{"DropperInLineVSource=12", "DropperInLineVForward=2",
                                                 "DropperInLineIForward=20"}
