@@ -86,9 +86,9 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     };
     for (const Input& in : inputs) {
         form::label(g, nullptr, in.x, in.y, QString::fromLatin1(in.caption));
-        QLineEdit* f = *in.field = form::field(g, in.name, in.x, in.y + 16, 90, QString::fromLatin1(in.hint));
-        QPushButton* clear = form::clearButton(g, in.clear, in.x - 11, in.y + 12);
-        connect(clear, &QPushButton::clicked, this, [this, f] { guarded([f] { f->clear(); }); });
+        *in.field = form::field(g, in.name, in.x, in.y + 16, 90, QString::fromLatin1(in.hint));
+        form::clearButton(g, in.clear, in.x - 11, in.y + 12);
+        connectClearButton(in.clear, *in.field);
     }
 
     form::label(g, nullptr, 12, 296, QStringLiteral("Capacitor dropper value:"));
