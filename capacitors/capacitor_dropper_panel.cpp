@@ -108,6 +108,7 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
                      QStringLiteral("Put the capacitor value (in uF) into the scale comparison sheet"));
 
     onClick(m_calculate, &CapacitorDropperPanel::calculate);
+    calculateOnEnter({m_voltageIn, m_frequencyIn, m_loadVoltage, m_loadCurrent}, m_calculate);
     onClick(m_clearAll, &CapacitorDropperPanel::clearAll);
     onClick(m_scaleCompare, &CapacitorDropperPanel::scaleCompare);
     onClick(m_surgeLimiter, &CapacitorDropperPanel::surgeLimiterChanged);

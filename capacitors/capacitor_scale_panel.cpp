@@ -114,6 +114,7 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
     form::label(key, nullptr, 16, 84, QStringLiteral("mF - milli Farad"));
 
     onClick(m_calcCapacitance, &CapacitorScalePanel::calcCapacitance);
+    calculateOnEnter({m_fields[0], m_fields[1], m_fields[2], m_fields[3]}, m_calcCapacitance);
     onClick(m_clearCapacitance, &CapacitorScalePanel::clearCapacitance);
 }
 
