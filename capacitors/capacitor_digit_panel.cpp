@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 using namespace capacitor_parts;
 
