@@ -126,6 +126,9 @@ CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
     m_capRatingTextUnit = form::label(r, "CapRatingTextUnit", 195, 26, QStringLiteral(" volts"));
     form::label(r, nullptr, 16, 50, QStringLiteral("Tolerance:"));
     m_capValueTol = form::resultLabel(r, "CapValueTol", 112, 50);
+    m_capValueText->setAccessibleDescription(QStringLiteral("Capacitor value in pF"));
+    m_capRatingText->setAccessibleDescription(QStringLiteral("Rating"));
+    m_capValueTol->setAccessibleDescription(QStringLiteral("Tolerance"));
     m_capColourTolPf = form::label(r, "CapColourTol_pF", 0, 0, QString());
     m_capColourTolPf->hide();
     m_scaleCompare =
@@ -201,10 +204,11 @@ void CapacitorColourPanel::resetCapacitorColourBands()
     showCapacitorColourValue();
 }
 
-void CapacitorColourPanel::paintBand(int band, colour_bands::Rgb colour)
+void CapacitorColourPanel::paintBand(int band, std::string_view colour)
 {
-    paintSwatch(m_generalSwatches[std::size_t(band)], colour);
-    paintSwatch(m_ceramicSwatches[std::size_t(band)], colour);
+    const colour_bands::Rgb rgb = colour_codes::swatchColour(colour).value_or(colour_bands::kNoBand);
+    paintSwatch(m_generalSwatches[std::size_t(band)], rgb, colour);
+    paintSwatch(m_ceramicSwatches[std::size_t(band)], rgb, colour);
 }
 
 void CapacitorColourPanel::band1Changed()
@@ -212,7 +216,7 @@ void CapacitorColourPanel::band1Changed()
     const std::string text = listText(m_lists[0]);
     if (const auto digit = colour_codes::digitOf(text)) {
         m_capDigit1 = *digit;
-        paintBand(0, *colour_codes::swatchColour(text));
+        paintBand(0, text);
     }
     showCapacitorColourValue();
 }
@@ -222,7 +226,7 @@ void CapacitorColourPanel::band2Changed()
     const std::string text = listText(m_lists[1]);
     if (const auto digit = colour_codes::digitOf(text)) {
         m_capDigit2 = *digit;
-        paintBand(1, *colour_codes::swatchColour(text));
+        paintBand(1, text);
     }
     showCapacitorColourValue();
 }
@@ -233,7 +237,7 @@ void CapacitorColourPanel::band3Changed()
     m_capMultiplier = 0;
     if (const auto multiplier = colour_codes::multiplierOf(text, checkedType())) {
         m_capMultiplier = *multiplier;
-        paintBand(2, *colour_codes::swatchColour(text));
+        paintBand(2, text);
     }
     showCapacitorColourValue();
 }
@@ -243,7 +247,7 @@ void CapacitorColourPanel::band4Changed()
     const std::string text = listText(m_lists[3]);
     if (colour_codes::isToleranceColour(text)) {
         m_capToleranceColour = QString::fromStdString(text);
-        paintBand(3, *colour_codes::swatchColour(text));
+        paintBand(3, text);
     }
     showCapacitorColourValue();
 }
@@ -253,7 +257,7 @@ void CapacitorColourPanel::band5Changed()
     const std::string text = listText(m_lists[4]);
     if (const auto rating = colour_codes::ratingOf(text, checkedType())) {
         m_capRatingValue = toQString(*rating);
-        paintBand(4, *colour_codes::swatchColour(text));
+        paintBand(4, text);
     }
     showCapacitorColourValue();
 }

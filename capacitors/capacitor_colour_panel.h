@@ -49,7 +49,7 @@ signals:
 
 private:
     colour_codes::CapacitorType checkedType() const;
-    void paintBand(int band, colour_bands::Rgb colour);
+    void paintBand(int band, std::string_view colour);
     void showDrawing(colour_codes::CapacitorType type);
 
     // The band state: what the bands last accepted.

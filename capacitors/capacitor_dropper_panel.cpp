@@ -97,6 +97,8 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     m_surgeCaption =
         form::label(g, "LabelSurgeLimiterResValue", 12, 318, QStringLiteral("Surge Limiter Resistor Value:"));
     m_surgeResult = form::resultLabel(g, "LabelCapacitorDropperSurgeResResult", 180, 318);
+    m_result->setAccessibleDescription(QStringLiteral("Capacitor dropper value in uF"));
+    m_surgeResult->setAccessibleDescription(QStringLiteral("Surge limiter resistor value in ohms"));
     m_surgeOhms = form::label(g, "LabelSurgeLimiterOhms", 185, 318, QStringLiteral("ohms"));
 
     m_calculate = form::button(g, "BtnCapacitorDropperCalculate", 12, 352, 80, 25,

@@ -38,8 +38,9 @@ QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
     return s;
 }
 
-void paintSwatch(QLineEdit* swatch, colour_bands::Rgb colour)
+void paintSwatch(QLineEdit* swatch, colour_bands::Rgb colour, std::string_view colourName)
 {
+    swatch->setAccessibleName(toQString(colourName));
     QPalette pal = swatch->palette();
     pal.setColor(QPalette::All, QPalette::Base, QColor(colour.r, colour.g, colour.b));
     swatch->setPalette(pal);

@@ -32,7 +32,8 @@ void selectQuietly(QComboBox* list, int index);
 
 // A borderless, disabled field used only to show a colour.
 QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h);
-void paintSwatch(QLineEdit* swatch, colour_bands::Rgb colour);
+// Paints a swatch and names its colour for screen readers.
+void paintSwatch(QLineEdit* swatch, colour_bands::Rgb colour, std::string_view colourName);
 
 // Writes a result into a self-sizing label.
 void showResult(QLabel* label, const QString& text);
