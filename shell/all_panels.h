@@ -2,6 +2,10 @@
 
 // Every panel class the main window composes.
 
+#include "capacitors/capacitor_colour_panel.h"
+#include "capacitors/capacitor_digit_panel.h"
+#include "capacitors/capacitor_dropper_panel.h"
+#include "capacitors/capacitor_scale_panel.h"
 #include "capacitors/series_parallel_panel.h"
 #include "power_frequency/frequency_conversion_panel.h"
 #include "power_frequency/ohms_law_panel.h"

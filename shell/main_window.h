@@ -18,6 +18,10 @@
 #include <memory>
 
 class CalculatorPanel;
+class CapacitorColourPanel;
+class CapacitorDigitPanel;
+class CapacitorDropperPanel;
+class CapacitorScalePanel;
 class CapacitorSeriesParallelPanel;
 class CoilFrequencyPanel;
 class ColourBandPanel;
@@ -140,11 +144,11 @@ private:
     ColourBandPanel* m_colourBands = nullptr;
     ResistorSeriesParallelPanel* m_resistorsSeriesParallel = nullptr;
     ResistorDropperPanel* m_resistorDropper = nullptr;
-    CalculatorPanel* m_capacitorDigitValues = nullptr;
-    CalculatorPanel* m_capacitorColourCodes = nullptr;
-    CalculatorPanel* m_capacitorScale = nullptr;
+    CapacitorDigitPanel* m_capacitorDigitValues = nullptr;
+    CapacitorColourPanel* m_capacitorColourCodes = nullptr;
+    CapacitorScalePanel* m_capacitorScale = nullptr;
     CapacitorSeriesParallelPanel* m_capacitorsSeriesParallel = nullptr;
-    CalculatorPanel* m_capacitorDropper = nullptr;
+    CapacitorDropperPanel* m_capacitorDropper = nullptr;
     OhmsLawPanel* m_ohmsLaw = nullptr;
     FrequencyConversionPanel* m_frequencyConversions = nullptr;
     ResonancePanel* m_resonance = nullptr;

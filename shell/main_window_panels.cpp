@@ -41,11 +41,11 @@ void TFormMainApplication::buildPanels()
     m_colourBands = new ColourBandPanel;
     m_resistorsSeriesParallel = new ResistorSeriesParallelPanel;
     m_resistorDropper = new ResistorDropperPanel;
-    m_capacitorDigitValues = placeholderPanel("PanelCapacitorDigitValues", "CapacitorDigitValues.htm");
-    m_capacitorColourCodes = placeholderPanel("PanelCapacitorColourCodes", "CapacitorColourBands.htm");
-    m_capacitorScale = placeholderPanel("PanelCapacitorScaleComparisons", "CapacitorScaleComparisons.htm");
+    m_capacitorDigitValues = new CapacitorDigitPanel;
+    m_capacitorColourCodes = new CapacitorColourPanel;
+    m_capacitorScale = new CapacitorScalePanel;
     m_capacitorsSeriesParallel = new CapacitorSeriesParallelPanel;
-    m_capacitorDropper = placeholderPanel("PanelCapacitorDropper", "CapacitorInLineDropper.htm");
+    m_capacitorDropper = new CapacitorDropperPanel;
     m_ohmsLaw = new OhmsLawPanel;
     m_frequencyConversions = new FrequencyConversionPanel;
     m_resonance = new ResonancePanel;
@@ -88,6 +88,15 @@ void TFormMainApplication::connectHandOvers()
                 handOver(m_ohmsLaw,
                          [this, amps, ohms] { m_ohmsLaw->calculateFromCurrentAndResistance(amps, ohms); });
             });
+    // The capacitor code and dropper panels hand their values to the scale
+    // sheet, which comes to the front even when it rejects the value.
+    const auto toScaleSheet = [this](capacitance::Unit unit, const QString& text) {
+        handOver(m_capacitorScale,
+                 [this, unit, text] { m_capacitorScale->convertHandedOverValue(unit, text); });
+    };
+    connect(m_capacitorDigitValues, &CapacitorDigitPanel::sendToScaleSheet, this, toScaleSheet);
+    connect(m_capacitorColourCodes, &CapacitorColourPanel::sendToScaleSheet, this, toScaleSheet);
+    connect(m_capacitorDropper, &CapacitorDropperPanel::sendToScaleSheet, this, toScaleSheet);
 }
 
 template <typename Window>

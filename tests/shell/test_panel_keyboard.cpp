@@ -54,6 +54,15 @@ void TestPanelKeyboard::enterCalculates_data()
                                                 "DropperInLineIForward=20"}
                                  << "DropperInLineResistor"
                                  << "500";
+    QTest::newRow("capacitor scale sheet")
+        << "PanelCapacitorScaleComparisons" << QStringList{"nF=4700"} << "uF"
+        << "4.7";
+    QTest::newRow("capacitor dropper")
+        << "PanelCapacitorDropper"
+        << QStringList{"CapacitorDropperVoltageIn=230", "CapacitorDropperFrequencyIn=50",
+                       "CapacitorDropperLoadVoltage=12", "CapacitorDropperLoadCurrent=0.1"}
+        << "LabelCapacitorDropperResult"
+        << "1.39033094610478";
 }
 
 void TestPanelKeyboard::enterCalculates()
