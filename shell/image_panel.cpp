@@ -131,7 +131,8 @@ void ImageViewerPanel::showPictureFile(const QString& path)
         return;
     }
     if (header.canReadRegion) {
-        const QRect visible = QRect(QPoint(0, 0), m_scrollBox->maximumViewportSize()) & QRect(QPoint(0, 0), size);
+        const QRect visible =
+            QRect(QPoint(0, 0), m_scrollBox->maximumViewportSize()) & QRect(QPoint(0, 0), size);
         const pictures::RasterResult part = pictures::readRaster(path, kind, visible);
         if (!part.error.isEmpty())
             throw pictures::PictureError(part.error);

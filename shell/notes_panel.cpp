@@ -23,7 +23,8 @@ constexpr qint64 kTurnBudgetMs = 25;
 
 } // namespace
 
-NotesPanel::NotesPanel(QWidget* parent) : CalculatorPanel("PanelMemoNotes", QStringLiteral("MemoNotes.htm"), parent)
+NotesPanel::NotesPanel(QWidget* parent)
+    : CalculatorPanel("PanelMemoNotes", QStringLiteral("MemoNotes.htm"), parent)
 {
     m_memoPad = new QPlainTextEdit(this);
     m_memoPad->setObjectName(QStringLiteral("MemoPad"));
@@ -71,8 +72,9 @@ bool NotesPanel::confirmExit()
 {
     if (!hasUnsavedText())
         return true;
-    return ui::askYesNo(window(), QStringLiteral("Warning"),
-                        QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
+    return ui::askYesNo(
+        window(), QStringLiteral("Warning"),
+        QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
 }
 
 void NotesPanel::openFile()

@@ -42,17 +42,17 @@ QString kindName(Kind kind)
 {
     switch (kind) {
     case Kind::Bitmap:
-        return QStringLiteral("bitmap");
+        return QStringLiteral("a bitmap");
     case Kind::Jpeg:
-        return QStringLiteral("JPEG");
+        return QStringLiteral("a JPEG file");
     case Kind::Icon:
-        return QStringLiteral("icon");
+        return QStringLiteral("an icon");
     case Kind::Png:
-        return QStringLiteral("PNG");
+        return QStringLiteral("a PNG file");
     case Kind::WindowsMetafile:
-        return QStringLiteral("Windows metafile");
+        return QStringLiteral("a Windows metafile");
     case Kind::EnhancedMetafile:
-        return QStringLiteral("enhanced metafile");
+        return QStringLiteral("an enhanced metafile");
     }
     return QString();
 }
@@ -64,7 +64,7 @@ QString cannotOpen(const QString& path, const QString& reason)
 
 QString damaged(const QString& path, Kind kind)
 {
-    return QStringLiteral("The picture \"%1\" is damaged or is not a %2 file").arg(path, kindName(kind));
+    return QStringLiteral("The picture \"%1\" is damaged or is not %2").arg(path, kindName(kind));
 }
 
 QString tooLarge(const QString& path, const QString& detail)
@@ -137,12 +137,12 @@ RasterHeader inspectRaster(const QString& path, Kind kind)
         throw PictureError(cannotOpen(path, QStringLiteral("It is not a plain file")));
     QImageReader reader(path, readerFormat(kind));
     reader.setAutoDetectImageFormat(false);
+    if (!reader.canRead()) {
+        throw PictureError(isOpenFailure(reader) ? cannotOpen(path, reader.errorString())
+                                                 : damaged(path, kind));
+    }
     RasterHeader header;
     header.size = reader.size();
-    if (isOpenFailure(reader))
-        throw PictureError(cannotOpen(path, reader.errorString()));
-    if (!reader.canRead())
-        throw PictureError(damaged(path, kind));
     if (header.size.isValid() && qint64(header.size.width()) * header.size.height() > kMaxPixels)
         throw PictureError(tooLarge(path, QStringLiteral("%1 x %2 pixels; at most %3 million")
                                               .arg(header.size.width())
@@ -177,8 +177,8 @@ QByteArray readMetafileBytes(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(cannotOpen(path, file.errorString()));
     if (file.size() > metafile::kMaxInputBytes)
-        throw PictureError(
-            tooLarge(path, QStringLiteral("a metafile of more than %1 MiB").arg(metafile::kMaxInputBytes >> 20)));
+        throw PictureError(tooLarge(
+            path, QStringLiteral("a metafile of more than %1 MiB").arg(metafile::kMaxInputBytes >> 20)));
     QByteArray bytes = file.read(file.size());
     if (file.error() != QFileDevice::NoError)
         throw PictureError(cannotOpen(path, file.errorString()));
@@ -222,8 +222,8 @@ MetafileDrawing::MetafileDrawing(const QString& path, Kind kind, QObject* parent
     connect(&m_process, &QProcess::finished, this, &MetafileDrawing::processEnded);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            fail(notDrawn(m_path) + QStringLiteral(": the program \"%1\" could not be started")
-                                        .arg(m_process.program()));
+            fail(notDrawn(m_path) +
+                 QStringLiteral(": the program \"%1\" could not be started").arg(m_process.program()));
     });
 }
 
@@ -240,8 +240,7 @@ void MetafileDrawing::start(const QByteArray& bytes)
 {
     const HelperLimits limits = g_limits;
     m_process.setProgram(metafileHelperPath());
-    m_process.setArguments(
-        {m_kind == Kind::WindowsMetafile ? QStringLiteral("wmf") : QStringLiteral("emf")});
+    m_process.setArguments({m_kind == Kind::WindowsMetafile ? QStringLiteral("wmf") : QStringLiteral("emf")});
     m_process.setStandardErrorFile(QProcess::nullDevice());
     // Runs in the new process before the helper starts: only plain system
     // calls here.
@@ -290,8 +289,9 @@ void MetafileDrawing::processEnded(int exitCode, QProcess::ExitStatus status)
     case metafile::kMalformed:
         return fail(damaged(m_path, m_kind));
     case metafile::kTooLarge:
-        return fail(tooLarge(m_path, QStringLiteral("more than %1 million pixels when drawn")
-                                         .arg(metafile::kMaxPixels / 1'000'000)));
+        return fail(tooLarge(
+            m_path,
+            QStringLiteral("more than %1 million pixels when drawn").arg(metafile::kMaxPixels / 1'000'000)));
     default:
         return fail(notDrawn(m_path));
     }
@@ -301,7 +301,8 @@ void MetafileDrawing::processEnded(int exitCode, QProcess::ExitStatus status)
     const qint64 width = littleEndian32(m_output.constData() + 8);
     const qint64 height = littleEndian32(m_output.constData() + 12);
     if (width < 1 || height < 1 || width > metafile::kMaxSide || height > metafile::kMaxSide ||
-        width * height > metafile::kMaxPixels || m_output.size() != metafile::kHeaderBytes + width * height * 4)
+        width * height > metafile::kMaxPixels ||
+        m_output.size() != metafile::kHeaderBytes + width * height * 4)
         return fail(notDrawn(m_path));
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

@@ -53,7 +53,7 @@ void allowLargePictures();
 
 struct RasterHeader
 {
-    QSize size;              // invalid when the reader cannot tell in advance
+    QSize size;                 // invalid when the reader cannot tell in advance
     bool canReadRegion = false; // a part can be read without the whole
 };
 
@@ -63,7 +63,7 @@ RasterHeader inspectRaster(const QString& path, Kind kind);
 
 struct RasterResult
 {
-    QImage image; // in a format that is quick to draw
+    QImage image;  // in a format that is quick to draw
     QString error; // empty on success
 };
 

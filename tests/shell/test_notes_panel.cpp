@@ -99,7 +99,10 @@ private slots:
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
-    QString padText() const { return m_panel->findChild<QPlainTextEdit*>(QStringLiteral("MemoPad"))->toPlainText(); }
+    QString padText() const
+    {
+        return m_panel->findChild<QPlainTextEdit*>(QStringLiteral("MemoPad"))->toPlainText();
+    }
     QPlainTextEdit* pad() const { return m_panel->findChild<QPlainTextEdit*>(QStringLiteral("MemoPad")); }
     QString label() const { return m_panel->findChild<QLabel*>(QStringLiteral("MemoPadLabel"))->text(); }
     QPushButton* button(const char* name) const
@@ -151,29 +154,32 @@ void TestNotesPanel::decodesAndRewrites_data()
     const int utf8 = int(Encoding::Utf8);
     const int cp1252 = int(Encoding::Windows1252);
     QTest::newRow("CR LF lines") << QByteArray("a\r\nb\r\n") << "a\nb" << utf8 << QByteArray("a\r\nb\r\n");
-    QTest::newRow("LF lines become CR LF") << QByteArray("a\nb\n") << "a\nb" << utf8 << QByteArray("a\r\nb\r\n");
+    QTest::newRow("LF lines become CR LF")
+        << QByteArray("a\nb\n") << "a\nb" << utf8 << QByteArray("a\r\nb\r\n");
     QTest::newRow("lone CR ends a line") << QByteArray("a\rb") << "a\nb" << utf8 << QByteArray("a\r\nb\r\n");
     QTest::newRow("LF CR is two line ends")
         << QByteArray("a\n\rb\r\n") << "a\n\nb" << utf8 << QByteArray("a\r\n\r\nb\r\n");
-    QTest::newRow("blank last line kept")
-        << QByteArray("a\r\n\r\n") << "a\n" << utf8 << QByteArray("a\r\n\r\n");
+    QTest::newRow("blank last line kept") << QByteArray("a\r\n\r\n") << "a\n"
+                                          << utf8 << QByteArray("a\r\n\r\n");
     QTest::newRow("empty file") << QByteArray() << "" << utf8 << QByteArray();
-    QTest::newRow("UTF-8 accents")
-        << QByteArray("caf\xC3\xA9 \xE2\x82\xAC 5\r\n") << QStringLiteral(u"café € 5") << utf8
-        << QByteArray("caf\xC3\xA9 \xE2\x82\xAC 5\r\n");
-    QTest::newRow("byte-order mark kept")
-        << QByteArray("\xEF\xBB\xBFx\r\n") << "x" << int(Encoding::Utf8WithBom) << QByteArray("\xEF\xBB\xBFx\r\n");
+    QTest::newRow("UTF-8 accents") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC 5\r\n")
+                                   << QStringLiteral(u"café € 5") << utf8
+                                   << QByteArray("caf\xC3\xA9 \xE2\x82\xAC 5\r\n");
+    QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBFx\r\n") << "x"
+                                          << int(Encoding::Utf8WithBom) << QByteArray("\xEF\xBB\xBFx\r\n");
     QTest::newRow("second mark is text")
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n") << QStringLiteral(u"\uFEFFx") << int(Encoding::Utf8WithBom)
-        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
-    QTest::newRow("NUL and no-break space") << QByteArray("x\0y\xC2\xA0z\r\n", 8) << QStringLiteral(u"x\0y\u00A0z")
-                                            << utf8 << QByteArray("x\0y\xC2\xA0z\r\n", 8);
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n") << QStringLiteral(u"\uFEFFx")
+        << int(Encoding::Utf8WithBom) << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
+    QTest::newRow("NUL and no-break space")
+        << QByteArray("x\0y\xC2\xA0z\r\n", 8) << QStringLiteral(u"x\0y\u00A0z") << utf8
+        << QByteArray("x\0y\xC2\xA0z\r\n", 8);
     QTest::newRow("lone high byte is Windows-1252")
         << QByteArray("na\xEFve\r\n") << QStringLiteral(u"naïve") << cp1252 << QByteArray("na\xEFve\r\n");
     QTest::newRow("UTF-8 cut short is Windows-1252")
         << QByteArray("ab\xE2\x82") << QStringLiteral(u"abâ‚") << cp1252 << QByteArray("ab\xE2\x82\r\n");
     QTest::newRow("UTF-8 surrogate is Windows-1252")
-        << QByteArray("\xED\xA0\x80\r\n") << QStringLiteral(u"í\u00A0€") << cp1252 << QByteArray("\xED\xA0\x80\r\n");
+        << QByteArray("\xED\xA0\x80\r\n") << QStringLiteral(u"í\u00A0€") << cp1252
+        << QByteArray("\xED\xA0\x80\r\n");
     QTest::newRow("every high byte survives")
         << allWindows1252Bytes() << QString() << cp1252 << allWindows1252Bytes() + "\r\n";
 }
@@ -338,7 +344,8 @@ void TestNotesPanel::fileRoundTripsByteForByte_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("UTF-8 with every kind of character")
-        << QByteArray("\xEF\xBB\xBF" "R = 4.7 k\xCE\xA9 \xC2\xB1 5 %\r\n\xC2\xA0indented\r\n\xF0\x9F\x94\x8C plug\r\n");
+        << QByteArray("\xEF\xBB\xBF"
+                      "R = 4.7 k\xCE\xA9 \xC2\xB1 5 %\r\n\xC2\xA0indented\r\n\xF0\x9F\x94\x8C plug\r\n");
     QTest::newRow("Windows-1252 with every high byte") << allWindows1252Bytes() + "\r\nna\xEFve\r\n";
 }
 
@@ -367,13 +374,14 @@ void TestNotesPanel::unreadableFileChangesNothing()
     openFile(file);
     openFile(path("missing.txt"));
     openFile(m_dir->path());
-    QCOMPARE(seen(*m_boxes),
-             (QStringList{QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". No such file or directory. "
-                                         "[critical]")
-                              .arg(path("missing.txt")),
-                          QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". It is not a plain file. "
-                                         "[critical]")
-                              .arg(m_dir->path())}));
+    QCOMPARE(
+        seen(*m_boxes),
+        (QStringList{QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". No such file or directory. "
+                                    "[critical]")
+                         .arg(path("missing.txt")),
+                     QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". It is not a plain file. "
+                                    "[critical]")
+                         .arg(m_dir->path())}));
     QCOMPARE(padText(), QStringLiteral("good"));
     QCOMPARE(label(), QStringLiteral("File open: ") + file);
     QCOMPARE(m_panel->fileName(), file);
@@ -413,9 +421,9 @@ void TestNotesPanel::writeFailureKeepsOldFile()
         button("MemoSaveAs")->click();
     }
     QCOMPARE(m_boxes->boxes().size(), 1);
-    QVERIFY2(m_boxes->boxes().first().text.startsWith(
-                 (diskFull ? QStringLiteral("Cannot write file \"") : QStringLiteral("Cannot create file \"")) +
-                 target),
+    QVERIFY2(m_boxes->boxes().first().text.startsWith((diskFull ? QStringLiteral("Cannot write file \"")
+                                                                : QStringLiteral("Cannot create file \"")) +
+                                                      target),
              qPrintable(m_boxes->boxes().first().text));
     QCOMPARE(readAll(file), QByteArray("old content\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), diskFull ? 1 : 2);
