@@ -120,20 +120,20 @@ void ImageViewerPanel::showPictureFile(const QString& path)
         startMetafileJob(path, kind, bytes);
         return;
     }
-    const pictures::RasterHeader header = pictures::inspectRaster(path, kind);
-    const QSize size = header.size;
+    const pictures::RasterFile file = pictures::inspectRaster(path, kind);
+    const QSize size = file.size;
     if (!size.isValid() || qint64(size.width()) * size.height() <= kReadAtOncePixels) {
-        const pictures::RasterResult whole = pictures::readRaster(path, kind);
+        const pictures::RasterResult whole = pictures::readRaster(file);
         if (!whole.error.isEmpty())
             throw pictures::PictureError(whole.error);
         cancelJob();
         showPicture(whole.image, whole.image.size(), path);
         return;
     }
-    if (header.canReadRegion) {
+    if (file.canReadRegion) {
         const QRect visible =
             QRect(QPoint(0, 0), m_scrollBox->maximumViewportSize()) & QRect(QPoint(0, 0), size);
-        const pictures::RasterResult part = pictures::readRaster(path, kind, visible);
+        const pictures::RasterResult part = pictures::readRaster(file, visible);
         if (!part.error.isEmpty())
             throw pictures::PictureError(part.error);
         cancelJob();
@@ -142,17 +142,18 @@ void ImageViewerPanel::showPictureFile(const QString& path)
     } else {
         cancelJob();
     }
-    startRasterJob(path, kind);
+    startRasterJob(file);
 }
 
-void ImageViewerPanel::startRasterJob(const QString& path, pictures::Kind kind)
+void ImageViewerPanel::startRasterJob(const pictures::RasterFile& file)
 {
+    const QString path = file.path;
     m_rasterJob = new QFutureWatcher<pictures::RasterResult>(this);
     connect(m_rasterJob, &QFutureWatcherBase::finished, this, [this, path] {
         const pictures::RasterResult result = m_rasterJob->result();
         jobFinished(result.image, result.error, path);
     });
-    m_rasterJob->setFuture(QtConcurrent::run([path, kind] { return pictures::readRaster(path, kind); }));
+    m_rasterJob->setFuture(QtConcurrent::run([file] { return pictures::readRaster(file); }));
 }
 
 void ImageViewerPanel::startMetafileJob(const QString& path, pictures::Kind kind, const QByteArray& bytes)

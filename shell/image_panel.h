@@ -50,7 +50,7 @@ private:
         QString labelHint;
     };
 
-    void startRasterJob(const QString& path, pictures::Kind kind);
+    void startRasterJob(const pictures::RasterFile& file);
     void startMetafileJob(const QString& path, pictures::Kind kind, const QByteArray& bytes);
     void jobFinished(const QImage& image, const QString& error, const QString& path);
     void cancelJob();

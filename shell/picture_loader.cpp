@@ -1,11 +1,13 @@
 #include "shell/picture_loader.h"
 
+#include "shell/jpeg_reader.h"
 #include "shell/metafile_helper/metafile_protocol.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
 
 #include <cstring>
 
@@ -89,6 +91,35 @@ void toDisplayFormat(QImage& image)
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
+// JPEG files are read into memory whole; no photograph within the pixel
+// bound comes near this.
+constexpr qint64 kMaxJpegBytes = 256 * 1024 * 1024;
+
+void checkSize(const QString& path, const QSize& size)
+{
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
+        throw PictureError(tooLarge(path, QStringLiteral("%1 x %2 pixels; at most %3 million")
+                                              .arg(size.width())
+                                              .arg(size.height())
+                                              .arg(kMaxPixels / 1'000'000)));
+}
+
+QByteArray readWholeFile(const QString& path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw PictureError(cannotOpen(path, QStringLiteral("It is not a plain file")));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(cannotOpen(path, file.errorString()));
+    if (file.size() > maxBytes)
+        throw PictureError(tooLarge(path, QStringLiteral("a file of more than %1 MiB").arg(maxBytes >> 20)));
+    QByteArray bytes = file.read(file.size());
+    if (file.error() != QFileDevice::NoError)
+        throw PictureError(cannotOpen(path, file.errorString()));
+    return bytes;
+}
+
 quint32 littleEndian32(const char* p)
 {
     quint32 value = 0;
@@ -130,8 +161,24 @@ void allowLargePictures()
     QImageReader::setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 64);
 }
 
-RasterHeader inspectRaster(const QString& path, Kind kind)
+RasterFile inspectRaster(const QString& path, Kind kind)
 {
+    RasterFile file;
+    file.path = path;
+    file.kind = kind;
+    if (kind == Kind::Jpeg) {
+        QByteArray data = readWholeFile(path, kMaxJpegBytes);
+        const std::optional<jpeg::Header> header = jpeg::readHeader(data);
+        if (!header)
+            throw PictureError(damaged(path, kind));
+        file.size = QSize(header->width, header->height);
+        checkSize(path, file.size);
+        if (header->directlyDecodable) {
+            file.canReadRegion = true;
+            file.jpegData = std::move(data);
+            return file;
+        }
+    }
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         throw PictureError(cannotOpen(path, QStringLiteral("It is not a plain file")));
@@ -141,26 +188,29 @@ RasterHeader inspectRaster(const QString& path, Kind kind)
         throw PictureError(isOpenFailure(reader) ? cannotOpen(path, reader.errorString())
                                                  : damaged(path, kind));
     }
-    RasterHeader header;
-    header.size = reader.size();
-    if (header.size.isValid() && qint64(header.size.width()) * header.size.height() > kMaxPixels)
-        throw PictureError(tooLarge(path, QStringLiteral("%1 x %2 pixels; at most %3 million")
-                                              .arg(header.size.width())
-                                              .arg(header.size.height())
-                                              .arg(kMaxPixels / 1'000'000)));
-    header.canReadRegion = reader.supportsOption(QImageIOHandler::ClipRect);
-    return header;
+    file.size = reader.size();
+    checkSize(path, file.size);
+    file.canReadRegion = reader.supportsOption(QImageIOHandler::ClipRect);
+    return file;
 }
 
-RasterResult readRaster(const QString& path, Kind kind, const QRect& region)
+RasterResult readRaster(const RasterFile& file, const QRect& region)
 {
-    QImageReader reader(path, readerFormat(kind));
+    RasterResult result;
+    if (!file.jpegData.isEmpty()) {
+        result.image = region.isEmpty() ? jpeg::decode(file.jpegData, QThread::idealThreadCount())
+                                        : jpeg::decodeRegion(file.jpegData, region);
+        if (result.image.isNull())
+            result.error = damaged(file.path, file.kind);
+        return result;
+    }
+    QImageReader reader(file.path, readerFormat(file.kind));
     reader.setAutoDetectImageFormat(false);
     if (!region.isEmpty())
         reader.setClipRect(region);
-    RasterResult result;
     if (!reader.read(&result.image)) {
-        result.error = isOpenFailure(reader) ? cannotOpen(path, reader.errorString()) : damaged(path, kind);
+        result.error = isOpenFailure(reader) ? cannotOpen(file.path, reader.errorString())
+                                             : damaged(file.path, file.kind);
         result.image = QImage();
         return result;
     }
@@ -170,19 +220,7 @@ RasterResult readRaster(const QString& path, Kind kind, const QRect& region)
 
 QByteArray readMetafileBytes(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw PictureError(cannotOpen(path, QStringLiteral("It is not a plain file")));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(cannotOpen(path, file.errorString()));
-    if (file.size() > metafile::kMaxInputBytes)
-        throw PictureError(tooLarge(
-            path, QStringLiteral("a metafile of more than %1 MiB").arg(metafile::kMaxInputBytes >> 20)));
-    QByteArray bytes = file.read(file.size());
-    if (file.error() != QFileDevice::NoError)
-        throw PictureError(cannotOpen(path, file.errorString()));
-    return bytes;
+    return readWholeFile(path, metafile::kMaxInputBytes);
 }
 
 QString metafileHelperPath()

@@ -2,9 +2,10 @@
 
 // Reading the picture files the image viewer shows.
 //
-// The kind of a picture comes from its file's extension. Bitmaps, JPEG
-// (libjpeg-turbo), icons and PNG are read in the program by Qt's readers,
-// after their header shows the picture is within kMaxPixels. Windows and
+// The kind of a picture comes from its file's extension. Bitmaps, icons and
+// PNG are read in the program by Qt's readers, JPEG straight through
+// libjpeg-turbo (shell/jpeg_reader.h), after the header shows the picture is
+// within kMaxPixels. Windows and
 // enhanced metafiles are drawn by a helper program (shell/metafile_helper),
 // one run per picture, with limits on its memory, CPU time, output and
 // running time: the metafile libraries are old C code, and a hostile file
@@ -51,15 +52,19 @@ bool isMetafile(Kind kind);
 // Lets Qt's readers allocate up to the kMaxPixels bound. Idempotent.
 void allowLargePictures();
 
-struct RasterHeader
+// A bitmap, JPEG, icon or PNG file whose header has been read.
+struct RasterFile
 {
+    QString path;
+    Kind kind = Kind::Bitmap;
     QSize size;                 // invalid when the reader cannot tell in advance
     bool canReadRegion = false; // a part can be read without the whole
+    QByteArray jpegData;        // JPEG files are read whole and decoded directly
 };
 
 // Reads what the file's header says; throws PictureError when the file cannot
 // be opened, is not a picture of its kind, or is over the bound.
-RasterHeader inspectRaster(const QString& path, Kind kind);
+RasterFile inspectRaster(const QString& path, Kind kind);
 
 struct RasterResult
 {
@@ -69,7 +74,7 @@ struct RasterResult
 
 // Reads the whole picture, or with a non-empty region only that part. Runs on
 // any thread.
-RasterResult readRaster(const QString& path, Kind kind, const QRect& region = QRect());
+RasterResult readRaster(const RasterFile& file, const QRect& region = QRect());
 
 // Reads a metafile's bytes for the helper; throws PictureError.
 QByteArray readMetafileBytes(const QString& path);

@@ -3,6 +3,7 @@
 // cleanly, in the helper and never in the program.
 
 #include "shell/image_panel.h"
+#include "shell/jpeg_reader.h"
 #include "shell/picture_loader.h"
 #include "tests/support/recorders.h"
 
@@ -167,6 +168,8 @@ private slots:
     void badPictureKeepsPrevious_data();
     void badPictureKeepsPrevious();
     void bigPictureShowsVisiblePartFirst();
+    void jpegBandsMatchQtsReader_data();
+    void jpegBandsMatchQtsReader();
     void helperLimitsEndRun_data();
     void helperLimitsEndRun();
 
@@ -368,6 +371,44 @@ void TestImagePanel::bigPictureShowsVisiblePartFirst()
     QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isLoading(), 30000);
     QCOMPARE(m_panel->picture().size(), QSize(3000, 2000));
     QVERIFY(m_boxes->boxes().isEmpty());
+}
+
+void TestImagePanel::jpegBandsMatchQtsReader_data()
+{
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<QRect>("region"); // empty: the whole picture
+    QTest::newRow("one thread") << 1 << QRect();
+    QTest::newRow("two bands") << 2 << QRect();
+    QTest::newRow("three bands, odd rows") << 3 << QRect();
+    QTest::newRow("region off the block grid") << 1 << QRect(37, 250, 301, 77);
+}
+
+void TestImagePanel::jpegBandsMatchQtsReader()
+{
+    QFETCH(int, threads);
+    QFETCH(QRect, region);
+
+    // Colour detail everywhere, so that chroma subsampling and the rows
+    // around each band edge matter.
+    QImage source(1203, 1601, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb((x * 7 + y) & 0xFF, (y * 5) & 0xFF, ((x ^ y) * 3) & 0xFF));
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(source.save(&buffer, "jpeg", 85));
+
+    QImage expected = QImage::fromData(file, "jpeg").convertToFormat(QImage::Format_RGB32);
+    QImage decoded;
+    if (region.isEmpty()) {
+        decoded = jpeg::decode(file, threads);
+    } else {
+        decoded = jpeg::decodeRegion(file, region);
+        expected = expected.copy(region);
+    }
+    QCOMPARE(decoded.size(), expected.size());
+    QVERIFY(decoded == expected);
 }
 
 void TestImagePanel::helperLimitsEndRun_data()
