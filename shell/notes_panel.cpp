@@ -68,15 +68,6 @@ bool NotesPanel::hasUnsavedText() const
     return m_memoPad->document()->isModified();
 }
 
-bool NotesPanel::confirmExit()
-{
-    if (!hasUnsavedText())
-        return true;
-    return ui::askYesNo(
-        window(), QStringLiteral("Warning"),
-        QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
-}
-
 void NotesPanel::openFile()
 {
     if (hasUnsavedText() &&

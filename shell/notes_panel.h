@@ -28,11 +28,9 @@ public:
 
     void resetToStartState() override;
 
-    // True when the pad holds changes that are not saved.
+    // True when the pad holds changes that are not saved; the main window
+    // asks before it closes.
     bool hasUnsavedText() const;
-    // The question asked when the program is about to close: true when it
-    // may close (nothing unsaved, or the user agreed to lose it).
-    bool confirmExit();
 
     // Full path of the current notes file; empty when none.
     const QString& fileName() const { return m_fileName; }

@@ -26,8 +26,6 @@ namespace {
 const QString kOpenWarning = QStringLiteral(
     "Warning: The current memo text is not saved.\n\nAre you sure you want to open a file (this will "
     "overwrite the unsaved text)? [yes/no]");
-const QString kExitWarning =
-    QStringLiteral("Warning: The current memo text is not saved.\n\nAre you sure you want to exit? [yes/no]");
 
 QStringList seen(const BoxRecorder& recorder)
 {
@@ -225,7 +223,6 @@ void TestNotesPanel::startState()
     QCOMPARE(label(), QStringLiteral("No file currently open"));
     QVERIFY(!button("MemoSave")->isEnabled());
     QVERIFY(!m_panel->hasUnsavedText());
-    QVERIFY(m_panel->confirmExit());
     QVERIFY(m_boxes->boxes().isEmpty());
 }
 
@@ -261,9 +258,6 @@ void TestNotesPanel::openAsksFirstWhenModified()
     QCOMPARE(label(), QStringLiteral("File open: ") + file);
     QCOMPARE(m_panel->fileName(), file);
     QVERIFY(!m_panel->hasUnsavedText());
-    m_boxes->clear();
-    QVERIFY(m_panel->confirmExit());
-    QVERIFY(m_boxes->boxes().isEmpty());
 }
 
 void TestNotesPanel::saveAsThenEditThenSave()
@@ -311,12 +305,6 @@ void TestNotesPanel::clearCountsAsUnsaved()
     QCOMPARE(padText(), QString());
     QVERIFY(m_panel->hasUnsavedText());
     QCOMPARE(m_panel->fileName(), file);
-
-    m_boxes->answer(ui::BoxAnswer::No);
-    QVERIFY(!m_panel->confirmExit());
-    m_boxes->answer(ui::BoxAnswer::Yes);
-    QVERIFY(m_panel->confirmExit());
-    QCOMPARE(seen(*m_boxes), (QStringList{kExitWarning, kExitWarning}));
 
     // Saving the cleared pad empties the file.
     button("MemoSave")->click();
@@ -446,7 +434,6 @@ void TestNotesPanel::bigFileArrivesInPiecesAndStaysResponsive()
     QVERIFY(padText().startsWith(QStringLiteral(u"Line 0 of the big notes file, R = 4.7 k± 5 %\nLine 1 ")));
     QVERIFY(pad()->isReadOnly());
     QVERIFY(!m_panel->hasUnsavedText());
-    QVERIFY(m_panel->confirmExit());
 
     // The pauses are measured in this thread's CPU time, so that other work
     // on a busy machine does not count; the benchmark measures them on the
