@@ -7,6 +7,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -156,8 +157,13 @@ QImage decode(const QByteArray& file, int threads)
                                            width, bits + qsizetype(first) * bytesPerLine, bytesPerLine);
     };
     std::vector<std::thread> workers;
-    for (int band = 1; band < bands; ++band)
-        workers.emplace_back(runBand, band);
+    for (int band = 1; band < bands; ++band) {
+        try {
+            workers.emplace_back(runBand, band);
+        } catch (const std::system_error&) {
+            runBand(band); // no thread to spare: this one decodes the band
+        }
+    }
     runBand(0);
     for (std::thread& worker : workers)
         worker.join();

@@ -128,6 +128,30 @@ quint32 littleEndian32(const char* p)
     return value;
 }
 
+RasterResult readRasterOnce(const RasterFile& file, const QRect& region)
+{
+    RasterResult result;
+    if (!file.jpegData.isEmpty()) {
+        result.image = region.isEmpty() ? jpeg::decode(file.jpegData, QThread::idealThreadCount())
+                                        : jpeg::decodeRegion(file.jpegData, region);
+        if (result.image.isNull())
+            result.error = damaged(file.path, file.kind);
+        return result;
+    }
+    QImageReader reader(file.path, readerFormat(file.kind));
+    reader.setAutoDetectImageFormat(false);
+    if (!region.isEmpty())
+        reader.setClipRect(region);
+    if (!reader.read(&result.image)) {
+        result.error = isOpenFailure(reader) ? cannotOpen(file.path, reader.errorString())
+                                             : damaged(file.path, file.kind);
+        result.image = QImage();
+        return result;
+    }
+    toDisplayFormat(result.image);
+    return result;
+}
+
 } // namespace
 
 Kind kindOf(const QString& path)
@@ -196,26 +220,13 @@ RasterFile inspectRaster(const QString& path, Kind kind)
 
 RasterResult readRaster(const RasterFile& file, const QRect& region)
 {
-    RasterResult result;
-    if (!file.jpegData.isEmpty()) {
-        result.image = region.isEmpty() ? jpeg::decode(file.jpegData, QThread::idealThreadCount())
-                                        : jpeg::decodeRegion(file.jpegData, region);
-        if (result.image.isNull())
-            result.error = damaged(file.path, file.kind);
-        return result;
+    // Runs on a worker thread, where nothing may escape.
+    try {
+        return readRasterOnce(file, region);
+    } catch (const std::exception&) {
+        return {QImage(),
+                QStringLiteral("The picture \"%1\" could not be read: out of memory").arg(file.path)};
     }
-    QImageReader reader(file.path, readerFormat(file.kind));
-    reader.setAutoDetectImageFormat(false);
-    if (!region.isEmpty())
-        reader.setClipRect(region);
-    if (!reader.read(&result.image)) {
-        result.error = isOpenFailure(reader) ? cannotOpen(file.path, reader.errorString())
-                                             : damaged(file.path, file.kind);
-        result.image = QImage();
-        return result;
-    }
-    toDisplayFormat(result.image);
-    return result;
 }
 
 QByteArray readMetafileBytes(const QString& path)
