@@ -300,7 +300,10 @@ void MetafileDrawing::start(const QByteArray& bytes)
         };
         limit(RLIMIT_AS, rlim_t(limits.memoryBytes));
         limit(RLIMIT_CPU, rlim_t(limits.cpuSeconds));
+        // No files: a write fails instead of ending the helper, since the
+        // font library may try to refresh its cache.
         limit(RLIMIT_FSIZE, 0);
+        ::signal(SIGXFSZ, SIG_IGN);
         limit(RLIMIT_CORE, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     });
