@@ -1,7 +1,6 @@
 #include "shell/jpeg_reader.h"
 
 #include <QThread>
-#include <QtEndian>
 
 #include <algorithm>
 #include <csetjmp>
@@ -12,9 +11,6 @@
 #include <vector>
 
 #include <jpeglib.h>
-
-static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN,
-              "BGRA bytes are QImage::Format_RGB32 on little-endian machines");
 
 namespace jpeg {
 
@@ -37,6 +33,10 @@ struct ErrorManager
 void dropMessage(j_common_ptr)
 {
 }
+
+// Three bytes a pixel, in the library's own order: the least memory to fill,
+// and a view only ever converts the part it shows.
+constexpr int kBytesPerPixel = 3;
 
 struct Layout
 {
@@ -86,7 +86,7 @@ bool decodeRows(const unsigned char* data, std::size_t size, int first, int coun
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_EXT_BGRA;
+    cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     // Columns right of the region are left out but for a margin of two block
     // columns, since the colour interpolation at a crop edge differs from the
@@ -100,7 +100,7 @@ bool decodeRows(const unsigned char* data, std::size_t size, int first, int coun
         if (decodedWidth != cinfo.output_width)
             jpeg_crop_scanline(&cinfo, &left, &decodedWidth);
         rowBuffer = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                               decodedWidth * 4, 1);
+                                               decodedWidth * kBytesPerPixel, 1);
     }
     if (first > 0)
         jpeg_skip_scanlines(&cinfo, JDIMENSION(first));
@@ -111,7 +111,8 @@ bool decodeRows(const unsigned char* data, std::size_t size, int first, int coun
         if (jpeg_read_scanlines(&cinfo, &row, 1) != 1)
             break;
         if (cropped)
-            std::memcpy(target, row + (JDIMENSION(x) - left) * 4, std::size_t(width) * 4);
+            std::memcpy(target, row + (JDIMENSION(x) - left) * kBytesPerPixel,
+                        std::size_t(width) * kBytesPerPixel);
     }
     const bool complete = cinfo.output_scanline >= end;
     jpeg_abort_decompress(&cinfo);
@@ -141,7 +142,7 @@ QImage decode(const QByteArray& file, int threads)
         return QImage();
     const int width = layout->header.width;
     const int height = layout->header.height;
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB888);
     if (image.isNull())
         return QImage();
     // A band of fewer rows than this costs more to start than it saves.
@@ -180,7 +181,7 @@ QImage decodeRegion(const QByteArray& file, const QRect& region)
     const QRect part = region & QRect(0, 0, layout->header.width, layout->header.height);
     if (part.isEmpty())
         return QImage();
-    QImage image(part.size(), QImage::Format_RGB32);
+    QImage image(part.size(), QImage::Format_RGB888);
     if (image.isNull() || !decodeRows(bytesOf(file), std::size_t(file.size()), part.top(), part.height(),
                                       part.left(), part.width(), image.bits(), image.bytesPerLine()))
         return QImage();

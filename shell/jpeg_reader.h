@@ -6,7 +6,7 @@
 // thread skips to its band (libjpeg-turbo then only reads the compressed data
 // of the rows above, without the costly transform and colour steps) and
 // decodes its rows into its own part of the picture. Progressive files are
-// decoded whole by one thread. Pictures come out as QImage::Format_RGB32.
+// decoded whole by one thread. Pictures come out as QImage::Format_RGB888.
 
 #include <QByteArray>
 #include <QImage>

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QThread>
 
+#include <cstdlib>
 #include <cstring>
 
 #include <signal.h>
@@ -86,7 +87,8 @@ bool isOpenFailure(const QImageReader& reader)
 
 void toDisplayFormat(QImage& image)
 {
-    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied)
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied ||
+        image.format() == QImage::Format_RGB888)
         return;
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
@@ -128,11 +130,23 @@ quint32 littleEndian32(const char* p)
     return value;
 }
 
+// The cores with nothing else to do, by the load average. A JPEG band past
+// the first costs extra work (its thread first reads through the rows above
+// it), which pays only when a core would otherwise be idle.
+int idleCores()
+{
+    double load = 0;
+    const int cores = QThread::idealThreadCount();
+    if (getloadavg(&load, 1) != 1)
+        return cores;
+    return std::max(1, cores - int(load + 0.5));
+}
+
 RasterResult readRasterOnce(const RasterFile& file, const QRect& region)
 {
     RasterResult result;
     if (!file.jpegData.isEmpty()) {
-        result.image = region.isEmpty() ? jpeg::decode(file.jpegData, QThread::idealThreadCount())
+        result.image = region.isEmpty() ? jpeg::decode(file.jpegData, idleCores())
                                         : jpeg::decodeRegion(file.jpegData, region);
         if (result.image.isNull())
             result.error = damaged(file.path, file.kind);
