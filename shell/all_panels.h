@@ -14,4 +14,6 @@
 #include "resistors/colour_band_panel.h"
 #include "resistors/dropper_panel.h"
 #include "resistors/series_parallel_panel.h"
+#include "shell/image_panel.h"
+#include "shell/notes_panel.h"
 #include "shell/shell_panels.h"

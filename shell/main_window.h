@@ -27,7 +27,7 @@ class CoilFrequencyPanel;
 class ColourBandPanel;
 class DisclaimerPanel;
 class FrequencyConversionPanel;
-class ImagesPanel;
+class ImageViewerPanel;
 class NotesPanel;
 class OhmsLawPanel;
 class QLabel;
@@ -136,7 +136,7 @@ private:
     QStackedWidget* m_panels = nullptr;
     DisclaimerPanel* m_disclaimer = nullptr;
     NotesPanel* m_notes = nullptr;
-    ImagesPanel* m_images = nullptr;
+    ImageViewerPanel* m_images = nullptr;
     SchematicPanel* m_schematicGeneral = nullptr;
     SchematicPanel* m_schematicLogicGates = nullptr;
     SchematicPanel* m_schematicValves = nullptr;

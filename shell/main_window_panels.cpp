@@ -25,7 +25,7 @@ void TFormMainApplication::buildPanels()
 {
     m_disclaimer = new DisclaimerPanel;
     m_notes = new NotesPanel;
-    m_images = new ImagesPanel;
+    m_images = new ImageViewerPanel;
     m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral", "Schematic Symbols - General",
                                              artwork::SymbolSheet::General, "BtnOpenSchematicGeneral"});
     m_schematicLogicGates =

@@ -5,7 +5,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -32,39 +31,6 @@ QString DisclaimerPanel::disclaimerText()
 QString DisclaimerPanel::shownText() const
 {
     return DisclaimerText->text();
-}
-
-NotesPanel::NotesPanel(QWidget* parent)
-    : CalculatorPanel("PanelMemoNotes", QStringLiteral("MemoNotes.htm"), parent)
-{
-    MemoPad = new QPlainTextEdit(this);
-    MemoPad->setObjectName(QStringLiteral("MemoPad"));
-    MemoPad->setGeometry(8, 8, 633, 353);
-    MemoPadLabel = form::label(this, "MemoPadLabel", 8, 372, QString());
-    MemoPadLabel->resize(400, MemoPadLabel->height());
-}
-
-void NotesPanel::resetToStartState()
-{
-    MemoPad->setPlainText(QString());
-    MemoPadLabel->setText(QStringLiteral("No file currently open"));
-}
-
-bool NotesPanel::hasUnsavedText() const
-{
-    return MemoPad->document()->isModified();
-}
-
-ImagesPanel::ImagesPanel(QWidget* parent)
-    : CalculatorPanel("PanelImages", QStringLiteral("LoadImages.htm"), parent)
-{
-    ImageFileNameLabel = form::label(this, "ImageFileNameLabel", 8, 372, QString());
-    ImageFileNameLabel->resize(400, ImageFileNameLabel->height());
-}
-
-void ImagesPanel::resetToStartState()
-{
-    ImageFileNameLabel->setText(QStringLiteral("No image file currently open"));
 }
 
 SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The shell's own panels: the disclaimer, the notes pad, the image viewer and
-// the four schematic-symbol sheets.
+// The shell's own panels: the disclaimer and the four schematic-symbol sheets.
+// The notes pad and the image viewer have their own files.
 
 #include "shell/calculator_panel.h"
 
@@ -10,7 +10,6 @@ enum class SymbolSheet;
 }
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 class DisclaimerPanel : public CalculatorPanel
@@ -26,34 +25,6 @@ public:
 
 private:
     QLabel* DisclaimerText = nullptr;
-};
-
-class NotesPanel : public CalculatorPanel
-{
-    Q_OBJECT
-
-public:
-    explicit NotesPanel(QWidget* parent = nullptr);
-
-    void resetToStartState() override;
-    bool hasUnsavedText() const;
-
-private:
-    QPlainTextEdit* MemoPad = nullptr;
-    QLabel* MemoPadLabel = nullptr;
-};
-
-class ImagesPanel : public CalculatorPanel
-{
-    Q_OBJECT
-
-public:
-    explicit ImagesPanel(QWidget* parent = nullptr);
-
-    void resetToStartState() override;
-
-private:
-    QLabel* ImageFileNameLabel = nullptr;
 };
 
 // One sheet of schematic symbols in a scroll box, with a button that opens the

@@ -48,6 +48,7 @@ apt-get update -q >/dev/null
 apt-get install -y -q --no-install-recommends xvfb xauth x11-utils /tmp/ohmbrook.deb >/dev/null
 test -x /usr/bin/ohmbrook
 test -f /usr/share/ohmbrook/Ohmbrook2Help.chm
+test -x /usr/libexec/ohmbrook/ohmbrook-metafile-helper
 test -f /usr/share/applications/org.ohmbrook.Ohmbrook.desktop
 # A user who has accepted the disclaimer: the main window opens at once.
 export HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config
