@@ -10,17 +10,6 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-namespace {
-
-// A panel whose calculator is not part of the program yet: its page in the
-// stack, its help page and nothing else.
-CalculatorPanel* placeholderPanel(const char* name, const char* helpPage)
-{
-    return new CalculatorPanel(name, QString::fromLatin1(helpPage));
-}
-
-} // namespace
-
 void TFormMainApplication::buildPanels()
 {
     m_disclaimer = new DisclaimerPanel;
