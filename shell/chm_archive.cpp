@@ -491,13 +491,25 @@ std::optional<ChmWindowDefinition> ChmArchive::windowDefinition(const QString& n
 
 QString ChmArchive::contentsFile(const QString& windowName) const
 {
-    if (const auto def = windowDefinition(windowName); def && !def->contentsFile.isEmpty()) {
-        const QString name = resolveLink(QStringLiteral("/"), def->contentsFile);
+    const auto def = windowDefinition(windowName);
+    return sitemapFile(def ? def->contentsFile : QString(), QLatin1StringView(".hhc"));
+}
+
+QString ChmArchive::indexFile(const QString& windowName) const
+{
+    const auto def = windowDefinition(windowName);
+    return sitemapFile(def ? def->indexFile : QString(), QLatin1StringView(".hhk"));
+}
+
+QString ChmArchive::sitemapFile(const QString& stated, QLatin1StringView extension) const
+{
+    if (!stated.isEmpty()) {
+        const QString name = resolveLink(QStringLiteral("/"), stated);
         if (contains(name))
             return name;
     }
     for (const QString& name : m_names) {
-        if (name.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive))
+        if (name.endsWith(extension, Qt::CaseInsensitive))
             return name;
     }
     return {};

@@ -96,6 +96,8 @@ public:
     std::optional<ChmWindowDefinition> windowDefinition(const QString& name) const;
     // The contents file named by the window definition, else the first .hhc.
     QString contentsFile(const QString& windowName) const;
+    // The keyword index named by the window definition, else the first .hhk.
+    QString indexFile(const QString& windowName) const;
 
     // The object a link from page <from> points to: relative links are
     // resolved against the page's folder, "#fragment" and "?query" dropped,
@@ -114,6 +116,9 @@ private:
     };
 
     bool readContainer();
+    // <stated> as a stored object name when it is stored, else the first
+    // object whose name ends in <extension>.
+    QString sitemapFile(const QString& stated, QLatin1StringView extension) const;
     std::optional<QByteArray> readEntry(const Entry& entry) const;
     std::optional<QByteArray> readCompressed(const Entry& entry) const;
     chmFile* decompressor() const;

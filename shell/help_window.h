@@ -1,9 +1,12 @@
 #pragma once
 
 // The program's help window: the compiled help file's pages in a text
-// browser, with the file's table of contents beside them and Back/Forward
-// buttons. One window serves every help request for the life of the program;
-// each request brings it forward with the requested page.
+// browser, with three tabs beside them (the file's table of contents, its
+// keyword index and a full-text search) and Back, Forward, Home and Print
+// buttons above. One window serves every help request for the life of the
+// program; each request brings it forward with the requested page. Escape
+// closes it. Links out of the help file and printing go to the desktop
+// through HelpDesktop.
 //
 // The help file is looked up by its bare name beside the program, then in the
 // installed data folder (<program folder>/../share/ohmbrook). Only the help
@@ -18,10 +21,14 @@
 
 class QPushButton;
 class QSplitter;
+class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace help {
+
+class HelpIndexTab;
+class HelpSearchTab;
 
 // Folders searched for the help file, in order; an empty list restores the
 // program folder and the installed data folder. Tests point this at the build.
@@ -31,8 +38,9 @@ QStringList helpSearchFolders();
 // empty.
 QString findHelpFile(const QString& fileName);
 
-// Pages, pictures and style sheets come from the open archive; links stay in
-// it. Page URLs have the form "chm:/<object name>".
+// Pages, pictures and style sheets come from the open archive; links into it
+// are followed here, http, https and mailto links go to the desktop, any other
+// link is ignored. Page URLs have the form "chm:/<object name>".
 class HelpBrowser : public QTextBrowser
 {
     Q_OBJECT
@@ -45,8 +53,12 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
     static QUrl pageUrl(const QString& objectName);
+    // Marks every whole-word occurrence of <words> (any case) on the page
+    // shown and scrolls to the first; the marks go with the next page.
+    void markWords(const QStringList& words);
 
 private:
+    void followLink(const QUrl& url);
     QString notFoundPage(const QString& objectName) const;
 
     const ChmArchive* m_archive = nullptr;
@@ -66,18 +78,32 @@ public:
     QString currentPage() const;
 
 private:
+    void buildButtons();
+    void buildNavigation();
     // <fileName> is the file found, or empty; <requested> the name asked for.
     void openArchive(const QString& fileName, const QString& requested, const QString& windowName);
-    void fillContents();
+    // Returns the contents' name of each page it lists.
+    QHash<QString, QString> fillContents();
+    void fillIndex(const QHash<QString, QString>& titles);
     void selectContentsEntry(const QUrl& url);
+    void openPage(const QString& page, const QStringList& words = {});
+    void goHome();
+    void printPage();
 
     ChmArchive m_archive;
     QString m_windowName;
+    QString m_defaultPage;
+    QString m_homePage;
     bool m_placed = false;
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
+    QPushButton* m_home = nullptr;
+    QPushButton* m_print = nullptr;
     QSplitter* m_splitter = nullptr;
+    QTabWidget* m_navigation = nullptr;
     QTreeWidget* m_contents = nullptr;
+    HelpIndexTab* m_index = nullptr;
+    HelpSearchTab* m_search = nullptr;
     HelpBrowser* m_browser = nullptr;
 };
 

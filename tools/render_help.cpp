@@ -1,12 +1,14 @@
 // Renders the help window showing help pages to PNG files, so the pages and
 // the window's messages can be looked at without pressing F1:
 //
-//   render_help <output folder> [--folder <help folder>] [page ...]
+//   render_help <output folder> [--folder <help folder>] [--tabs] [page ...]
 //
 // The help file is looked for in the build folder, or in <help folder> (for
 // instance one holding a damaged copy, to see the message it gives). Without
 // page names every page of the help file is drawn; "Page.htm#anchor" scrolls
-// the page to that anchor. Run under a real X server
+// the page to that anchor. --tabs draws the window with each of its tabs in
+// use instead: the contents, a keyword typed into the index, and a search
+// with its results and the first found page marked. Run under a real X server
 // (xvfb-run) for fonts and frames as the user sees them.
 
 #include "shell/chm_archive.h"
@@ -17,6 +19,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,6 +37,41 @@ void settle(int milliseconds)
     loop.exec();
 }
 
+bool save(const QString& file)
+{
+    settle(300);
+    if (!help::helpWindow()->grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+template <typename T> T* part(const char* name)
+{
+    return help::helpWindow()->findChild<T*>(QLatin1String(name));
+}
+
+bool renderTabs(const QString& out)
+{
+    help::displayHelp(help::helpPath(QStringLiteral("Welcome.htm")));
+    auto* tabs = part<QTabWidget>("HelpNavigation");
+    if (!save(out + QStringLiteral("/help_tab_contents.png")))
+        return false;
+
+    tabs->setCurrentIndex(1);
+    QTest::keyClicks(part<QLineEdit>("HelpIndexText"), QStringLiteral("reson"));
+    if (!save(out + QStringLiteral("/help_tab_index.png")))
+        return false;
+
+    tabs->setCurrentIndex(2);
+    QTest::keyClicks(part<QLineEdit>("HelpSearchText"), QStringLiteral("surge resistor"));
+    QTest::mouseClick(part<QPushButton>("HelpSearchList"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>("HelpSearchDisplay"), Qt::LeftButton);
+    return save(out + QStringLiteral("/help_tab_search.png"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -37,7 +79,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: render_help <output folder> [--folder <help folder>] [page ...]\n");
+        std::fprintf(stderr,
+                     "usage: render_help <output folder> [--folder <help folder>] [--tabs] [page ...]\n");
         return 2;
     }
     const QString out = args.takeFirst();
@@ -48,6 +91,8 @@ int main(int argc, char* argv[])
         args = args.mid(2);
     }
     help::setHelpSearchFolders({folder});
+    if (!args.isEmpty() && args.front() == QLatin1String("--tabs"))
+        return renderTabs(out) ? 0 : 1;
 
     QStringList pages = args;
     if (pages.isEmpty()) {
@@ -67,16 +112,11 @@ int main(int argc, char* argv[])
             if (auto* browser = help::helpWindow()->findChild<help::HelpBrowser*>(QStringLiteral("HelpPage")))
                 browser->scrollToAnchor(anchor);
         }
-        settle(300);
         QString name = QFileInfo(page).completeBaseName();
         if (!anchor.isEmpty())
             name += u'_' + anchor;
-        const QString file = out + QStringLiteral("/help_") + name + QStringLiteral(".png");
-        if (!help::helpWindow()->grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        if (!save(out + QStringLiteral("/help_") + name + QStringLiteral(".png")))
             return 1;
-        }
-        std::printf("%s\n", qPrintable(file));
     }
     return 0;
 }
