@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace e_series {
@@ -142,6 +143,70 @@ std::optional<double> atMost(Series series, double x)
 double deviationPercent(double standard, double x)
 {
     return (standard - x) / x * 100;
+}
+
+std::string valueText(double value, Prefixes prefixes)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+
+    // Three significant digits, rounded once from the double: d.dde+XX.
+    char buffer[32];
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 2);
+    const std::string scientific(buffer, written.ptr);
+    std::string digits{scientific[0], scientific[2], scientific[3]};
+    const int exponent = std::stoi(scientific.substr(5));
+    const std::string sign = value < 0 ? "-" : "";
+    auto trimmed = [](std::string text) {
+        if (text.find('.') != std::string::npos) {
+            while (text.back() == '0')
+                text.pop_back();
+            if (text.back() == '.')
+                text.pop_back();
+        }
+        return text;
+    };
+
+    if (exponent < -4 || exponent >= 15)
+        return sign + trimmed(digits.substr(0, 1) + "." + digits.substr(1)) + "E" + std::to_string(exponent);
+
+    const int group = prefixes == Prefixes::Metric && exponent >= 3 ? exponent / 3 : 0;
+    const int integerDigits = exponent - 3 * group + 1; // digits before the point
+    std::string number;
+    if (integerDigits <= 0) {
+        number = "0." + std::string(std::size_t(-integerDigits), '0') + digits;
+    } else {
+        digits.resize(std::max(digits.size(), std::size_t(integerDigits)), '0');
+        number =
+            digits.substr(0, std::size_t(integerDigits)) + "." + digits.substr(std::size_t(integerDigits));
+    }
+    constexpr const char* prefixTexts[] = {"", " k", " M", " G", " T"};
+    return sign + trimmed(number) + prefixTexts[group];
+}
+
+std::string deviationText(double percent)
+{
+    char buffer[400]; // a fixed-point double has at most 309 integer digits
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(percent), std::chars_format::fixed, 1);
+    const std::string magnitude(buffer, written.ptr);
+    if (magnitude == "0.0")
+        return "0.0 %";
+    return (percent < 0 ? "-" : "+") + magnitude + " %";
+}
+
+std::string nearestText(Series series, double x, Prefixes prefixes)
+{
+    const std::optional<double> standard = nearest(series, x);
+    if (!standard)
+        return {};
+    return std::string(name(series)) + ": " + valueText(*standard, prefixes) + " (" +
+           deviationText(deviationPercent(*standard, x)) + ")";
 }
 
 } // namespace e_series

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 namespace e_series {
 
@@ -40,5 +41,23 @@ std::optional<double> atMost(Series series, double x);
 
 // How far a standard value lies from x, in percent of x: (standard - x) / x x 100.
 double deviationPercent(double standard, double x);
+
+// Short texts for the standard values shown beside the results. They are
+// the program's own notation, the same in every locale: "." as the decimal
+// point, at most three significant digits (rounded), trailing zeros dropped.
+enum class Prefixes
+{
+    None,  // "4700": for the calculators that work in whatever unit the user types
+    Metric // "4.7 k": values from 1000 up take " k", " M", " G" or " T"
+};
+// "4.7 k", "4.99 k", "1 M", "470", "0.47"; below 0.0001 and from 10^15 up
+// the value is written d.ddE[-]x, as the result fields do ("4.7E-6").
+std::string valueText(double value, Prefixes prefixes = Prefixes::Metric);
+// A deviation in percent with one decimal and its sign: "-1.9 %", "+3.2 %";
+// one that rounds to nothing is "0.0 %".
+std::string deviationText(double percent);
+// "E24: 4.7 k (-1.9 %)": the nearest value of the series to x and how far it
+// lies from x; empty when x has none (zero, negative, not finite).
+std::string nearestText(Series series, double x, Prefixes prefixes = Prefixes::Metric);
 
 } // namespace e_series

@@ -1,7 +1,9 @@
-// Standard values: the tables against their defining rule, and the nearest,
-// up and down searches across decade boundaries.
+// Standard values: the tables against their defining rule, the nearest, up
+// and down searches across decade boundaries, and the short texts shown
+// beside the results (also run in a real "," locale: the texts keep ".").
 
 #include "resistors/e_series.h"
+#include "tests/support/comma_locale.h"
 
 #include <QTest>
 
@@ -17,12 +19,22 @@ class TestESeries : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString failure = testlocale::useLocaleOfEnvironment();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
     void tablesFollowTheirRule_data();
     void tablesFollowTheirRule();
     void coarserSeriesAreEverySecondValueOfTheFiner();
     void search_data();
     void search();
     void unusableInputsGiveNothing();
+    void valueText_data();
+    void valueText();
+    void deviationText_data();
+    void deviationText();
+    void nearestText();
 };
 
 void TestESeries::tablesFollowTheirRule_data()
@@ -123,5 +135,65 @@ void TestESeries::unusableInputsGiveNothing()
     QCOMPARE(e_series::deviationPercent(4700, 4790), (4700.0 - 4790.0) / 4790.0 * 100);
 }
 
-QTEST_APPLESS_MAIN(TestESeries)
+void TestESeries::valueText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("prefixes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("4.7 k") << 4700.0 << true << "4.7 k";
+    QTest::newRow("three digits 4.99 k") << 4990.0 << true << "4.99 k";
+    QTest::newRow("1 M without zeros") << 1e6 << true << "1 M";
+    QTest::newRow("470 has no prefix") << 470.0 << true << "470";
+    QTest::newRow("0.47 below 1") << 0.47 << true << "0.47";
+    QTest::newRow("9.1 G") << 9.1e9 << true << "9.1 G";
+    QTest::newRow("999 T, the largest prefix") << 9.99e14 << true << "999 T";
+    QTest::newRow("999.6 rounds into the next prefix") << 999.6 << true << "1 k";
+    QTest::newRow("rounded, not cut: 17.857") << 17.857 << false << "17.9";
+    QTest::newRow("plain 4700 in the user's unit") << 4700.0 << false << "4700";
+    QTest::newRow("plain 330000") << 330000.0 << false << "330000";
+    QTest::newRow("0.00047, last fixed form") << 0.00047 << false << "0.00047";
+    QTest::newRow("4.7E-5 in exponent form") << 4.7e-5 << true << "4.7E-5";
+    QTest::newRow("1E15 in exponent form") << 1e15 << true << "1E15";
+}
+
+void TestESeries::valueText()
+{
+    QFETCH(double, value);
+    QFETCH(bool, prefixes);
+    QFETCH(QString, text);
+    const auto p = prefixes ? e_series::Prefixes::Metric : e_series::Prefixes::None;
+    QCOMPARE(QString::fromStdString(e_series::valueText(value, p)), text);
+}
+
+void TestESeries::deviationText_data()
+{
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("4.7 k for 4790") << (4700.0 - 4790.0) / 4790.0 * 100 << "-1.9 %";
+    QTest::newRow("3.3 k for 3197.3 has a plus") << 3.2118 << "+3.2 %";
+    QTest::newRow("exact") << 0.0 << "0.0 %";
+    QTest::newRow("rounds to nothing, no sign") << -0.04 << "0.0 %";
+    QTest::newRow("over a hundred") << 150.0 << "+150.0 %";
+}
+
+void TestESeries::deviationText()
+{
+    QFETCH(double, percent);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(e_series::deviationText(percent)), text);
+}
+
+void TestESeries::nearestText()
+{
+    QCOMPARE(QString::fromStdString(e_series::nearestText(Series::E24, 4790)),
+             QStringLiteral("E24: 4.7 k (-1.9 %)"));
+    // 4750 - 4790 = -40, 40 / 4790 = 0.84 %.
+    QCOMPARE(QString::fromStdString(e_series::nearestText(Series::E96, 4790)),
+             QStringLiteral("E96: 4.75 k (-0.8 %)"));
+    QCOMPARE(QString::fromStdString(e_series::nearestText(Series::E12, 0)), QString());
+}
+
+QTEST_GUILESS_MAIN(TestESeries)
 #include "test_e_series.moc"
