@@ -47,8 +47,7 @@ CapacitorSeriesParallelPanel::CapacitorSeriesParallelPanel(QWidget* parent)
 void CapacitorSeriesParallelPanel::calculateSeries()
 {
     solveTwoOfThree(
-        this, {m_series.first, m_series.second, m_series.total}, QStringLiteral("Capacitor"),
-        &series_parallel::solveReciprocal,
+        this, m_series, QStringLiteral("Capacitor"), &series_parallel::solveReciprocal,
         QStringLiteral("A negative value is being shown because it is not possible to make the overall "
                        "capacitance higher by wiring an additional capacitor in series."));
 }
@@ -61,8 +60,7 @@ void CapacitorSeriesParallelPanel::clearSeries()
 void CapacitorSeriesParallelPanel::calculateParallel()
 {
     solveTwoOfThree(
-        this, {m_parallel.first, m_parallel.second, m_parallel.total}, QStringLiteral("Capacitor"),
-        &series_parallel::solveSum,
+        this, m_parallel, QStringLiteral("Capacitor"), &series_parallel::solveSum,
         QStringLiteral("A negative value is being shown because it is not possible to make the overall "
                        "capacitance lower by wiring an additional capacitor in parallel."));
 }

@@ -1,6 +1,7 @@
 #include "resistors/colour_band_panel.h"
 
 #include "resistors/colour_bands.h"
+#include "resistors/e_series.h"
 #include "resources/artwork/artwork.h"
 #include "shell/checked_math.h"
 #include "shell/form_builder.h"
@@ -76,6 +77,11 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     ResBand4Colour = swatch(p, "ResBand4Colour", 355, 13, 17, 40);
     ResBand5Colour = swatch(p, "ResBand5Colour", 379, 13, 17, 40);
     form::picture(p, "ImageBandLeaderLines", QRect(80, 62, 487, 48), &artwork::bandLeaderLines);
+    // Beside the drawing: what to buy for the value on show.
+    m_standardCaption =
+        form::label(p, "LabelStandardValues", 452, 8, QStringLiteral("Nearest standard values:"));
+    m_standardValues = form::resultLabel(p, "ResStandardValues", 452, 25);
+    m_standardValues->setAccessibleDescription(QStringLiteral("Nearest standard E12, E24 and E96 values"));
 
     const QString ordinals[] = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
                                 QStringLiteral("fourth"), QStringLiteral("fifth")};
@@ -284,7 +290,22 @@ void ColourBandPanel::showColourBandValue()
         ResValue->setText(FormatResult(v.ohms));
         ResValueK->setText(FormatResult(v.kiloOhms));
         ResValueM->setText(FormatResult(v.megaOhms));
+        showStandardValues(v.ohms);
     }
+}
+
+void ColourBandPanel::showStandardValues(double ohms)
+{
+    QStringList lines;
+    for (e_series::Series series : {e_series::Series::E12, e_series::Series::E24, e_series::Series::E96}) {
+        const std::string line = e_series::nearestText(series, ohms);
+        if (!line.empty())
+            lines.append(QString::fromStdString(line));
+    }
+    m_standardValues->setText(lines.join(u'\n'));
+    m_standardValues->adjustSize();
+    m_standardCaption->setVisible(!lines.isEmpty());
+    m_standardValues->setVisible(!lines.isEmpty());
 }
 
 void ColourBandPanel::temperatureCoefficientChanged()
@@ -369,6 +390,9 @@ void ColourBandPanel::calculateNearestMatch()
     band3Changed();
     band4Changed();
     band5Changed();
+    // The standard values answer the value the user asked for, not the
+    // bands' two-digit approximation of it.
+    showStandardValues(ohms);
 }
 
 void ColourBandPanel::confirmColourBands()

@@ -43,6 +43,9 @@ public:
 
 private:
     void selectBandItem(QComboBox* list, int index);
+    // The nearest E12, E24 and E96 values to `ohms` and how far each lies
+    // from it; hidden when there are none (zero or a negative value).
+    void showStandardValues(double ohms);
 
     QComboBox* ComboResCol1 = nullptr;
     QComboBox* ComboResCol2 = nullptr;
@@ -69,6 +72,8 @@ private:
     QLabel* ToleranceValue = nullptr;
     QLabel* LabelTempCoeff = nullptr;
     QLineEdit* TagName = nullptr;
+    QLabel* m_standardCaption = nullptr;
+    QLabel* m_standardValues = nullptr;
 
     // Band state: the two digits, the multiplier and the tolerance in percent.
     int m_digit1 = 0;

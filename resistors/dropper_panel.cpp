@@ -1,6 +1,7 @@
 #include "resistors/dropper_panel.h"
 
 #include "resistors/dropper.h"
+#include "resistors/e_series.h"
 #include "resources/artwork/artwork.h"
 #include "shell/checked_math.h"
 #include "shell/form_builder.h"
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+
+#include <cmath>
 
 ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     : CalculatorPanel("PanelResistorInLineDropper", QStringLiteral("ResistorInLineDropper.htm"), parent)
@@ -45,6 +48,15 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     LabelOhms->setAccessibleDescription(QStringLiteral("Unit of the required dropper resistor"));
     LabelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LabelOhms->setGeometry(206, 118, 160, 16);
+    // Inside the circuit, under the result: the standard values to buy.
+    m_e12Up = form::resultLabel(g, "LabelDropperE12Up", 136, 140);
+    m_e12Up->setAccessibleDescription(QStringLiteral("Next E12 value up and the current it gives"));
+    m_e24Up = form::resultLabel(g, "LabelDropperE24Up", 136, 157);
+    m_e24Up->setAccessibleDescription(QStringLiteral("Next E24 value up and the current it gives"));
+    for (QLabel* line : {m_e12Up, m_e24Up}) {
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setGeometry(136, line->y(), 300, 16);
+    }
 
     QPushButton* DropperInLineCalculate =
         form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
@@ -92,6 +104,10 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     QPushButton* BtnCalcHeatDissipation = form::button(
         heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
         QStringLiteral("Calculate the heat dissipation of the required resistor"));
+    m_heatWatts = form::resultLabel(heat, "LabelHeatWatts", 202, 88);
+    m_heatWatts->setAccessibleDescription(QStringLiteral("Heat dissipated in the dropper resistor"));
+    m_heatRating = form::resultLabel(heat, "LabelHeatRating", 202, 104);
+    m_heatRating->setAccessibleDescription(QStringLiteral("Power rating the dropper resistor needs"));
 
     onClick(DropperInLineCalculate, &ResistorDropperPanel::calculate);
     calculateOnEnter({DropperInLineVSource, DropperInLineVForward, DropperInLineIForward},
@@ -122,6 +138,7 @@ void ResistorDropperPanel::calculate()
     const double ohms = dropper::resistorOhms(r.fields[0].value, r.fields[1].value, r.fields[2].value);
     DropperInLineResistor->setText(FormatResult(ohms));
     LabelOhms->setText(QStringLiteral("ohms"));
+    showStandardValuesAndHeat(r.fields[0].value, r.fields[1].value, r.fields[2].value, ohms);
     if (ohms == 0) {
         ui::showNote(
             this, QStringLiteral("Note!"),
@@ -136,10 +153,55 @@ void ResistorDropperPanel::calculate()
     }
 }
 
+void ResistorDropperPanel::showStandardValuesAndHeat(double sourceVolts, double forwardVolts,
+                                                     double forwardMilliamps, double ohms)
+{
+    clearStandardValuesAndHeat();
+    if (!(ohms > 0))
+        return;
+    // The next value up: more resistance, a little less current, the safe side.
+    const struct
+    {
+        e_series::Series series;
+        QLabel* line;
+    } ups[] = {{e_series::Series::E12, m_e12Up}, {e_series::Series::E24, m_e24Up}};
+    for (const auto& up : ups) {
+        const std::optional<double> standard = e_series::atLeast(up.series, ohms);
+        if (!standard)
+            continue;
+        const double milliamps = dropper::currentMilliamps(sourceVolts, forwardVolts, *standard);
+        up.line->setText(QStringLiteral("Next %1 up: %2 ohms, %3 mA")
+                             .arg(QLatin1String(e_series::name(up.series)),
+                                  QString::fromStdString(e_series::valueText(*standard)),
+                                  QString::fromStdString(e_series::valueText(milliamps))));
+    }
+
+    const double watts = dropper::dissipationWatts(sourceVolts, forwardVolts, forwardMilliamps);
+    if (!std::isfinite(watts) || watts <= 0)
+        return;
+    m_heatWatts->setText(
+        QStringLiteral("P = %1 W")
+            .arg(QString::fromStdString(e_series::valueText(watts, e_series::Prefixes::None))));
+    const std::optional<double> rating = dropper::smallestRating(watts);
+    m_heatRating->setText(
+        rating ? QStringLiteral("Rating: %1 W")
+                     .arg(QString::fromStdString(e_series::valueText(*rating, e_series::Prefixes::None)))
+               : QStringLiteral("5 W is not enough"));
+    m_heatWatts->adjustSize();
+    m_heatRating->adjustSize();
+}
+
+void ResistorDropperPanel::clearStandardValuesAndHeat()
+{
+    for (QLabel* line : {m_e12Up, m_e24Up, m_heatWatts, m_heatRating})
+        line->clear();
+}
+
 void ResistorDropperPanel::clearAll()
 {
     DropperInLineResistor->setText(QString());
     LabelOhms->setText(QString());
+    clearStandardValuesAndHeat();
     DropperInLineVSource->setText(QString());
     DropperInLineVForward->setText(QString());
     DropperInLineIForward->setText(QString());

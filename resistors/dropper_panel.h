@@ -3,7 +3,9 @@
 // The in-line resistor dropper: the series resistor that drops a source
 // voltage to a load's forward voltage at its forward current. Its result can
 // be handed to the colour-band calculator and, with the current, to Ohm's law
-// for the resistor's heat dissipation.
+// for the resistor's heat dissipation. Beside the result the panel shows the
+// next standard values up with the current each gives, and the heat the
+// resistor must carry with the power rating that does so safely.
 
 #include "shell/calculator_panel.h"
 
@@ -31,9 +33,19 @@ signals:
     void heatDissipationRequested(const QString& amps, const QString& ohms);
 
 private:
+    // Standard values and heat for a result shown; nothing for a resistance
+    // of zero or less.
+    void showStandardValuesAndHeat(double sourceVolts, double forwardVolts, double forwardMilliamps,
+                                   double ohms);
+    void clearStandardValuesAndHeat();
+
     QLineEdit* DropperInLineVSource = nullptr;
     QLineEdit* DropperInLineVForward = nullptr;
     QLineEdit* DropperInLineIForward = nullptr;
     QLabel* DropperInLineResistor = nullptr;
     QLabel* LabelOhms = nullptr;
+    QLabel* m_e12Up = nullptr;
+    QLabel* m_e24Up = nullptr;
+    QLabel* m_heatWatts = nullptr;
+    QLabel* m_heatRating = nullptr;
 };

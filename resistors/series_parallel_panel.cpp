@@ -45,8 +45,7 @@ ResistorSeriesParallelPanel::ResistorSeriesParallelPanel(QWidget* parent)
 void ResistorSeriesParallelPanel::calculateParallel()
 {
     solveTwoOfThree(
-        this, {m_parallel.first, m_parallel.second, m_parallel.total}, QStringLiteral("Resistor"),
-        &series_parallel::solveReciprocal,
+        this, m_parallel, QStringLiteral("Resistor"), &series_parallel::solveReciprocal,
         QStringLiteral("A negative value is being shown because it is not possible to make the overall "
                        "resistance higher by wiring an additional resistor in parallel."));
 }
@@ -59,8 +58,7 @@ void ResistorSeriesParallelPanel::clearParallel()
 void ResistorSeriesParallelPanel::calculateSeries()
 {
     solveTwoOfThree(
-        this, {m_series.first, m_series.second, m_series.total}, QStringLiteral("Resistor"),
-        &series_parallel::solveSum,
+        this, m_series, QStringLiteral("Resistor"), &series_parallel::solveSum,
         QStringLiteral("A negative value is being shown because it is not possible to make the overall "
                        "resistance lower by wiring an additional resistor in series."));
 }

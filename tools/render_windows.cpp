@@ -3,6 +3,12 @@
 //
 //   render_windows <output folder> [panel or dialog object name ...]
 //
+// After a panel's name, steps drive it before it is drawn, in order:
+//   --set Name=Text   types Text into the field or list Name
+//   --click Name      presses the button (or radio button) Name
+//   --as File         names the picture File.png instead of the panel
+// so a panel can be drawn showing a result.
+//
 // Runs with a private settings folder (the disclaimer accepted) so it never
 // touches the user's own settings. Without names every panel and the dialogs
 // (OptionsDialog, SetSliderBarRangesFrequencyConvert) are drawn.
@@ -13,9 +19,12 @@
 #include "shell/options_dialog.h"
 #include "shell/settings_store.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QHash>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -41,9 +50,23 @@ int main(int argc, char* argv[])
     window.show();
     QApplication::processEvents();
 
+    struct Step
+    {
+        QString kind, name, text;
+    };
     QStringList panels;
-    for (int i = 2; i < argc; ++i)
-        panels.append(QString::fromLocal8Bit(argv[i]));
+    QHash<int, QList<Step>> steps; // by position in panels
+    for (int i = 2; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(QLatin1String("--")) && i + 1 < argc && !panels.isEmpty()) {
+            const QString value = QString::fromLocal8Bit(argv[++i]);
+            const qsizetype eq = value.indexOf(u'=');
+            steps[int(panels.size()) - 1].append(
+                {arg.mid(2), eq < 0 ? value : value.left(eq), eq < 0 ? QString() : value.mid(eq + 1)});
+            continue;
+        }
+        panels.append(arg);
+    }
     if (panels.isEmpty()) {
         for (const CalculatorPanel* panel : window.findChildren<CalculatorPanel*>())
             panels.append(panel->objectName());
@@ -54,7 +77,8 @@ int main(int argc, char* argv[])
         w->grab().save(file);
         std::printf("%s\n", qPrintable(file));
     };
-    for (const QString& name : panels) {
+    for (qsizetype index = 0; index < panels.size(); ++index) {
+        const QString& name = panels[index];
         if (name == QLatin1String("OptionsDialog")) {
             TOptionsDialog dialog(&window);
             dialog.SetOptionStates(window.expandCategoryListWhenLaunched(), window.autoExpandCategoryList());
@@ -78,8 +102,23 @@ int main(int argc, char* argv[])
             continue;
         }
         window.ShowPanel(panel);
+        QString file = name;
+        for (const Step& step : steps.value(int(index))) {
+            QWidget* target = window.findChild<QWidget*>(step.name);
+            if (step.kind == QLatin1String("as"))
+                file = step.name;
+            else if (auto* edit = qobject_cast<QLineEdit*>(target); edit && step.kind == QLatin1String("set"))
+                edit->setText(step.text);
+            else if (auto* list = qobject_cast<QComboBox*>(target); list && step.kind == QLatin1String("set"))
+                list->setEditText(step.text);
+            else if (auto* button = qobject_cast<QAbstractButton*>(target);
+                     button && step.kind == QLatin1String("click"))
+                button->click();
+            else
+                std::fprintf(stderr, "cannot %s %s\n", qPrintable(step.kind), qPrintable(step.name));
+        }
         QApplication::processEvents();
-        save(&window, name);
+        save(&window, file);
     }
     return 0;
 }

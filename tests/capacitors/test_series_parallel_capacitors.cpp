@@ -3,6 +3,7 @@
 
 #include "tests/support/two_of_three_checks.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using guitest::entryError;
@@ -43,6 +44,8 @@ private slots:
     void calculatorsNeverReadEachOther();
     void clearButtons_data();
     void clearButtons();
+    void standardValueUnderComputedField_data();
+    void standardValueUnderComputedField();
 };
 
 void TestSeriesParallelCapacitors::calculation_data()
@@ -174,6 +177,55 @@ void TestSeriesParallelCapacitors::clearButtons()
     const Calculator& c = series ? kSeries : kParallel;
     const Calculator& other = series ? kParallel : kSeries;
     twoofthree::checkClearButton("PanelCapacitorsSeriesParallel", c, other, which, expected);
+}
+
+void TestSeriesParallelCapacitors::standardValueUnderComputedField_data()
+{
+    QTest::addColumn<bool>("series");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("standard"); // the lines under the two parts and the total
+    QTest::addColumn<QStringList>("boxes");
+    using L = QStringList;
+
+    // 100 x 220 / 320 = 68.75; 68 lies 1.1 % below it.
+    QTest::newRow("series 100 and 220: 68")
+        << true << L{"100", "220", ""} << L{"100", "220", "68.75"} << L{"", "", "E24: 68 (-1.1 %)"} << L{};
+    // 0.1 - 0.0022 = 0.0978; 0.1 lies 2.2 % above it, in the user's unit.
+    QTest::newRow("parallel total 0.1 with C1 0.0022: 0.1")
+        << false << L{"0.0022", "", "0.1"} << L{"0.0022", "0.0978", "0.1"} << L{"", "E24: 0.1 (+2.2 %)", ""}
+        << L{};
+    QTest::newRow("series total equal to C2: 0 and no line")
+        << true << L{"", "100", "100"} << L{"0", "100", "100"} << L{"", "", ""} << L{};
+}
+
+void TestSeriesParallelCapacitors::standardValueUnderComputedField()
+{
+    QFETCH(bool, series);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, standard);
+    QFETCH(QStringList, boxes);
+    const Calculator& c = series ? kSeries : kParallel;
+    MainWindowHarness h;
+    QVERIFY(guitest::openOnPanel(h, "PanelCapacitorsSeriesParallel"));
+    twoofthree::typeAll(h, c, typed);
+    h.click(c.calculate);
+    auto lines = [&] {
+        QStringList shown;
+        for (const char* field : c.fields)
+            shown.append(h.text(("LabelE24" + QByteArray(field)).constData()));
+        return shown;
+    };
+    QCOMPARE(twoofthree::texts(h, c), expected);
+    QCOMPARE(guitest::boxes(h.boxes), boxes);
+    QCOMPARE(lines(), standard);
+    // The line belongs to the value it was made for: a new text empties it.
+    const qsizetype computed = standard.indexOf(QRegularExpression(QStringLiteral(".+")));
+    if (computed >= 0) {
+        h.type(c.fields[computed], QStringLiteral("1"));
+        QCOMPARE(lines(), (QStringList{"", "", ""}));
+    }
 }
 
 QTEST_MAIN(TestSeriesParallelCapacitors)

@@ -98,6 +98,7 @@ private slots:
     void valueMessages();
     void clearAllKeepsBands();
     void overflowChangesNothing();
+    void standardValuesBesideTheValue();
 };
 
 void TestColourBandPanel::opensOnTheDefaultBands()
@@ -484,6 +485,38 @@ void TestColourBandPanel::overflowChangesNothing()
     QCOMPARE(h.text("ResValueM"), QStringLiteral("1e305"));
     h.click("ConfirmResValues");
     QCOMPARE(h.text("ResValue"), QStringLiteral("1.2"));
+}
+
+void TestColourBandPanel::standardValuesBesideTheValue()
+{
+    MainWindowHarness h;
+    h.open();
+    auto* standard = h.find<QLabel>("ResStandardValues");
+    // 1.2 ohms: E96 has 1.18 and 1.21, and 1.21 is nearer.
+    QCOMPARE(standard->text(), QStringLiteral("E12: 1.2 (0.0 %)\nE24: 1.2 (0.0 %)\nE96: 1.21 (+0.8 %)"));
+
+    // The value asked for, not the bands' 4700: 4.7 k lies 90 ohms (1.9 %)
+    // below 4790, 4.75 k 40 ohms (0.8 %).
+    h.click("ClearResValues");
+    h.type("ResValue", QStringLiteral("4790"));
+    h.click("CalculateResValues");
+    QCOMPARE(standard->text(),
+             QStringLiteral("E12: 4.7 k (-1.9 %)\nE24: 4.7 k (-1.9 %)\nE96: 4.75 k (-0.8 %)"));
+    QCOMPARE(bands(h), (QStringList{"Yellow", "Violet", "Red", "No band", "No band"}));
+    QCOMPARE(h.text("ResValueK"), localised("4.79"));
+    QVERIFY(h.boxes.boxes().isEmpty());
+
+    // Confirm shows the bands' value, and the lines follow it.
+    h.click("ConfirmResValues");
+    QCOMPARE(h.text("ResValue"), QStringLiteral("4700"));
+    QCOMPARE(standard->text(),
+             QStringLiteral("E12: 4.7 k (0.0 %)\nE24: 4.7 k (0.0 %)\nE96: 4.75 k (+1.1 %)"));
+
+    // Black, Black is 0 ohms: there is nothing to buy.
+    select(h, "ComboResCol1", "Black");
+    select(h, "ComboResCol2", "Black");
+    QVERIFY(standard->isHidden());
+    QVERIFY(h.find<QLabel>("LabelStandardValues")->isHidden());
 }
 
 QTEST_MAIN(TestColourBandPanel)

@@ -37,6 +37,8 @@ private slots:
     void handOversWithoutResult_data();
     void handOversWithoutResult();
     void overflowKeepsPreviousResult();
+    void standardValuesAndHeat_data();
+    void standardValuesAndHeat();
 };
 
 void TestDropperPanel::calculates_data()
@@ -234,6 +236,55 @@ void TestDropperPanel::overflowKeepsPreviousResult()
     QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("Tarvolen Ohmbrook")});
     QCOMPARE(h.boxes.boxes().first().text, QStringLiteral("Floating point overflow."));
     QCOMPARE(h.text("DropperInLineResistor"), QStringLiteral("500"));
+}
+
+void TestDropperPanel::standardValuesAndHeat_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QStringList>("lines"); // E12 up, E24 up, heat, rating
+    QTest::addColumn<QStringList>("titles");
+
+    // 10 V over 560 ohms is 17.9 mA, over 510 ohms 19.6 mA; 10 V x 20 mA is
+    // 0.2 W, twice that fits 0.5 W.
+    QTest::newRow("LED from 12 V") << QStringList{"12", "2", "20"} << "500"
+                                   << QStringList{"Next E12 up: 560 ohms, 17.9 mA",
+                                                  "Next E24 up: 510 ohms, 19.6 mA", "P = 0.2 W",
+                                                  "Rating: 0.5 W"}
+                                   << QStringList{};
+    // 228 V x 100 mA is 22.8 W; 228 V over 2.7 k is 84.4 mA, over 2.4 k 95 mA.
+    QTest::newRow("mains: beyond 5 W")
+        << QStringList{"230", "2", "100"} << "2280"
+        << QStringList{"Next E12 up: 2.7 k ohms, 84.4 mA", "Next E24 up: 2.4 k ohms, 95 mA", "P = 22.8 W",
+                       "5 W is not enough"}
+        << QStringList{};
+    QTest::newRow("negative: nothing to buy, the note as before")
+        << QStringList{"3", "5", "20"} << "-100" << QStringList{"", "", "", ""} << QStringList{"Note!"};
+}
+
+void TestDropperPanel::standardValuesAndHeat()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, result);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, titles);
+    MainWindowHarness h;
+    h.open();
+    fill(h, entries[0], entries[1], entries[2]);
+    h.click("DropperInLineCalculate");
+    const char* names[] = {"LabelDropperE12Up", "LabelDropperE24Up", "LabelHeatWatts", "LabelHeatRating"};
+    auto shown = [&] {
+        QStringList texts;
+        for (const char* name : names)
+            texts.append(h.text(name));
+        return texts;
+    };
+    QCOMPARE(h.text("DropperInLineResistor"), result);
+    QCOMPARE(h.text("LabelOhms"), QStringLiteral("ohms"));
+    QCOMPARE(h.boxes.titles(), titles);
+    QCOMPARE(shown(), lines);
+    h.click("DropperInLineClear");
+    QCOMPARE(shown(), (QStringList{"", "", "", ""}));
 }
 
 QTEST_MAIN(TestDropperPanel)

@@ -3,6 +3,7 @@
 
 #include "tests/support/two_of_three_checks.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using guitest::entryError;
@@ -43,6 +44,8 @@ private slots:
     void calculatorsNeverReadEachOther();
     void clearButtons_data();
     void clearButtons();
+    void standardValueUnderComputedField_data();
+    void standardValueUnderComputedField();
 };
 
 void TestSeriesParallelResistors::calculation_data()
@@ -172,6 +175,54 @@ void TestSeriesParallelResistors::clearButtons()
     const Calculator& c = parallel ? kParallel : kSeries;
     const Calculator& other = parallel ? kSeries : kParallel;
     twoofthree::checkClearButton("PanelResistorsSeriesParallel", c, other, which, expected);
+}
+
+void TestSeriesParallelResistors::standardValueUnderComputedField_data()
+{
+    QTest::addColumn<bool>("parallel");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("standard"); // the lines under the two parts and the total
+    QTest::addColumn<QStringList>("boxes");
+    using L = QStringList;
+
+    // 1 / (1/4700 + 1/10000) = 3197.28; 3300 lies 3.2 % above it.
+    QTest::newRow("parallel 4.7 k and 10 k: 3300")
+        << true << L{"4700", "10000", ""} << L{"4700", "10000", "3197.27891156463"}
+        << L{"", "", "E24: 3300 (+3.2 %)"} << L{};
+    QTest::newRow("series total 1000 with R2 820: 180 is standard")
+        << false << L{"", "820", "1000"} << L{"180", "820", "1000"} << L{"E24: 180 (0.0 %)", "", ""} << L{};
+    QTest::newRow("parallel negative: no line, the note as before")
+        << true << L{"", "50", "100"} << L{"-100", "50", "100"} << L{"", "", ""} << L{kParallelNote};
+}
+
+void TestSeriesParallelResistors::standardValueUnderComputedField()
+{
+    QFETCH(bool, parallel);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, standard);
+    QFETCH(QStringList, boxes);
+    const Calculator& c = parallel ? kParallel : kSeries;
+    MainWindowHarness h;
+    QVERIFY(guitest::openOnPanel(h, "PanelResistorsSeriesParallel"));
+    twoofthree::typeAll(h, c, typed);
+    h.click(c.calculate);
+    auto lines = [&] {
+        QStringList shown;
+        for (const char* field : c.fields)
+            shown.append(h.text(("LabelE24" + QByteArray(field)).constData()));
+        return shown;
+    };
+    QCOMPARE(twoofthree::texts(h, c), expected);
+    QCOMPARE(guitest::boxes(h.boxes), boxes);
+    QCOMPARE(lines(), standard);
+    // The line belongs to the value it was made for: a new text empties it.
+    const qsizetype computed = standard.indexOf(QRegularExpression(QStringLiteral(".+")));
+    if (computed >= 0) {
+        h.type(c.fields[computed], QStringLiteral("1"));
+        QCOMPARE(lines(), (QStringList{"", "", ""}));
+    }
 }
 
 QTEST_MAIN(TestSeriesParallelResistors)
