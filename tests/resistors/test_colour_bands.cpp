@@ -2,6 +2,7 @@
 // real "," locale as well, where "%f" in the C library writes a comma).
 
 #include "resistors/colour_bands.h"
+#include "resistors/precision_bands.h"
 #include "tests/support/comma_locale.h"
 
 #include <QTest>
@@ -28,6 +29,12 @@ private slots:
     void nearestBandsCommaLocale();
     void tablesMatchExactly_data();
     void tablesMatchExactly();
+    void precisionCompose_data();
+    void precisionCompose();
+    void precisionNearestBands_data();
+    void precisionNearestBands();
+    void precisionNearestBandsCommaLocale_data() { precisionNearestBands_data(); }
+    void precisionNearestBandsCommaLocale();
 };
 
 void TestColourBands::compose_data()
@@ -134,6 +141,73 @@ void TestColourBands::tablesMatchExactly()
     QCOMPARE(match(kMultiplierBands, t).value_or(-1), multiplier);
     QCOMPARE(match(kToleranceBands, t).value_or(-1), tolerance);
     QCOMPARE(match(kTempCoeffBands, t).value_or(-1), tempCoeff);
+}
+
+void TestColourBands::precisionCompose_data()
+{
+    QTest::addColumn<QList<int>>("bands"); // three digits and the multiplier's power of ten
+    QTest::addColumn<double>("ohms");
+    QTest::addColumn<double>("toleranceOhms"); // at 1 %
+
+    QTest::newRow("1 ohm: brown black black silver") << QList<int>{1, 0, 0, -2} << 1.0 << 0.01;
+    QTest::newRow("10 ohms: gold") << QList<int>{1, 0, 0, -1} << 10.0 << 0.1;
+    QTest::newRow("1 k: brown") << QList<int>{1, 0, 0, 1} << 1000.0 << 10.0;
+    QTest::newRow("4.99 k, E96") << QList<int>{4, 9, 9, 1} << 4990.0 << 49.9;
+    QTest::newRow("4.99 ohms, silver scaled exactly") << QList<int>{4, 9, 9, -2} << 4.99 << 0.0499;
+    QTest::newRow("100 k: orange") << QList<int>{1, 0, 0, 3} << 100000.0 << 1000.0;
+    QTest::newRow("1 M: yellow") << QList<int>{1, 0, 0, 4} << 1e6 << 1e4;
+    QTest::newRow("black first band: 47 ohms") << QList<int>{0, 4, 7, 0} << 47.0 << 0.47;
+    QTest::newRow("999 G: white x 1000000000") << QList<int>{9, 9, 9, 9} << 999e9 << 9.99e9;
+}
+
+void TestColourBands::precisionCompose()
+{
+    QFETCH(QList<int>, bands);
+    QFETCH(double, ohms);
+    QFETCH(double, toleranceOhms);
+    const BandValue v = precision_bands::compose(bands[0], bands[1], bands[2], bands[3], 1);
+    QCOMPARE(v.ohms, ohms);
+    QVERIFY(std::fabs(v.kiloOhms - ohms / 1000) <= 1e-12 * ohms);
+    QVERIFY(std::fabs(v.toleranceOhms - toleranceOhms) <= 1e-12 * toleranceOhms);
+}
+
+void TestColourBands::precisionNearestBands_data()
+{
+    QTest::addColumn<double>("ohms");
+    QTest::addColumn<QList<int>>("bands"); // three digits and the multiplier's list index; empty: none
+
+    const QList<int> none;
+    QTest::newRow("4990 is 499 x 10") << 4990.0 << QList<int>{4, 9, 9, 3};
+    QTest::newRow("4996 rounds up to 500 x 10") << 4996.0 << QList<int>{5, 0, 0, 3};
+    QTest::newRow("12345 is 123 x 100") << 12345.0 << QList<int>{1, 2, 3, 4};
+    // 1.005 is stored as 1.00499999999999989..., just below the half, so it
+    // rounds down to 1.00; the rounding is the double's, not the decimal text's.
+    QTest::newRow("1.005 gives 1.00") << 1.005 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("1 ohm, the smallest") << 1.0 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("0.9996 rounds up to 1 ohm") << 0.9996 << QList<int>{1, 0, 0, 0};
+    QTest::newRow("1 M is 100 x 10000") << 1e6 << QList<int>{1, 0, 0, 6};
+    QTest::newRow("999 G, the largest") << 999e9 << QList<int>{9, 9, 9, 11};
+    QTest::newRow("0.5 below the bands") << 0.5 << none;
+    QTest::newRow("999.6 G rounds to 1000 G, beyond") << 999.6e9 << none;
+    QTest::newRow("2e12 beyond the bands") << 2e12 << none;
+    QTest::newRow("negative") << -4990.0 << none;
+}
+
+void TestColourBands::precisionNearestBands()
+{
+    QFETCH(double, ohms);
+    QFETCH(QList<int>, bands);
+    const auto b = precision_bands::nearestBands(ohms);
+    const QList<int> found =
+        b ? QList<int>{b->digit1, b->digit2, b->digit3, b->multiplierIndex} : QList<int>{};
+    QCOMPARE(found, bands);
+}
+
+void TestColourBands::precisionNearestBandsCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    precisionNearestBands();
 }
 
 QTEST_GUILESS_MAIN(TestColourBands)
