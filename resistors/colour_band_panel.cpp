@@ -1,7 +1,9 @@
 #include "resistors/colour_band_panel.h"
 
+#include "resistors/colour_band_widgets.h"
 #include "resistors/colour_bands.h"
 #include "resistors/e_series.h"
+#include "resistors/precision_bands.h"
 #include "resources/artwork/artwork.h"
 #include "shell/checked_math.h"
 #include "shell/form_builder.h"
@@ -13,14 +15,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
 
-QColor toColor(colour_bands::Rgb rgb)
-{
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
+using band_widgets::itemsOf;
+using band_widgets::listText;
+using band_widgets::paintSwatch;
+using band_widgets::textOf;
 
 // A borderless, disabled field used only to show a colour.
 QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
@@ -34,33 +37,6 @@ QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
     return s;
 }
 
-// Paints a swatch and names its colour for screen readers.
-void paintSwatch(QLineEdit* s, colour_bands::Rgb rgb, std::string_view colourName)
-{
-    s->setAccessibleName(QString::fromLatin1(colourName.data(), qsizetype(colourName.size())));
-    QPalette pal = s->palette();
-    pal.setColor(QPalette::All, QPalette::Base, toColor(rgb));
-    s->setPalette(pal);
-}
-
-QStringList itemsOf(const auto& table)
-{
-    QStringList items;
-    for (const auto& entry : table)
-        items.append(QString::fromLatin1(entry.item.data(), qsizetype(entry.item.size())));
-    return items;
-}
-
-QString textOf(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-std::string listText(const QComboBox* list)
-{
-    return list->currentText().toStdString();
-}
-
 } // namespace
 
 ColourBandPanel::ColourBandPanel(QWidget* parent)
@@ -70,13 +46,26 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     QWidget* p = this;
 
     form::label(p, "LabelConventionalType", 8, 8, QStringLiteral("Conventional Colour Band type"));
+    RadBtnResTwoDigits =
+        form::radio(p, "RadBtnResTwoDigits", 8, 30, 170, QStringLiteral("2 digits (4-5 bands)"));
+    RadBtnResTwoDigits->setToolTip(QStringLiteral("Read two digit bands, a multiplier, the tolerance and the "
+                                                  "temperature coefficient (this resets the bands)"));
+    RadBtnResTwoDigits->setChecked(true);
+    RadBtnResThreeDigits =
+        form::radio(p, "RadBtnResThreeDigits", 8, 50, 170, QStringLiteral("3 digits (5-6 bands)"));
+    RadBtnResThreeDigits->setToolTip(QStringLiteral("Read three digit bands, a multiplier and the tolerance, "
+                                                    "as on 1 % precision resistors (this resets the bands)"));
     form::picture(p, "ImageResistor", QRect(215, 4, 220, 58), &artwork::resistorBody);
     ResBand1Colour = swatch(p, "ResBand1Colour", 267, 13, 17, 40);
     ResBand2Colour = swatch(p, "ResBand2Colour", 291, 13, 17, 40);
     ResBand3Colour = swatch(p, "ResBand3Colour", 315, 13, 17, 40);
     ResBand4Colour = swatch(p, "ResBand4Colour", 355, 13, 17, 40);
     ResBand5Colour = swatch(p, "ResBand5Colour", 379, 13, 17, 40);
-    form::picture(p, "ImageBandLeaderLines", QRect(80, 62, 487, 48), &artwork::bandLeaderLines);
+    m_twoDigitLeaders =
+        form::picture(p, "ImageBandLeaderLines", QRect(80, 62, 487, 48), &artwork::bandLeaderLines);
+    m_precisionLeaders = form::picture(p, "ImageBandLeaderLinesPrecision", QRect(80, 62, 487, 48),
+                                       &artwork::precisionBandLeaderLines);
+    m_precisionLeaders->hide();
     // Beside the drawing: what to buy for the value on show.
     m_standardCaption =
         form::label(p, "LabelStandardValues", 452, 8, QStringLiteral("Nearest standard values:"));
@@ -107,9 +96,9 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
         hidden->setVisible(false);
     }
 
-    form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79),
-                  &artwork::bodyTipSpotLeaderLines);
-    form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
+    m_bodyTipSpot << form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79),
+                                   &artwork::bodyTipSpotLeaderLines);
+    m_bodyTipSpot << form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
     ResImageBody = new QLabel(p);
     ResImageBody->setObjectName(QStringLiteral("ResImageBody"));
     ResImageBody->setGeometry(181, 212, 187, 39);
@@ -120,6 +109,12 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     ResImageTol = new QLabel(p);
     ResImageTol->setObjectName(QStringLiteral("ResImageTol"));
     ResImageTol->setGeometry(341, 212, 11, 39);
+    m_bodyTipSpot << ResImageBody << ResImageTip << ResImageSpot << ResImageTol;
+    m_noBodyTipSpot = form::label(
+        p, "LabelBodyTipSpotNotUsed", 8, 222,
+        QStringLiteral("Body, Tip Spot type: this older marking has two digits only, so it is not shown "
+                       "for three digit bands."));
+    m_noBodyTipSpot->hide();
 
     form::instruction(
         p, "LabelColourBandsInstruction", 440, 160, 200, 48,
@@ -179,6 +174,8 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
     onBandChange(ComboResCol3, &ColourBandPanel::band3Changed);
     onBandChange(ComboResCol4, &ColourBandPanel::band4Changed);
     onBandChange(ComboResCol5, &ColourBandPanel::band5Changed);
+    connect(RadBtnResThreeDigits, &QRadioButton::toggled, this,
+            [this](bool three) { guarded([this, three] { setDigits(three ? 3 : 2); }); });
     connect(Calc5, &QLineEdit::textChanged, this,
             [this] { guarded([this] { temperatureCoefficientChanged(); }); });
     onClick(CalculateResValues, &ColourBandPanel::calculateNearestMatch);
@@ -192,16 +189,7 @@ ColourBandPanel::ColourBandPanel(QWidget* parent)
 
 void ColourBandPanel::resetToStartState()
 {
-    m_valueFieldsHeld = false;
-    m_digit1 = 0;
-    m_digit2 = 0;
-    m_multiplier = 0.1;
-    m_tolerancePercent = 0.1;
-    band1Changed();
-    band2Changed();
-    band3Changed();
-    band4Changed();
-    band5Changed();
+    setDigits(2);
 }
 
 void ColourBandPanel::band1Changed()
@@ -236,6 +224,10 @@ void ColourBandPanel::band2Changed()
 
 void ColourBandPanel::band3Changed()
 {
+    if (m_threeDigits) {
+        precisionDigit3Changed();
+        return;
+    }
     const auto i = colour_bands::match(colour_bands::kMultiplierBands, listText(ComboResCol3));
     if (i) {
         const auto& band = colour_bands::kMultiplierBands[std::size_t(*i)];
@@ -249,6 +241,10 @@ void ColourBandPanel::band3Changed()
 
 void ColourBandPanel::band4Changed()
 {
+    if (m_threeDigits) {
+        precisionMultiplierChanged();
+        return;
+    }
     const auto i = colour_bands::match(colour_bands::kToleranceBands, listText(ComboResCol4));
     if (i) {
         const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
@@ -270,6 +266,10 @@ void ColourBandPanel::band4Changed()
 
 void ColourBandPanel::band5Changed()
 {
+    if (m_threeDigits) {
+        precisionToleranceChanged();
+        return;
+    }
     const auto i = colour_bands::match(colour_bands::kTempCoeffBands, listText(ComboResCol5));
     if (!i)
         return;
@@ -281,9 +281,12 @@ void ColourBandPanel::band5Changed()
 void ColourBandPanel::showColourBandValue()
 {
     const colour_bands::BandValue v =
-        colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
+        m_threeDigits ? precision_bands::compose(m_digit1, m_digit2, m_digit3, m_exponent, m_tolerancePercent)
+                      : colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
+    // The tolerance band is band 4 of two digits, band 5 of three.
+    const QLineEdit* toleranceText = m_threeDigits ? Calc5 : Calc4;
     ToleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") + FormatResult(v.toleranceOhms) +
-                            QStringLiteral(" ohms (") + Calc4->text() + QStringLiteral(")"));
+                            QStringLiteral(" ohms (") + toleranceText->text() + QStringLiteral(")"));
     ToleranceValue->adjustSize();
     LabelTempCoeff->move(ToleranceValue->x() + ToleranceValue->width(), LabelTempCoeff->y());
     if (!m_valueFieldsHeld) {
@@ -310,7 +313,9 @@ void ColourBandPanel::showStandardValues(double ohms)
 
 void ColourBandPanel::temperatureCoefficientChanged()
 {
-    if (Calc5->text().isEmpty()) {
+    // Three-digit bands have no temperature coefficient: band 5 is the
+    // tolerance.
+    if (m_threeDigits || Calc5->text().isEmpty()) {
         LabelTempCoeff->hide();
         return;
     }
@@ -370,16 +375,28 @@ void ColourBandPanel::calculateNearestMatch()
         ResValueK->setText(FormatResult(k));
     }
 
-    const colour_bands::NearestBands bands = colour_bands::nearestBands(ohms);
+    if (m_threeDigits) {
+        findPrecisionBands(ohms);
+    } else {
+        const colour_bands::NearestBands bands = colour_bands::nearestBands(ohms);
+        selectBandsHeld({{ComboResCol1, bands.digit1},
+                         {ComboResCol2, bands.digit2},
+                         {ComboResCol3, bands.multiplierIndex},
+                         {ComboResCol4, colour_bands::kNoToleranceBandIndex},
+                         {ComboResCol5, colour_bands::kNoTempCoeffBandIndex}});
+    }
+    // The standard values answer the value the user asked for, not the
+    // bands' approximation of it.
+    showStandardValues(ohms);
+}
+
+void ColourBandPanel::selectBandsHeld(const QList<std::pair<QComboBox*, std::optional<int>>>& selections)
+{
     m_valueFieldsHeld = true;
-    if (bands.digit1)
-        selectBandItem(ComboResCol1, *bands.digit1);
-    if (bands.digit2)
-        selectBandItem(ComboResCol2, *bands.digit2);
-    if (bands.multiplierIndex)
-        selectBandItem(ComboResCol3, *bands.multiplierIndex);
-    selectBandItem(ComboResCol4, colour_bands::kNoToleranceBandIndex);
-    selectBandItem(ComboResCol5, colour_bands::kNoTempCoeffBandIndex);
+    for (const auto& [list, index] : selections) {
+        if (index)
+            selectBandItem(list, *index);
+    }
     struct Release
     {
         bool& held;
@@ -390,9 +407,6 @@ void ColourBandPanel::calculateNearestMatch()
     band3Changed();
     band4Changed();
     band5Changed();
-    // The standard values answer the value the user asked for, not the
-    // bands' two-digit approximation of it.
-    showStandardValues(ohms);
 }
 
 void ColourBandPanel::confirmColourBands()

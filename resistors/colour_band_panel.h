@@ -4,12 +4,23 @@
 // and tolerance (with the banded and the body-tip-spot drawings), a value in
 // ohms, kilohms or megohms gives the nearest bands, and the reading can be
 // appended to a record file.
+//
+// Two markings are read: two digits, a multiplier, the tolerance and the
+// temperature coefficient (the default), or the precision marking of three
+// digits, a multiplier and the tolerance. The same five lists, swatches and
+// fields serve both; the marking decides what each list holds.
 
 #include "shell/calculator_panel.h"
+
+#include <QList>
+
+#include <optional>
+#include <utility>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 
 class ColourBandPanel : public CalculatorPanel
 {
@@ -18,10 +29,19 @@ class ColourBandPanel : public CalculatorPanel
 public:
     explicit ColourBandPanel(QWidget* parent = nullptr);
 
-    // Start state: the band state of a 0-ohm, 0.1 % reading, then the five
-    // band handlers in order, so the panel shows the bands preselected in the
-    // lists.
+    // Start state: the two-digit marking with its start bands; the band state
+    // of a 0-ohm, 0.1 % reading, then the five band handlers in order, so the
+    // panel shows the bands preselected in the lists.
     void resetToStartState() override;
+    // The marking, 2 or 3 digits, kept between runs.
+    void loadSettings(const settings::Key& key) override;
+    bool saveSettings(const settings::Key& key) override;
+
+    // Switches the marking (2 or 3 digits): the lists take that marking's
+    // items and start bands (three digits: Brown, Black, Black, Brown, Brown,
+    // 1 kilohm at 1 %) and the value is composed afresh.
+    void setDigits(int digits);
+    int digits() const { return m_threeDigits ? 3 : 2; }
 
     // Band handlers: the list's text drives the band state.
     void band1Changed();
@@ -43,6 +63,18 @@ public:
 
 private:
     void selectBandItem(QComboBox* list, int index);
+    // Selects the given items with the value fields held, then runs the five
+    // band handlers in order; a list without an index keeps its selection.
+    void selectBandsHeld(const QList<std::pair<QComboBox*, std::optional<int>>>& selections);
+    // The lists' items and start texts, the drawing and the labels of a
+    // marking; the band state is left to the caller.
+    void applyMarking(bool threeDigits);
+    // Three-digit handlers of bands 3 to 5: the third digit, the multiplier,
+    // the tolerance.
+    void precisionDigit3Changed();
+    void precisionMultiplierChanged();
+    void precisionToleranceChanged();
+    void findPrecisionBands(double ohms);
     // The nearest E12, E24 and E96 values to `ohms` and how far each lies
     // from it; hidden when there are none (zero or a negative value).
     void showStandardValues(double ohms);
@@ -74,11 +106,22 @@ private:
     QLineEdit* TagName = nullptr;
     QLabel* m_standardCaption = nullptr;
     QLabel* m_standardValues = nullptr;
+    QRadioButton* RadBtnResTwoDigits = nullptr;
+    QRadioButton* RadBtnResThreeDigits = nullptr;
+    QWidget* m_twoDigitLeaders = nullptr;
+    QWidget* m_precisionLeaders = nullptr;
+    QList<QWidget*> m_bodyTipSpot; // the drawing and its caption
+    QLabel* m_noBodyTipSpot = nullptr;
 
-    // Band state: the two digits, the multiplier and the tolerance in percent.
+    // Band state: the two digits, the multiplier and the tolerance in percent;
+    // with three digits also the third digit, and the multiplier as a power
+    // of ten.
+    bool m_threeDigits = false;
     int m_digit1 = 0;
     int m_digit2 = 0;
+    int m_digit3 = 0;
     double m_multiplier = 0.1;
+    int m_exponent = 0;
     double m_tolerancePercent = 0.1;
     // While the nearest bands are being set, the value fields keep the value
     // the user asked for.

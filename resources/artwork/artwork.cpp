@@ -42,6 +42,23 @@ void leader(QPainter& p, const QPolygonF& route)
     arrowHead(p, route.last(), route[route.size() - 2], 6, 2.8);
 }
 
+// The five leader lines from the bands down to their lists; only band 4's
+// place on the body differs between the two markings.
+QPixmap drawBandLeaderLines(qreal band4)
+{
+    QPixmap pm = canvas({487, 48});
+    QPainter p(&pm);
+    prepare(p);
+    p.setPen(QPen(QColor(70, 70, 70), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    // The outer bands turn first so no line crosses another.
+    leader(p, {{195.5, 0}, {195.5, 12.5}, {44.5, 12.5}, {44.5, 48}});
+    leader(p, {{219.5, 0}, {219.5, 26.5}, {143.5, 26.5}, {143.5, 48}});
+    leader(p, {{243.5, 0}, {243.5, 20}, {242.5, 21}, {242.5, 48}});
+    leader(p, {{band4, 0}, {band4, 26.5}, {341.5, 26.5}, {341.5, 48}});
+    leader(p, {{307.5, 0}, {307.5, 12.5}, {440.5, 12.5}, {440.5, 48}});
+    return pm;
+}
+
 } // namespace
 
 QPixmap resistorBody()
@@ -63,19 +80,13 @@ QPixmap resistorBody()
 
 QPixmap bandLeaderLines()
 {
-    static const QPixmap picture = [] {
-        QPixmap pm = canvas({487, 48});
-        QPainter p(&pm);
-        prepare(p);
-        p.setPen(QPen(QColor(70, 70, 70), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        // The outer bands turn first so no line crosses another.
-        leader(p, {{195.5, 0}, {195.5, 12.5}, {44.5, 12.5}, {44.5, 48}});
-        leader(p, {{219.5, 0}, {219.5, 26.5}, {143.5, 26.5}, {143.5, 48}});
-        leader(p, {{243.5, 0}, {243.5, 20}, {242.5, 21}, {242.5, 48}});
-        leader(p, {{283.5, 0}, {283.5, 26.5}, {341.5, 26.5}, {341.5, 48}});
-        leader(p, {{307.5, 0}, {307.5, 12.5}, {440.5, 12.5}, {440.5, 48}});
-        return pm;
-    }();
+    static const QPixmap picture = drawBandLeaderLines(283.5);
+    return picture;
+}
+
+QPixmap precisionBandLeaderLines()
+{
+    static const QPixmap picture = drawBandLeaderLines(267.5);
     return picture;
 }
 
