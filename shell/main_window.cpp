@@ -289,6 +289,7 @@ void TFormMainApplication::LoadSettings()
         AutoExpandCategoryList = true;
     OptionsChanged(false);
     m_frequencyConversions->loadSettings(*key);
+    m_colourBands->loadSettings(*key);
     key->close();
 }
 
@@ -309,6 +310,7 @@ void TFormMainApplication::SaveSettings()
         saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0)) &&
                 saved;
         saved = check(m_frequencyConversions->saveSettings(*key)) && saved;
+        saved = check(m_colourBands->saveSettings(*key)) && saved;
         key->close();
     } else {
         check(false);

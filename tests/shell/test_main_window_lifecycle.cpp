@@ -109,7 +109,8 @@ void TestMainWindowLifecycle::firstRunAsksForTheDisclaimer()
                                                      "\"Freq Convert Slide Bar Kilo Min\"=dword:00000001\n"
                                                      "\"Freq Convert Slide Bar Kilo Max\"=dword:000003e8\n"
                                                      "\"Freq Convert Slide Bar Meters Min\"=dword:00000001\n"
-                                                     "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"));
+                                                     "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"
+                                                     "\"Resistor Colour Band Digits\"=dword:00000002\n"));
     } else {
         QCOMPARE(status, 0);
         QFile f(h.settingsFile());

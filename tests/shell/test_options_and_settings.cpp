@@ -27,7 +27,8 @@ const QByteArray kAcceptedFile = "Windows Registry Editor Version 5.00\n\n"
 const char* const kSavedNames[] = {"Expand Category List When Launched", "Auto Expand Category List",
                                    "Freq Convert Slide Bar Mega Min",    "Freq Convert Slide Bar Mega Max",
                                    "Freq Convert Slide Bar Kilo Min",    "Freq Convert Slide Bar Kilo Max",
-                                   "Freq Convert Slide Bar Meters Min",  "Freq Convert Slide Bar Meters Max"};
+                                   "Freq Convert Slide Bar Meters Min",  "Freq Convert Slide Bar Meters Max",
+                                   "Resistor Colour Band Digits"};
 const QList<int> kDesignRanges = {1, 1000, 1, 1, 1000, 1, 1, 1000, 1};
 
 void writeSettingsFile(const MainWindowHarness& h, const QByteArray& bytes)
@@ -91,36 +92,44 @@ void TestOptionsAndSettings::storedSettingsRoundTrip_data()
 
     QTest::newRow("nothing stored: expanded tree, no auto-expansion, sliders 1 to 1000")
         << QByteArray() << "Fully Collapse" << false << kDesignRanges << empty
-        << L{"dword:1", "dword:0", "dword:1", "dword:1000", "dword:1", "dword:1000", "dword:1", "dword:1000"};
-    QTest::newRow("auto-expansion stored as 5, kilo limits 2000 and 3000")
+        << L{"dword:1",    "dword:0", "dword:1",    "dword:1000", "dword:1",
+             "dword:1000", "dword:1", "dword:1000", "dword:2"};
+    QTest::newRow("auto-expansion stored as 5, kilo limits 2000 and 3000, three-digit bands")
         << QByteArray("\"Auto Expand Category List\"=dword:00000005\n"
                       "\"Freq Convert Slide Bar Kilo Min\"=dword:000007d0\n"
-                      "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\n")
+                      "\"Freq Convert Slide Bar Kilo Max\"=dword:00000bb8\n"
+                      "\"Resistor Colour Band Digits\"=dword:00000003\n")
         << "Fully Collapse" << true << QList<int>{1, 1000, 1, 1, 3000, 1, 1, 1000, 1} << empty
-        << L{"dword:1", "dword:1", "dword:1", "dword:1000", "dword:1", "dword:3000", "dword:1", "dword:1000"};
+        << L{"dword:1",    "dword:1", "dword:1",    "dword:1000", "dword:1",
+             "dword:3000", "dword:1", "dword:1000", "dword:3"};
     QTest::newRow("a stored range without position 1 opens on its conversion")
         << QByteArray("\"Expand Category List When Launched\"=dword:00000000\n"
                       "\"Freq Convert Slide Bar Meters Min\"=dword:0000000a\n"
                       "\"Freq Convert Slide Bar Meters Max\"=dword:00000014\n")
         << "Fully Expand" << false << QList<int>{1, 1000, 1, 1, 1000, 1, 10, 20, 10} << L{"30000", "30", "10"}
-        << L{"dword:0", "dword:0", "dword:1", "dword:1000", "dword:1", "dword:1000", "dword:10", "dword:20"};
+        << L{"dword:0",    "dword:0",  "dword:1",  "dword:1000", "dword:1",
+             "dword:1000", "dword:10", "dword:20", "dword:2"};
     QTest::newRow("negative limits taken; of two moved sliders the last one's conversion stays")
         << QByteArray("\"Freq Convert Slide Bar Mega Min\"=dword:fffffff6\n"
                       "\"Freq Convert Slide Bar Mega Max\"=dword:fffffffe\n"
                       "\"Freq Convert Slide Bar Meters Min\"=dword:0000000a\n")
         << "Fully Collapse" << false << QList<int>{-10, -2, -2, 1, 1000, 1, 10, 1000, 10}
-        << L{"30000", "30", "10"} << L{"dword:1", "dword:0",    "dword:4294967286", "dword:4294967294",
-                                       "dword:1", "dword:1000", "dword:10",         "dword:1000"};
-    QTest::newRow("damaged lines and texts where numbers belong are skipped one by one")
+        << L{"30000", "30", "10"}
+        << L{"dword:1",    "dword:0",  "dword:4294967286", "dword:4294967294", "dword:1",
+             "dword:1000", "dword:10", "dword:1000",       "dword:2"};
+    QTest::newRow(
+        "damaged lines, texts where numbers belong and a band digit count of 5 are skipped one by one")
         << QByteArray("\"Expand Category List When Launched\"=\"0\"\n"
                       "\"Auto Expand Category List\"=hex:01,00,00,00\n"
                       "\"Freq Convert Slide Bar Mega Min\"=\"5\"\n"
                       "\"Freq Convert Slide Bar Mega Max\"=dword:000001f4\n"
                       "garbage \x01\xfe line\n"
                       "\"Freq Convert Slide Bar Kilo Max\"=dword:123456789\n"
-                      "\"Freq Convert Slide Bar Meters Max\"=dword:\n")
+                      "\"Freq Convert Slide Bar Meters Max\"=dword:\n"
+                      "\"Resistor Colour Band Digits\"=dword:00000005\n")
         << "Fully Collapse" << false << QList<int>{1, 500, 1, 1, 1000, 1, 1, 1000, 1} << empty
-        << L{"dword:1", "dword:0", "dword:1", "dword:500", "dword:1", "dword:1000", "dword:1", "dword:1000"};
+        << L{"dword:1",    "dword:0", "dword:1",    "dword:500", "dword:1",
+             "dword:1000", "dword:1", "dword:1000", "dword:2"};
 }
 
 void TestOptionsAndSettings::storedSettingsRoundTrip()
@@ -163,7 +172,8 @@ void TestOptionsAndSettings::firstCloseWritesEveryValueInOrder()
                                                  "\"Freq Convert Slide Bar Kilo Min\"=dword:00000001\n"
                                                  "\"Freq Convert Slide Bar Kilo Max\"=dword:000003e8\n"
                                                  "\"Freq Convert Slide Bar Meters Min\"=dword:00000001\n"
-                                                 "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"));
+                                                 "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"
+                                                 "\"Resistor Colour Band Digits\"=dword:00000002\n"));
 }
 
 void TestOptionsAndSettings::optionsDialogClosedAnyWay_data()
