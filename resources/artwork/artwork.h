@@ -22,14 +22,16 @@ QPixmap splash();     // 350 x 232, opaque: the start-up picture
 QPixmap aboutLogo();  // 70 x 55, in the About box
 
 // Resistor colour-band panel
-QPixmap resistorBody();             // 220 x 58: beige body with two leads, behind the band swatches
-QPixmap bandLeaderLines();          // 487 x 48: lines joining each band to its list below
-QPixmap precisionBandLeaderLines(); // the same for the three-digit marking, band 4 beside band 3
-QPixmap bodyTipSpotLeaderLines();   // 350 x 79: lines joining body, tip, spot and end band to the lists
-QPixmap bodyImage(int digit);       // 187 x 39: rounded body with end caps in a digit colour (0..9)
-QPixmap tipImage(int digit);        // 25 x 39: the left end cap in a digit colour (0..9)
+QPixmap resistorBody();           // 220 x 58: beige body with two leads, behind the band swatches
+QPixmap bandLeaderLines();        // 487 x 48: lines joining each band to its list below
+QPixmap bodyTipSpotLeaderLines(); // 350 x 79: lines joining body, tip, spot and end band to the lists
+QPixmap bodyImage(int digit);     // 187 x 39: rounded body with end caps in a digit colour (0..9)
+QPixmap tipImage(int digit);      // 25 x 39: the left end cap in a digit colour (0..9)
 QPixmap
 toleranceImage(int index); // 11 x 39: narrow band, 0..6 = Violet, Blue, Green, Brown, Red, Gold, Silver
+// 487 x 48: the band leader lines for the three-digit marking, band 4 beside
+// band 3
+QPixmap precisionBandLeaderLines();
 
 // Circuit drawings
 QPixmap dropperCircuit();   // 392 x 179: source terminals, "dropper resistor", "load"
