@@ -36,10 +36,10 @@ CapacitorDigitPanel::CapacitorDigitPanel(QWidget* parent)
                        "devices."));
 
     const int columns[] = {16, 168, 320, 472};
-    form::label(g, nullptr, columns[0], 70, QStringLiteral("First - digit"));
-    form::label(g, nullptr, columns[1], 70, QStringLiteral("Second - digit"));
-    form::label(g, nullptr, columns[2], 70, QStringLiteral("Third - digit"));
-    form::label(g, nullptr, columns[3], 70, QStringLiteral("Fourth - letter (tolerance)"));
+    form::label(g, nullptr, columns[0], 70, QStringLiteral("&First - digit"));
+    form::label(g, nullptr, columns[1], 70, QStringLiteral("&Second - digit"));
+    form::label(g, nullptr, columns[2], 70, QStringLiteral("&Third - digit"));
+    form::label(g, nullptr, columns[3], 70, QStringLiteral("F&ourth - letter (tolerance)"));
     const QStringList digits = itemsOf(digit_codes::kDigitItems);
     m_cap1 = form::comboBox(g, "Cap1", columns[0], 88, 120, digits, QStringLiteral("0"),
                             QStringLiteral("Select the first capacitor digit"));

@@ -49,7 +49,7 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     tickPanel->setObjectName(QStringLiteral("PanelCapInLineDropperSurgeRes"));
     tickPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     tickPanel->setGeometry(12, 86, 150, 25);
-    m_surgeLimiter = new QCheckBox(QStringLiteral("Include surge limiter"), tickPanel);
+    m_surgeLimiter = new QCheckBox(QStringLiteral("&Include surge limiter"), tickPanel);
     m_surgeLimiter->setObjectName(QStringLiteral("CapInLineDropperSurgeResCheckBox"));
     m_surgeLimiter->setGeometry(6, 4, 140, 17);
     m_surgeLimiter->setToolTip(
@@ -76,13 +76,13 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     };
     const Input inputs[] = {
         {&m_voltageIn, "CapacitorDropperVoltageIn", "BtnClearCapacitorDropperVoltageIn", 32, 156,
-         "Voltage in", "Enter the voltage in"},
+         "&Voltage in", "Enter the voltage in"},
         {&m_frequencyIn, "CapacitorDropperFrequencyIn", "BtnClearCapacitorDropperFrequencyIn", 32, 202,
-         "Frequency (Hz)", "Enter the frequency of the source voltage in Hz"},
-        {&m_loadVoltage, "CapacitorDropperLoadVoltage", "BtnClearCapacitorDropperLoadVoltage", 532, 156,
-         "Load voltage", "Enter the load voltage (forward voltage)"},
-        {&m_loadCurrent, "CapacitorDropperLoadCurrent", "BtnClearCapacitorDropperLoadCurrent", 532, 202,
-         "Load current (A)", "Enter the current rating of the load in Amps"},
+         "&Frequency (Hz)", "Enter the frequency of the source voltage in Hz"},
+        {&m_loadVoltage, "CapacitorDropperLoadVoltage", "BtnClearCapacitorDropperLoadVoltage", 524, 156,
+         "&Load voltage", "Enter the load voltage (forward voltage)"},
+        {&m_loadCurrent, "CapacitorDropperLoadCurrent", "BtnClearCapacitorDropperLoadCurrent", 524, 202,
+         "Load &current (A)", "Enter the current rating of the load in Amps"},
     };
     for (const Input& in : inputs) {
         form::label(g, nullptr, in.x, in.y, QString::fromLatin1(in.caption));

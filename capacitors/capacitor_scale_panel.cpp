@@ -24,10 +24,10 @@ struct UnitControls
     const char* clear;
 };
 constexpr std::array<UnitControls, kUnitCount> kUnits{{
-    {"pF", "pF", "Enter in a pF value to convert to nF, uF and mF", "TickClearpF", "BtnClearpF"},
-    {"nF", "nF", "Enter in a nF value to convert to pF, uF and mF", "TickClearnF", "BtnClearnF"},
-    {"uF", "uF", "Enter in a uF value to convert to pF, nF and mF", "TickClearuF", "BtnClearuF"},
-    {"mF", "mF", "Enter in a mF value to convert to pF, nF and uF", "TickClearmF", "BtnClearmF"},
+    {"&pF", "pF", "Enter in a pF value to convert to nF, uF and mF", "TickClearpF", "BtnClearpF"},
+    {"&nF", "nF", "Enter in a nF value to convert to pF, uF and mF", "TickClearnF", "BtnClearnF"},
+    {"&uF", "uF", "Enter in a uF value to convert to pF, nF and mF", "TickClearuF", "BtnClearuF"},
+    {"&mF", "mF", "Enter in a mF value to convert to pF, nF and uF", "TickClearmF", "BtnClearmF"},
 }};
 
 // Left edges of the four unit columns; the fields, tick boxes, reference
@@ -65,9 +65,6 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
         const UnitControls& u = kUnits[i];
         const int x = kColumnX[i];
         m_fields[i] = form::field(g, u.field, x, 64, 100, QString::fromLatin1(u.hint));
-        // Only the first unit is reached with the Tab key.
-        if (i > 0)
-            m_fields[i]->setFocusPolicy(Qt::ClickFocus);
         form::label(g, nullptr, x + 104, 67, QString::fromLatin1(u.unit));
         QPushButton* clear = form::clearButton(g, u.clear, x - 11, 60);
         const auto unit = Unit(i);
@@ -116,6 +113,10 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
     onClick(m_calcCapacitance, &CapacitorScalePanel::calcCapacitance);
     calculateOnEnter({m_fields[0], m_fields[1], m_fields[2], m_fields[3]}, m_calcCapacitance);
     onClick(m_clearCapacitance, &CapacitorScalePanel::clearCapacitance);
+    // Every unit field is a Tab stop, so a value in any unit can be typed
+    // without a mouse; Tab crosses the four fields before their tick boxes.
+    setTabOrder({m_fields[0], m_fields[1], m_fields[2], m_fields[3], m_ticks[0], m_ticks[1], m_ticks[2],
+                 m_ticks[3], m_calcCapacitance, m_clearCapacitance});
 }
 
 void CapacitorScalePanel::resetToStartState()

@@ -105,11 +105,11 @@ void FrequencyConversionPanel::buildControls()
     m_trackBarMC = makeSlider("TrackBarFreqMC", 44, 76, QStringLiteral("Megacycles"));
     signLabel(g, "FreqSliderMegaMinus", 26, 72, QStringLiteral("-"), Slider::Megacycles, -1);
     signLabel(g, "FreqSliderMegaPlus", 250, 72, QStringLiteral("+"), Slider::Megacycles, +1);
-    form::label(g, nullptr, 44, 102, QStringLiteral("Megacycles (mc)"));
+    form::label(g, nullptr, 44, 102, QStringLiteral("&Megacycles (mc)"));
     m_freqMega = form::field(g, "FreqMega", 44, 120, 200, QStringLiteral("Enter the megacycles"));
     form::clearButton(g, "BtnClearFreqMega", 33, 116);
 
-    form::label(g, nullptr, 44, 154, QStringLiteral("Kilocycles (kc)"));
+    form::label(g, nullptr, 44, 154, QStringLiteral("&Kilocycles (kc)"));
     m_freqKilo = form::field(g, "FreqKilo", 44, 172, 200, QStringLiteral("Enter the kilocycles"));
     form::clearButton(g, "BtnClearFreqKilo", 33, 168);
     m_trackBarKC = makeSlider("TrackBarFreqKC", 44, 202, QStringLiteral("Kilocycles"));
@@ -122,7 +122,7 @@ void FrequencyConversionPanel::buildControls()
     equals->setFont(big);
     equals->adjustSize();
 
-    form::label(g, nullptr, 360, 128, QStringLiteral("Meters"));
+    form::label(g, nullptr, 360, 128, QStringLiteral("M&eters"));
     m_freqMeters = form::field(g, "FreqMeters", 360, 146, 200, QStringLiteral("Enter the meters"));
     form::clearButton(g, "BtnClearFreqMeters", 349, 142);
     m_trackBarMeters = makeSlider("TrackBarFreqMeters", 360, 176, QStringLiteral("Meters"));

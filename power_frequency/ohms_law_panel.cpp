@@ -29,11 +29,11 @@ OhmsLawPanel::OhmsLawPanel(QWidget* parent)
         QLineEdit** member;
     };
     const FieldSpec fields[] = {
-        {"Voltage", "Voltage (volts)", "Enter a voltage value here", "BtnClearVoltage", &m_voltage},
-        {"Current", "Current (amps)", "Enter a current value here", "BtnClearCurrent", &m_current},
-        {"Resistance", "Resistance (ohms)", "Enter a resistance value here (in ohms)", "BtnClearResistance",
+        {"Voltage", "&Voltage (volts)", "Enter a voltage value here", "BtnClearVoltage", &m_voltage},
+        {"Current", "&Current (amps)", "Enter a current value here", "BtnClearCurrent", &m_current},
+        {"Resistance", "&Resistance (ohms)", "Enter a resistance value here (in ohms)", "BtnClearResistance",
          &m_resistance},
-        {"Watts", "Watts (watts)", "Enter a watts value here", "BtnClearWatts", &m_watts},
+        {"Watts", "&Watts (watts)", "Enter a watts value here", "BtnClearWatts", &m_watts},
     };
     int x = 28;
     for (const FieldSpec& f : fields) {

@@ -25,19 +25,19 @@ ReactancePanel::ReactancePanel(QWidget* parent)
 
     ReactanceInductFreq = form::field(ind, "ReactanceInductFreq", 28, 64, 120, QStringLiteral("Frequency"));
     form::clearButton(ind, "BtnClearReactanceInductFreq", 17, 60);
-    form::label(ind, nullptr, 156, 67, QStringLiteral("Frequency (in Hz )"));
+    form::label(ind, nullptr, 156, 67, QStringLiteral("&Frequency (in Hz )"));
     ReactanceInductInductance =
         form::field(ind, "ReactanceInductInductance", 28, 96, 120, QStringLiteral("Inductance"));
     form::clearButton(ind, "BtnClearReactanceInductInductance", 17, 92);
-    form::label(ind, nullptr, 156, 99, QStringLiteral("Inductance (in Henry's)"));
+    form::label(ind, nullptr, 156, 99, QStringLiteral("&Inductance (in Henry's)"));
 
     ReactanceCapFreq = form::field(cap, "ReactanceCapFreq", 28, 64, 120, QStringLiteral("Frequency"));
     form::clearButton(cap, "BtnClearReactanceCapFreq", 17, 60);
-    form::label(cap, nullptr, 156, 67, QStringLiteral("Frequency (in Hz )"));
+    form::label(cap, nullptr, 156, 67, QStringLiteral("F&requency (in Hz )"));
     ReactanceCapCapacitance =
         form::field(cap, "ReactanceCapCapacitance", 28, 96, 120, QStringLiteral("Capacitance in Farads"));
     form::clearButton(cap, "BtnClearReactanceCapCapacitance", 17, 92);
-    form::label(cap, nullptr, 156, 99, QStringLiteral("Capacitance (in Farads)"));
+    form::label(cap, nullptr, 156, 99, QStringLiteral("&Capacitance (in Farads)"));
 
     QPushButton* BtnReactanceIndCalc =
         form::button(ind, "BtnReactanceIndCalc", 28, 136, 75, 25, QStringLiteral("Calculate"),
@@ -77,6 +77,11 @@ ReactancePanel::ReactancePanel(QWidget* parent)
     connectClearButton("BtnClearReactanceInductInductance", ReactanceInductInductance);
     connectClearButton("BtnClearReactanceCapFreq", ReactanceCapFreq);
     connectClearButton("BtnClearReactanceCapCapacitance", ReactanceCapCapacitance);
+    // Tab finishes the inductive calculator, result included, before the
+    // capacitive one.
+    setTabOrder({ReactanceInductFreq, ReactanceInductInductance, BtnReactanceIndCalc, BtnReactanceIndClearAll,
+                 LabelReactanceIndRes, ReactanceCapFreq, ReactanceCapCapacitance, BtnReactanceCapCalc,
+                 BtnReactanceCapClearAll, LabelReactanceCapRes});
 }
 
 void ReactancePanel::calculateInductive()

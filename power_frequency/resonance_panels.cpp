@@ -20,11 +20,11 @@ ResonancePanel::ResonancePanel(QWidget* parent)
     form::instruction(
         g, "LabelFreqResonanceInstruction", 16, 24, 600, 16,
         QStringLiteral("Input the two values to calculate the resonance (frequency) of a circuit"));
-    form::label(g, nullptr, 28, 54, QStringLiteral("Inductance (in Henry's)"));
+    form::label(g, nullptr, 28, 54, QStringLiteral("&Inductance (in Henry's)"));
     FreqResonanceInductance =
         form::field(g, "FreqResonanceInductance", 28, 72, 185, QStringLiteral("Inductance value in Henry's"));
     form::clearButton(g, "BtnFreqResonanceInductanceClear", 17, 68);
-    form::label(g, nullptr, 248, 54, QStringLiteral("Capacitance (in Farads)"));
+    form::label(g, nullptr, 248, 54, QStringLiteral("&Capacitance (in Farads)"));
     FreqResonanceCapacitance = form::field(g, "FreqResonanceCapacitance", 248, 72, 185,
                                            QStringLiteral("Capacitance value in Farads"));
     form::clearButton(g, "BtnFreqResonanceCapacitanceClear", 237, 68);
@@ -73,9 +73,9 @@ CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
     FreqCoilWidth =
         form::field(g, "FreqCoilWidth", 40, 268, 140, QStringLiteral("Width of the coil (in cm or inches)"));
     form::clearButton(g, "BtnClearFreqCoilWidth", 29, 264);
-    RadioFreqCoilCM = form::radio(g, "RadioFreqCoilCM", 196, 262, 130, QStringLiteral("width in cm"));
+    RadioFreqCoilCM = form::radio(g, "RadioFreqCoilCM", 196, 262, 130, QStringLiteral("width in &cm"));
     RadioFreqCoilInches =
-        form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in inches"));
+        form::radio(g, "RadioFreqCoilInches", 196, 282, 130, QStringLiteral("width in &inches"));
     RadioFreqCoilCM->setChecked(true);
     QPushButton* calculateButton =
         form::button(g, "BtnFreqCoilCalc", 40, 316, 75, 25, QStringLiteral("Calculate"),

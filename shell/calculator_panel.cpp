@@ -33,3 +33,15 @@ void CalculatorPanel::calculateOnEnter(std::initializer_list<QLineEdit*> fields,
     for (QLineEdit* field : fields)
         connect(field, &QLineEdit::returnPressed, button, &QAbstractButton::click);
 }
+
+void CalculatorPanel::setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}

@@ -42,6 +42,11 @@ public:
         return true;
     }
 
+    // Puts the controls into this Tab order, one after the other; a control
+    // that takes no focus is skipped.
+    using QWidget::setTabOrder;
+    static void setTabOrder(std::initializer_list<QWidget*> controls);
+
 protected:
     // Runs one of the panel's handlers; faults it raises are shown in the
     // standard error box, owned by the panel's window.

@@ -1,10 +1,16 @@
 #include "shell/form_builder.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -34,6 +40,64 @@ protected:
 private:
     std::function<QPixmap()> m_draw;
     QPixmap m_pixmap;
+};
+
+// A result the user can take away: Tab reaches it once it shows a value and
+// selects it whole, and Ctrl+C or the context menu's Copy take the selected
+// part, or the whole value when nothing is selected.
+class ResultText : public QLabel
+{
+public:
+    explicit ResultText(QWidget* parent) : QLabel(parent)
+    {
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const bool byTab = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+        if (byTab && text().isEmpty()) {
+            // Nothing to read or copy yet: Tab goes on past it.
+            focusNextPrevChild(event->reason() == Qt::TabFocusReason);
+            return;
+        }
+        QLabel::focusInEvent(event);
+        if (byTab)
+            setSelection(0, int(text().size()));
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Copy)) {
+            copy();
+            event->accept();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* copyAction = menu->addAction(QStringLiteral("&Copy"), this, [this] { copy(); });
+        copyAction->setShortcut(QKeySequence::Copy);
+        copyAction->setEnabled(!text().isEmpty());
+        QAction* selectAll = menu->addAction(QStringLiteral("Select &All"), this,
+                                             [this] { setSelection(0, int(text().size())); });
+        selectAll->setEnabled(!text().isEmpty());
+        menu->popup(event->globalPos());
+        event->accept();
+    }
+
+private:
+    void copy()
+    {
+        if (!text().isEmpty())
+            QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+    }
 };
 
 template <typename W> W* make(QWidget* parent, const char* name)
@@ -86,9 +150,10 @@ QLabel* instruction(QWidget* parent, const char* name, int x, int y, int w, int 
 
 QLabel* resultLabel(QWidget* parent, const char* name, int x, int y)
 {
-    QLabel* l = label(parent, name, x, y, QString());
-    // Results can be selected and copied.
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* l = make<ResultText>(parent, name);
+    l->setTextFormat(Qt::PlainText);
+    l->move(x, y);
+    l->adjustSize();
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, kResultColour);
     l->setPalette(pal);

@@ -31,7 +31,8 @@ QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& te
 // A word-wrapped label in a fixed rectangle.
 QLabel* textBlock(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text);
 QLabel* instruction(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text);
-// Blue result label that sizes itself to its text.
+// Blue result label that sizes itself to its text. Tab reaches it once it
+// shows a value; Ctrl+C and its context menu copy the value.
 QLabel* resultLabel(QWidget* parent, const char* name, int x, int y);
 
 // Numeric input field: tool-tip background, own hint, character limit.

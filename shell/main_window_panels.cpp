@@ -7,39 +7,48 @@
 #include "shell/fault_guard.h"
 #include "shell/schematic_window.h"
 
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
 void TFormMainApplication::buildPanels()
 {
-    m_disclaimer = new DisclaimerPanel;
-    m_notes = new NotesPanel;
-    m_images = new ImageViewerPanel;
+    // Each panel is made inside the stack, so it has the window's face while
+    // it sizes its captions: a caption sized in the desktop's own font first
+    // would be clipped when the window's face is wider.
+    QWidget* stack = m_panels;
+    m_disclaimer = new DisclaimerPanel(stack);
+    m_notes = new NotesPanel(stack);
+    m_images = new ImageViewerPanel(stack);
     m_schematicGeneral = new SchematicPanel({"PanelSchematicSymbolsGeneral", "Schematic Symbols - General",
-                                             artwork::SymbolSheet::General, "BtnOpenSchematicGeneral"});
+                                             artwork::SymbolSheet::General, "BtnOpenSchematicGeneral"},
+                                            stack);
     m_schematicLogicGates =
         new SchematicPanel({"PanelSchematicSymbolsLogicGates", "Schematic Symbols - Logic Gates",
-                            artwork::SymbolSheet::LogicGates, "BtnOpenSchematicLogicGates"});
+                            artwork::SymbolSheet::LogicGates, "BtnOpenSchematicLogicGates"},
+                           stack);
     m_schematicValves =
         new SchematicPanel({"PanelSchematicSymbolsValves", "Schematic Symbols - Valves (tubes)",
-                            artwork::SymbolSheet::Valves, "BtnOpenSchematicValvesTubes"});
+                            artwork::SymbolSheet::Valves, "BtnOpenSchematicValvesTubes"},
+                           stack);
     m_schematicConnectors = new SchematicPanel({"PanelSchematicSymbolsConnectorsSwitchesRelays",
                                                 "Schematic Symbols - Connectors, Switches and Relays",
                                                 artwork::SymbolSheet::ConnectorsSwitchesRelays,
-                                                "BtnOpenSchematicConnectorsSwitchesRelays"});
-    m_colourBands = new ColourBandPanel;
-    m_resistorsSeriesParallel = new ResistorSeriesParallelPanel;
-    m_resistorDropper = new ResistorDropperPanel;
-    m_capacitorDigitValues = new CapacitorDigitPanel;
-    m_capacitorColourCodes = new CapacitorColourPanel;
-    m_capacitorScale = new CapacitorScalePanel;
-    m_capacitorsSeriesParallel = new CapacitorSeriesParallelPanel;
-    m_capacitorDropper = new CapacitorDropperPanel;
-    m_ohmsLaw = new OhmsLawPanel;
-    m_frequencyConversions = new FrequencyConversionPanel;
-    m_resonance = new ResonancePanel;
-    m_coilFrequency = new CoilFrequencyPanel;
-    m_reactance = new ReactancePanel;
+                                                "BtnOpenSchematicConnectorsSwitchesRelays"},
+                                               stack);
+    m_colourBands = new ColourBandPanel(stack);
+    m_resistorsSeriesParallel = new ResistorSeriesParallelPanel(stack);
+    m_resistorDropper = new ResistorDropperPanel(stack);
+    m_capacitorDigitValues = new CapacitorDigitPanel(stack);
+    m_capacitorColourCodes = new CapacitorColourPanel(stack);
+    m_capacitorScale = new CapacitorScalePanel(stack);
+    m_capacitorsSeriesParallel = new CapacitorSeriesParallelPanel(stack);
+    m_capacitorDropper = new CapacitorDropperPanel(stack);
+    m_ohmsLaw = new OhmsLawPanel(stack);
+    m_frequencyConversions = new FrequencyConversionPanel(stack);
+    m_resonance = new ResonancePanel(stack);
+    m_coilFrequency = new CoilFrequencyPanel(stack);
+    m_reactance = new ReactancePanel(stack);
 
     for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{m_disclaimer,
                                                                           m_notes,
@@ -62,6 +71,13 @@ void TFormMainApplication::buildPanels()
                                                                           m_coilFrequency,
                                                                           m_reactance})
         m_panels->addWidget(panel);
+
+    // Tab runs down the left column (the tree, then its button), through the
+    // panel in front and along the bottom row, left to right.
+    QWidget* last = previousInFocusChain();
+    while (last != this && last->focusPolicy() == Qt::NoFocus)
+        last = last->previousInFocusChain();
+    CalculatorPanel::setTabOrder({last, About, BtnOptions, BtnHelp, BtnClose});
 }
 
 void TFormMainApplication::connectHandOvers()

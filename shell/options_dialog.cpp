@@ -36,9 +36,9 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent)
     QGroupBox* tree = form::group(application, "GroupCategoryList", 32, 32, 241, 81,
                                   QStringLiteral(" Category List Configurations "));
     m_expandWhenLaunched = checkBox(tree, "OptionExpandCategoryListWhenLaunched", 16, 24,
-                                    QStringLiteral("Fully expand category list on startup"));
+                                    QStringLiteral("&Fully expand category list on startup"));
     m_autoExpand =
-        checkBox(tree, "OptionAutoExpandCategoryList", 16, 48, QStringLiteral("Auto expand category list"));
+        checkBox(tree, "OptionAutoExpandCategoryList", 16, 48, QStringLiteral("&Auto expand category list"));
     m_close = form::button(application, "BtnClose", 64, 136, 75, 25, QStringLiteral("Close"));
     m_help = form::button(application, "BtnHelp", 160, 136, 75, 25, QStringLiteral("Help"));
     m_help->setIcon(QIcon(artwork::helpGlyph()));

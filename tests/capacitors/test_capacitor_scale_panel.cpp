@@ -61,7 +61,6 @@ private slots:
     void secondCalculateFindsTooManyValues();
     void clearing_data();
     void clearing();
-    void onlyPicofaradsIsATabStop();
 
 private:
     BoxRecorder m_boxes;
@@ -152,14 +151,6 @@ void TestCapacitorScalePanel::clearing()
     QCOMPARE(texts(panel), QStringList({"", "", "", ""}));
     for (const char* tick : kTicks)
         QVERIFY(panel.findChild<QCheckBox*>(QString::fromLatin1(tick))->isChecked());
-}
-
-void TestCapacitorScalePanel::onlyPicofaradsIsATabStop()
-{
-    CapacitorScalePanel panel;
-    QVERIFY(field(panel, 0)->focusPolicy() & Qt::TabFocus);
-    for (int i = 1; i < 4; ++i)
-        QVERIFY(!(field(panel, i)->focusPolicy() & Qt::TabFocus));
 }
 
 QTEST_MAIN(TestCapacitorScalePanel)
