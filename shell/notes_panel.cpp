@@ -32,6 +32,8 @@ NotesPanel::NotesPanel(QWidget* parent)
     m_memoPad->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memoPad->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memoPad->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the pad's buttons, so the keyboard is never kept in it.
+    m_memoPad->setTabChangesFocus(true);
     m_memoOpen = form::button(this, "MemoOpen", 16, 336, 97, 25, QStringLiteral("Open"));
     m_memoSave = form::button(this, "MemoSave", 128, 336, 97, 25, QStringLiteral("Save"));
     m_memoSaveAs = form::button(this, "MemoSaveAs", 240, 336, 97, 25, QStringLiteral("Save As"));

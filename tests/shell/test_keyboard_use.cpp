@@ -153,6 +153,9 @@ void TestKeyboardUse::tabOrder_data()
         << QStringList{"ReactanceInductFreq",     "ReactanceInductInductance", "BtnReactanceIndCalc",
                        "BtnReactanceIndClearAll", "ReactanceCapFreq",          "ReactanceCapCapacitance",
                        "BtnReactanceCapCalc",     "BtnReactanceCapClearAll"};
+    QTest::newRow("notes: Tab leaves the pad")
+        << "PanelMemoNotes" << QStringList{"MemoPad", "MemoOpen", "MemoSaveAs", "ClearMemo"};
+    QTest::newRow("image viewer") << "PanelImages" << QStringList{"ImageScrollBox", "LoadImage"};
     QTest::newRow("schematic symbols")
         << "PanelSchematicSymbolsValves"
         << QStringList{"PanelSchematicSymbolsValvesScroll", "BtnOpenSchematicValvesTubes"};
