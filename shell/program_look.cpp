@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
+#include <QToolTip>
 
 namespace look {
 
@@ -12,6 +13,9 @@ void applyProgramPalette(QApplication& app)
     light.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     light.setColor(QPalette::ToolTipText, Qt::black);
     QApplication::setPalette(light);
+    // Hints, and the fields that take the hints' colours, keep the light
+    // hint palette too: a dark theme hands Qt a palette of its own for them.
+    QToolTip::setPalette(light);
 }
 
 } // namespace look

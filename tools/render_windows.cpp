@@ -1,7 +1,7 @@
 // Renders the main window with each panel in front to PNG files, so the
 // program's looks can be checked without clicking through it.
 //
-//   render_windows <output folder> [panel or dialog object name ...]
+//   render_windows [--dark] <output folder> [panel or dialog object name ...]
 //
 // After a panel's name, steps drive it before it is drawn, in order:
 //   --set Name=Text   types Text into the field or list Name
@@ -10,36 +10,51 @@
 // so a panel can be drawn showing a result.
 //
 // Runs with a private settings folder (the disclaimer accepted) so it never
-// touches the user's own settings. Without names every panel and the dialogs
-// (OptionsDialog, SetSliderBarRangesFrequencyConvert) are drawn.
+// touches the user's own settings, and with the program's own palette, as
+// the program sets it. Without names every panel and the dialogs
+// (OptionsDialog, SetSliderBarRangesFrequencyConvert, AboutDialog) and a
+// message box (MessageBox) are drawn. --dark, before the folder, stands in
+// for a dark desktop theme, whose palette the program must replace by its
+// own. Under QT_SCALE_FACTOR the files are named "<name>@<factor>x.png".
 
 #include "power_frequency/frequency_conversion_panel.h"
 #include "power_frequency/slider_range_dialog.h"
+#include "shell/about_dialog.h"
 #include "shell/main_window.h"
+#include "shell/message_box.h"
 #include "shell/options_dialog.h"
+#include "shell/program_look.h"
 #include "shell/settings_store.h"
+#include "tools/dark_desktop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFont>
 #include <QHash>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: render_windows <output folder> [panel ...]\n");
+    QStringList args = QApplication::arguments().mid(1);
+    const bool dark = !args.isEmpty() && args.front() == QLatin1String("--dark");
+    if (dark)
+        args.removeFirst();
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: render_windows [--dark] <output folder> [panel ...]\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    if (dark)
+        imitateDarkDesktop();
+    look::applyProgramPalette(app);
+
+    const QString out = args.takeFirst();
     QDir().mkpath(out);
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -54,49 +69,73 @@ int main(int argc, char* argv[])
     {
         QString kind, name, text;
     };
-    QStringList panels;
-    QHash<int, QList<Step>> steps; // by position in panels
-    for (int i = 2; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.startsWith(QLatin1String("--")) && i + 1 < argc && !panels.isEmpty()) {
-            const QString value = QString::fromLocal8Bit(argv[++i]);
+    QStringList names;
+    QHash<int, QList<Step>> steps; // by position in names
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg.startsWith(QLatin1String("--")) && i + 1 < args.size() && !names.isEmpty()) {
+            const QString& value = args[++i];
             const qsizetype eq = value.indexOf(u'=');
-            steps[int(panels.size()) - 1].append(
+            steps[int(names.size()) - 1].append(
                 {arg.mid(2), eq < 0 ? value : value.left(eq), eq < 0 ? QString() : value.mid(eq + 1)});
             continue;
         }
-        panels.append(arg);
+        names.append(arg);
     }
-    if (panels.isEmpty()) {
+    if (names.isEmpty()) {
         for (const CalculatorPanel* panel : window.findChildren<CalculatorPanel*>())
-            panels.append(panel->objectName());
-        panels << QStringLiteral("OptionsDialog") << QStringLiteral("SetSliderBarRangesFrequencyConvert");
+            names.append(panel->objectName());
+        names << QStringLiteral("OptionsDialog") << QStringLiteral("SetSliderBarRangesFrequencyConvert")
+              << QStringLiteral("AboutDialog") << QStringLiteral("MessageBox");
     }
-    const auto save = [&out](QWidget* w, const QString& name) {
-        const QString file = out + u'/' + name + QStringLiteral(".png");
+    const qreal ratio = app.devicePixelRatio();
+    const QString suffix = (ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString()) +
+                           (dark ? QStringLiteral("_dark.png") : QStringLiteral(".png"));
+    const auto save = [&](QWidget* w, const QString& name) {
+        const QString file = out + u'/' + name + suffix;
         w->grab().save(file);
         std::printf("%s\n", qPrintable(file));
     };
-    for (qsizetype index = 0; index < panels.size(); ++index) {
-        const QString& name = panels[index];
+    const auto showAndSave = [&](QWidget& w, const QString& name) {
+        w.show();
+        QApplication::processEvents();
+        save(&w, name);
+    };
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        const QString& name = names[index];
         if (name == QLatin1String("OptionsDialog")) {
             TOptionsDialog dialog(&window);
             dialog.SetOptionStates(window.expandCategoryListWhenLaunched(), window.autoExpandCategoryList());
-            dialog.show();
-            QApplication::processEvents();
-            save(&dialog, name);
+            showAndSave(dialog, name);
             continue;
         }
         if (name == QLatin1String("SetSliderBarRangesFrequencyConvert")) {
             auto* conversions = window.findChild<FrequencyConversionPanel*>();
             TSetSliderBarRangesFrequencyConvert dialog(conversions);
             dialog.setPanel(conversions);
-            dialog.show();
-            QApplication::processEvents();
-            save(&dialog, name);
+            showAndSave(dialog, name);
             continue;
         }
-        auto* panel = window.findChild<QWidget*>(name);
+        if (name == QLatin1String("AboutDialog")) {
+            TAboutDialog dialog(&window);
+            showAndSave(dialog, name);
+            continue;
+        }
+        if (name == QLatin1String("MessageBox")) {
+            // A box waits for its answer: it is drawn and closed from the
+            // event loop it runs.
+            QTimer::singleShot(300, [&] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    save(box, name);
+                    box->close();
+                }
+            });
+            ui::showMessageBox(&window, {QStringLiteral("Voltage Error"),
+                                         QStringLiteral("Entry not a floating point number"),
+                                         ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+            continue;
+        }
+        auto* panel = window.findChild<CalculatorPanel*>(name);
         if (!panel) {
             std::fprintf(stderr, "no panel %s\n", qPrintable(name));
             continue;

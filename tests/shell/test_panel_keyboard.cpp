@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 
 class TestPanelKeyboard : public QObject
 {
@@ -123,6 +124,8 @@ void TestPanelKeyboard::darkDesktopKeepsTextReadable()
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
         dark.setColor(role, QColor(230, 230, 230));
     QApplication::setPalette(dark);
+    // A dark theme gives the hints a dark palette of their own.
+    QToolTip::setPalette(dark);
     look::applyProgramPalette(*qApp);
     MainWindowHarness h;
     h.open();
@@ -130,6 +133,7 @@ void TestPanelKeyboard::darkDesktopKeepsTextReadable()
     for (const char* name : {"Voltage", "ResValue", "ParRes1", "FreqCoilTurns"}) {
         const QPalette p = h.field(name)->palette();
         QVERIFY2(contrast(p.color(QPalette::Text), p.color(QPalette::Base)) > 120, name);
+        QVERIFY2(p.color(QPalette::Base).lightness() > 200, name);
     }
     for (QLabel* label : h.find<QWidget>("PanelStack")->findChildren<QLabel*>()) {
         const QPalette p = label->palette();
