@@ -49,7 +49,7 @@ SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)
                       [symbols] { return artwork::schematicSheet(symbols); });
     scroll->setWidget(picture);
     form::label(this, nullptr, 8, 368, caption);
-    QPushButton* open = form::button(this, sheet.buttonName, 432, 368, 209, 25,
+    QPushButton* open = form::button(this, sheet.buttonName, 412, 368, 229, 25,
                                      QStringLiteral("Open Schematics in Separate Window"),
                                      QStringLiteral("Open the schematic symbols in a separate window"));
     connect(open, &QPushButton::clicked, this, &SchematicPanel::separateWindowRequested);

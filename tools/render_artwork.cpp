@@ -1,12 +1,12 @@
 // Saves every picture the program draws, and the small windows that show
 // them (splash, About box, the four schematic windows, grabbed at their
-// first size), to PNG files, once at a device pixel ratio of 1 and once at 2,
-// so the artwork can be checked by eye.
+// first size), to PNG files, at device pixel ratios of 1, 1.5 and 2, so the
+// artwork can be checked by eye.
 //
 //   render_artwork <output folder>
 //
-// The second pass runs this program again with QT_SCALE_FACTOR=2 (the ratio
-// is fixed when the application starts); its files end in "@2x".
+// The other passes run this program again with QT_SCALE_FACTOR set (the ratio
+// is fixed when the application starts); their files end in "@1.5x" and "@2x".
 
 #include "resources/artwork/artwork.h"
 #include "shell/about_dialog.h"
@@ -112,9 +112,11 @@ int main(int argc, char* argv[])
         }
     }
 
-    if (!secondPass) {
+    for (const char* factor : {"1.5", "2"}) {
+        if (secondPass)
+            break;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
         env.insert(QStringLiteral("OHMBROOK_RENDER_SECOND_PASS"), QStringLiteral("1"));
         QProcess again;
         again.setProcessEnvironment(env);

@@ -1,19 +1,24 @@
 // Renders the help window showing help pages to PNG files, so the pages and
 // the window's messages can be looked at without pressing F1:
 //
-//   render_help <output folder> [--folder <help folder>] [--tabs] [page ...]
+//   render_help [--dark] <output folder> [--folder <help folder>] [--tabs] [page ...]
 //
 // The help file is looked for in the build folder, or in <help folder> (for
 // instance one holding a damaged copy, to see the message it gives). Without
 // page names every page of the help file is drawn; "Page.htm#anchor" scrolls
 // the page to that anchor. --tabs draws the window with each of its tabs in
 // use instead: the contents, a keyword typed into the index, and a search
-// with its results and the first found page marked. Run under a real X server
-// (xvfb-run) for fonts and frames as the user sees them.
+// with its results and the first found page marked. The window has the
+// program's palette; --dark stands in for a dark desktop theme, which the
+// program must replace by its own. Under QT_SCALE_FACTOR the files are named
+// "<name>@<factor>x.png". Run under a real X server (xvfb-run) for fonts and
+// frames as the user sees them.
 
 #include "shell/chm_archive.h"
 #include "shell/help_launcher.h"
 #include "shell/help_window.h"
+#include "shell/program_look.h"
+#include "tools/dark_desktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +35,9 @@
 
 namespace {
 
+// The end of every file name: the scale factor and the palette drawn with.
+QString g_suffix = QStringLiteral(".png");
+
 void settle(int milliseconds)
 {
     QEventLoop loop;
@@ -37,8 +45,9 @@ void settle(int milliseconds)
     loop.exec();
 }
 
-bool save(const QString& file)
+bool save(QString file)
 {
+    file.replace(QStringLiteral(".png"), g_suffix);
     settle(300);
     if (!help::helpWindow()->grab().save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -78,11 +87,18 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
+    const bool dark = args.removeAll(QStringLiteral("--dark")) > 0;
     if (args.isEmpty()) {
-        std::fprintf(stderr,
-                     "usage: render_help <output folder> [--folder <help folder>] [--tabs] [page ...]\n");
+        std::fprintf(stderr, "usage: render_help [--dark] <output folder> [--folder <help folder>] [--tabs] "
+                             "[page ...]\n");
         return 2;
     }
+    if (dark)
+        imitateDarkDesktop();
+    look::applyProgramPalette(app);
+    const qreal ratio = app.devicePixelRatio();
+    g_suffix = (ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString()) +
+               (dark ? QStringLiteral("_dark.png") : QStringLiteral(".png"));
     const QString out = args.takeFirst();
     QDir().mkpath(out);
     QString folder = QFileInfo(QStringLiteral(OHMBROOK_HELP_CHM)).absolutePath();

@@ -48,7 +48,10 @@ QString buttonShortfall(const QAbstractButton* b)
     const QRect room = b->style()->subElementRect(contents, &option, b);
     const QFontMetrics metrics(b->font());
     const int iconWidth = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
-    const QSize need(metrics.horizontalAdvance(QString(b->text()).remove(u'&')) + iconWidth,
+    // A push button's caption keeps a few pixels clear of its frame, which it
+    // needs at fractional scale factors, where text grows by rounding.
+    const int air = contents == QStyle::SE_PushButtonContents ? 8 : 0;
+    const QSize need(metrics.horizontalAdvance(QString(b->text()).remove(u'&')) + iconWidth + air,
                      metrics.height());
     if (need.width() <= room.width() && need.height() <= room.height())
         return QString();
