@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     look::applyProgramPalette(app);
     // Ties the window to its launcher and icon on the desktop.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kDesktopFileId));
+    QApplication::setWindowIcon(look::programIcon());
     try {
         TFormMainApplication window;
         // Then the other windows, in their order: the About box, the Options

@@ -18,4 +18,12 @@ void applyProgramPalette(QApplication& app)
     QToolTip::setPalette(light);
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace look

@@ -5,10 +5,16 @@
 // a light palette whatever the desktop's (a dark desktop theme would
 // otherwise give light text on the white pages).
 
+#include <QIcon>
+
 class QApplication;
 
 namespace look {
 
 void applyProgramPalette(QApplication& app);
+
+// The program's icon, rendered from its vector source at build time, for the
+// title bars and task switcher of every window.
+QIcon programIcon();
 
 } // namespace look

@@ -50,6 +50,11 @@ test -x /usr/bin/ohmbrook
 test -f /usr/share/ohmbrook/Ohmbrook2Help.chm
 test -x /usr/libexec/ohmbrook/ohmbrook-metafile-helper
 test -f /usr/share/applications/org.ohmbrook.Ohmbrook.desktop
+# The launcher icon, as a vector and at every size of the hicolor theme.
+test -f /usr/share/icons/hicolor/scalable/apps/org.ohmbrook.Ohmbrook.svg
+for size in 16 22 24 32 48 64 128 256 512; do
+    test -f /usr/share/icons/hicolor/${size}x${size}/apps/org.ohmbrook.Ohmbrook.png
+done
 # A user who has accepted the disclaimer: the main window opens at once.
 export HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config
 mkdir -p "$XDG_CONFIG_HOME/Tarvolen"
