@@ -95,8 +95,12 @@ protected:
 private:
     void copy()
     {
-        if (!text().isEmpty())
-            QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+        if (text().isEmpty())
+            return;
+        // A selection across lines comes back with paragraph separators.
+        QString copied = hasSelectedText() ? selectedText() : text();
+        copied.replace(QChar::ParagraphSeparator, u'\n');
+        QGuiApplication::clipboard()->setText(copied);
     }
 };
 
