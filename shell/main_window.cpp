@@ -152,9 +152,11 @@ void TFormMainApplication::buildFrame()
         {BtnHelp, &TFormMainApplication::BtnHelpClick},
         {BtnExpandCategories, &TFormMainApplication::BtnExpandCategoriesClick},
     };
-    for (const auto& [button, handler] : buttons)
+    for (const auto& [button, member] : buttons) {
+        const auto handler = member; // clang 14 cannot capture a structured binding
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    }
 
     // Ctrl+Q quits through the same path as Exit, questions included.
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);

@@ -165,7 +165,8 @@ Value parseData(const QString& dataText)
         } else if (kind == QLatin1String("hex(1)") && bytes->size() % 2 == 0) {
             QStringDecoder decoder(QStringDecoder::Utf16LE);
             QString text = decoder(*bytes);
-            while (text.endsWith(QChar(0)))
+            // One NUL ends the text; a NUL before it belongs to the text.
+            if (text.endsWith(QChar(0)))
                 text.chop(1);
             v.type = Value::Type::String;
             v.text = text;

@@ -71,8 +71,10 @@ int main(int argc, char* argv[])
         {"schematic_valves", artwork::SymbolSheet::Valves},
         {"schematic_connectors", artwork::SymbolSheet::ConnectorsSwitchesRelays},
     };
-    for (const auto& [name, sheet] : sheets)
-        pictures.emplace_back(QString::fromLatin1(name), [sheet] { return artwork::schematicSheet(sheet); });
+    for (const auto& [name, sheet] : sheets) {
+        const artwork::SymbolSheet which = sheet; // clang 14 cannot capture a structured binding
+        pictures.emplace_back(QString::fromLatin1(name), [which] { return artwork::schematicSheet(which); });
+    }
     for (int d = 0; d <= 9; ++d) {
         pictures.emplace_back(QStringLiteral("body_%1").arg(d), [d] { return artwork::bodyImage(d); });
         pictures.emplace_back(QStringLiteral("tip_%1").arg(d), [d] { return artwork::tipImage(d); });

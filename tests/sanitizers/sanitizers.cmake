@@ -1,0 +1,31 @@
+# Checking builds, chosen by the options in the top-level CMakeLists.txt.
+#
+# OHMBROOK_SANITIZE: every program, tool and test is built with AddressSanitizer
+# (leak checking included) and UndefinedBehaviorSanitizer; the first fault
+# found ends the process with a report.
+#
+# OHMBROOK_FUZZ: all code is built with libFuzzer's coverage instrumentation
+# and tests/fuzz adds the fuzz targets and their bounded runs (label "fuzz").
+# libFuzzer comes with clang only.
+
+if(OHMBROOK_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+
+    # Every executable carries the checks' default options and the leak
+    # suppressions, so a test or tool started by hand reports the same as
+    # under CTest.
+    add_library(ohmbrook_sanitizer_options OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizer_options.cpp)
+    target_compile_definitions(ohmbrook_sanitizer_options PRIVATE
+        OHMBROOK_LSAN_SUPPRESSIONS="${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.txt")
+    set_target_properties(ohmbrook_sanitizer_options PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    link_libraries(ohmbrook_sanitizer_options)
+endif()
+
+if(OHMBROOK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "OHMBROOK_FUZZ needs clang (libFuzzer), for instance "
+                            "-DCMAKE_CXX_COMPILER=clang++-14; this build uses ${CMAKE_CXX_COMPILER_ID}.")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
