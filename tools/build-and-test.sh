@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12), builds Ohmbrook and runs every test
-# headless. Ends with CTest's summary line; exits non-zero on any failure.
+# headless; then builds it again with clang under AddressSanitizer (leak
+# checks included) and UndefinedBehaviorSanitizer in build-sanitize, runs the
+# same tests there (all but the package test) and runs each fuzz target for
+# 20 seconds. Ends with CTest's summary line; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-debian.sh
+export QT_QPA_PLATFORM=offscreen
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --no-tests=error -j2
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DOHMBROOK_SANITIZE=ON -DOHMBROOK_FUZZ=ON -DOHMBROOK_FUZZ_SECONDS=20
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j2 -LE package
