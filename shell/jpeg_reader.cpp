@@ -94,7 +94,9 @@ bool decodeRows(const unsigned char* data, std::size_t size, int first, int coun
     constexpr int kEdgeMargin = 32;
     JDIMENSION left = 0;
     JDIMENSION decodedWidth = std::min(JDIMENSION(x + width + kEdgeMargin), cinfo.output_width);
-    const bool cropped = x != 0 || decodedWidth != cinfo.output_width;
+    // Rows go straight into `out` only when they are exactly its width; a
+    // part short of either edge is decoded through a row of its own.
+    const bool cropped = x != 0 || JDIMENSION(width) != cinfo.output_width;
     JSAMPARRAY rowBuffer = nullptr;
     if (cropped) {
         if (decodedWidth != cinfo.output_width)

@@ -334,7 +334,10 @@ void MetafileDrawing::takeOutput()
     if (m_output.size() >= metafile::kHeaderBytes) {
         const qint64 width = littleEndian32(m_output.constData() + 8);
         const qint64 height = littleEndian32(m_output.constData() + 12);
-        expected = std::min(expected, metafile::kHeaderBytes + width * height * 4);
+        // Sides past the bound are refused once the helper ends; their
+        // product could overflow here.
+        if (width <= metafile::kMaxSide && height <= metafile::kMaxSide)
+            expected = std::min(expected, metafile::kHeaderBytes + width * height * 4);
     }
     if (m_output.size() > expected)
         fail(notDrawn(m_path));

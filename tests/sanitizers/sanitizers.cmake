@@ -9,17 +9,17 @@
 # libFuzzer comes with clang only.
 
 if(OHMBROOK_SANITIZE)
-    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
-
     # Every executable carries the checks' default options and the leak
     # suppressions, so a test or tool started by hand reports the same as
-    # under CTest.
+    # under CTest. Made before the options below: it is itself not checked.
     add_library(ohmbrook_sanitizer_options OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizer_options.cpp)
     target_compile_definitions(ohmbrook_sanitizer_options PRIVATE
         OHMBROOK_LSAN_SUPPRESSIONS="${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.txt")
     set_target_properties(ohmbrook_sanitizer_options PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     link_libraries(ohmbrook_sanitizer_options)
+
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
 endif()
 
 if(OHMBROOK_FUZZ)
@@ -29,3 +29,16 @@ if(OHMBROOK_FUZZ)
     endif()
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# A program run under an address-space limit (the metafile helper) cannot
+# carry AddressSanitizer, which reserves terabytes of address space for its
+# shadow memory; it keeps the undefined-behaviour checks.
+function(ohmbrook_without_address_sanitizer target)
+    if(OHMBROOK_SANITIZE)
+        foreach(property COMPILE_OPTIONS LINK_OPTIONS)
+            get_target_property(options ${target} ${property})
+            list(TRANSFORM options REPLACE "^-fsanitize=address,undefined$" "-fsanitize=undefined")
+            set_target_properties(${target} PROPERTIES ${property} "${options}")
+        endforeach()
+    endif()
+endfunction()

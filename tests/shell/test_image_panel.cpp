@@ -170,6 +170,7 @@ private slots:
     void bigPictureShowsVisiblePartFirst();
     void jpegBandsMatchQtsReader_data();
     void jpegBandsMatchQtsReader();
+    void jpegRegionAtTheLeftEdge();
     void helperLimitsEndRun_data();
     void helperLimitsEndRun();
 
@@ -411,6 +412,29 @@ void TestImagePanel::jpegBandsMatchQtsReader()
     QVERIFY(decoded.convertToFormat(QImage::Format_RGB32) == expected);
 }
 
+// A part from the left edge up to a few pixels short of the right one is
+// decoded through a row of the whole width: each row must land in the part's
+// own, narrower picture, not run past its end.
+void TestImagePanel::jpegRegionAtTheLeftEdge()
+{
+    QImage source(40, 8, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb(x * 6, y * 30, 255 - x * 6));
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(source.save(&buffer, "jpeg", 90));
+    const QImage whole = QImage::fromData(file, "jpeg").convertToFormat(QImage::Format_RGB32);
+    for (int width = 1; width < source.width(); ++width) {
+        const QRect region(0, 2, width, 3);
+        const QImage decoded = jpeg::decodeRegion(file, region);
+        QCOMPARE(decoded.size(), region.size());
+        QVERIFY2(decoded.convertToFormat(QImage::Format_RGB32) == whole.copy(region),
+                 qPrintable(QString::number(width)));
+    }
+}
+
 void TestImagePanel::helperLimitsEndRun_data()
 {
     QTest::addColumn<QString>("script"); // a stand-in for the helper
@@ -421,6 +445,8 @@ void TestImagePanel::helperLimitsEndRun_data()
     QTest::newRow("never ends") << "exec sleep 60" << 0
                                 << QStringLiteral("The picture \"%1\" took too long to draw.");
     QTest::newRow("endless output") << "exec cat /dev/zero" << 0 << notDrawn;
+    QTest::newRow("sides past any bound")
+        << "printf 'OhmPict1\\377\\377\\377\\377\\377\\377\\377\\377'" << 0 << notDrawn;
     QTest::newRow("endless work") << "while :; do :; done" << 1 << notDrawn;
     QTest::newRow("endless memory") << "exec awk 'BEGIN { s = \"x\"; while (1) s = s s }'" << 2 << QString();
     QTest::newRow("missing helper") << QString() << 0
