@@ -4,8 +4,8 @@
 //
 // Input: one byte choosing the kind (low two bits) and the part (the rest),
 // then the file's bytes. A picture either is refused with a message or comes
-// out at the size its header gave, in a format that is quick to draw; a part
-// comes out at the size asked for. Pictures whose header claims more than a
+// out at the size its header gave (an icon at any size), in a format that is
+// quick to draw; a part comes out at the size asked for. Pictures whose header claims more than a
 // few million pixels are only inspected, so that a run stays short; the
 // loader's own bound (pictures::kMaxPixels) is checked on every header.
 
@@ -115,7 +115,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pixels > kMaxDecodedPixels)
         return 0;
 
-    checkResult(pictures::readRaster(file), file.size, "a picture comes out at the size its header gives");
+    // An icon's directory states a size its bitmap need not have: the reader
+    // tells the former and reads the latter, which the viewer then shows.
+    const QSize stated = kind.kind == pictures::Kind::Icon ? QSize() : file.size;
+    checkResult(pictures::readRaster(file), stated, "a picture comes out at the size its header gives");
     if (file.canReadRegion && file.size.isValid() && !file.size.isEmpty()) {
         const QRect part = partOf(file.size, data[0] >> 2);
         checkResult(pictures::readRaster(file, part), part.size(), "a part comes out at the size asked for");

@@ -1,8 +1,9 @@
 # Checking builds, chosen by the options in the top-level CMakeLists.txt.
 #
 # OHMBROOK_SANITIZE: every program, tool and test is built with AddressSanitizer
-# (leak checking included) and UndefinedBehaviorSanitizer; the first fault
-# found ends the process with a report.
+# (leak checking included) and UndefinedBehaviorSanitizer, but for the
+# metafile helper (see ohmbrook_without_address_sanitizer below); the first
+# fault found ends the process with a report.
 #
 # OHMBROOK_FUZZ: all code is built with libFuzzer's coverage instrumentation
 # and tests/fuzz adds the fuzz targets and their bounded runs (label "fuzz").
