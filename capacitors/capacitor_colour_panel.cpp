@@ -106,7 +106,7 @@ CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
     const char* captions[] = {"1st digit", "2nd digit", "Multiplier", "Tolerance", "Voltage"};
     QStringList digits;
     for (std::string_view item : colour_codes::kDigitItems)
-        digits.append(toQString(item));
+        digits.append(textOf(item));
     for (std::size_t i = 0; i < 5; ++i) {
         m_lists[i] = form::comboBox(
             g, names[i], kListX[i], kListY, kListWidth, i < 2 ? digits : QStringList(), QString(),
@@ -256,7 +256,7 @@ void CapacitorColourPanel::band5Changed()
 {
     const std::string text = listText(m_lists[4]);
     if (const auto rating = colour_codes::ratingOf(text, checkedType())) {
-        m_capRatingValue = toQString(*rating);
+        m_capRatingValue = textOf(*rating);
         paintBand(4, text);
     }
     showCapacitorColourValue();

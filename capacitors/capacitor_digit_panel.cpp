@@ -18,7 +18,7 @@ QStringList itemsOf(std::span<const std::string_view> items)
 {
     QStringList list;
     for (std::string_view item : items)
-        list.append(toQString(item));
+        list.append(textOf(item));
     return list;
 }
 

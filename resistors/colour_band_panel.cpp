@@ -23,19 +23,8 @@ namespace {
 using band_widgets::itemsOf;
 using band_widgets::listText;
 using band_widgets::paintSwatch;
+using band_widgets::swatch;
 using band_widgets::textOf;
-
-// A borderless, disabled field used only to show a colour.
-QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
-    auto* s = new QLineEdit(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setGeometry(x, y, w, h);
-    s->setFrame(false);
-    s->setEnabled(false);
-    s->setFocusPolicy(Qt::NoFocus);
-    return s;
-}
 
 } // namespace
 
@@ -326,11 +315,7 @@ void ColourBandPanel::temperatureCoefficientChanged()
 
 void ColourBandPanel::selectBandItem(QComboBox* list, int index)
 {
-    // Selecting from code must not run the change handler; the caller runs
-    // the handlers itself, in band order.
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(index);
-    list->setEditText(list->itemText(index));
+    band_widgets::selectQuietly(list, index);
 }
 
 void ColourBandPanel::calculateNearestMatch()

@@ -1,13 +1,14 @@
 #pragma once
 
-// Small helpers shared by the colour-band panel's source files: band tables
-// shown in lists and swatches.
+// Small helpers shared by the resistor and capacitor colour panels: band
+// tables shown in lists, and colour swatches.
 
 #include "resistors/colour_bands.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <QStringList>
 
 #include <string>
@@ -32,6 +33,27 @@ template <typename Table> QStringList itemsOf(const Table& table)
 inline std::string listText(const QComboBox* list)
 {
     return list->currentText().toStdString();
+}
+
+// Selects an item by position without running the list's change handler; the
+// caller runs the handlers itself, in band order.
+inline void selectQuietly(QComboBox* list, int index)
+{
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(index);
+    list->setEditText(list->itemText(index));
+}
+
+// A borderless, disabled field used only to show a colour.
+inline QLineEdit* swatch(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    auto* s = new QLineEdit(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setGeometry(x, y, w, h);
+    s->setFrame(false);
+    s->setEnabled(false);
+    s->setFocusPolicy(Qt::NoFocus);
+    return s;
 }
 
 // Paints a swatch and names its colour for screen readers.
