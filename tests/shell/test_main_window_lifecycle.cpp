@@ -101,16 +101,8 @@ void TestMainWindowLifecycle::firstRunAsksForTheDisclaimer()
         // The first close writes the settings in their order.
         QVERIFY(h.window().close());
         QCOMPARE(h.settingsText(),
-                 QString::fromLatin1(kEmptyKeyFile + "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\n"
-                                                     "\"Expand Category List When Launched\"=dword:00000001\n"
-                                                     "\"Auto Expand Category List\"=dword:00000000\n"
-                                                     "\"Freq Convert Slide Bar Mega Min\"=dword:00000001\n"
-                                                     "\"Freq Convert Slide Bar Mega Max\"=dword:000003e8\n"
-                                                     "\"Freq Convert Slide Bar Kilo Min\"=dword:00000001\n"
-                                                     "\"Freq Convert Slide Bar Kilo Max\"=dword:000003e8\n"
-                                                     "\"Freq Convert Slide Bar Meters Min\"=dword:00000001\n"
-                                                     "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"
-                                                     "\"Resistor Colour Band Digits\"=dword:00000002\n"));
+                 QString::fromLatin1(kEmptyKeyFile + "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\n" +
+                                     kFirstCloseValues));
     } else {
         QCOMPARE(status, 0);
         QFile f(h.settingsFile());

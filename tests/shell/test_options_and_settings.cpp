@@ -164,16 +164,7 @@ void TestOptionsAndSettings::firstCloseWritesEveryValueInOrder()
     MainWindowHarness h(false);
     writeSettingsFile(h, kAcceptedFile);
     QVERIFY(h.open().close());
-    QCOMPARE(h.settingsText(),
-             QString::fromLatin1(kAcceptedFile + "\"Expand Category List When Launched\"=dword:00000001\n"
-                                                 "\"Auto Expand Category List\"=dword:00000000\n"
-                                                 "\"Freq Convert Slide Bar Mega Min\"=dword:00000001\n"
-                                                 "\"Freq Convert Slide Bar Mega Max\"=dword:000003e8\n"
-                                                 "\"Freq Convert Slide Bar Kilo Min\"=dword:00000001\n"
-                                                 "\"Freq Convert Slide Bar Kilo Max\"=dword:000003e8\n"
-                                                 "\"Freq Convert Slide Bar Meters Min\"=dword:00000001\n"
-                                                 "\"Freq Convert Slide Bar Meters Max\"=dword:000003e8\n"
-                                                 "\"Resistor Colour Band Digits\"=dword:00000002\n"));
+    QCOMPARE(h.settingsText(), QString::fromLatin1(kAcceptedFile + kFirstCloseValues));
 }
 
 void TestOptionsAndSettings::optionsDialogClosedAnyWay_data()
