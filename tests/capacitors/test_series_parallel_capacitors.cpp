@@ -206,26 +206,8 @@ void TestSeriesParallelCapacitors::standardValueUnderComputedField()
     QFETCH(QStringList, expected);
     QFETCH(QStringList, standard);
     QFETCH(QStringList, boxes);
-    const Calculator& c = series ? kSeries : kParallel;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelCapacitorsSeriesParallel"));
-    twoofthree::typeAll(h, c, typed);
-    h.click(c.calculate);
-    auto lines = [&] {
-        QStringList shown;
-        for (const char* field : c.fields)
-            shown.append(h.text(("LabelE24" + QByteArray(field)).constData()));
-        return shown;
-    };
-    QCOMPARE(twoofthree::texts(h, c), expected);
-    QCOMPARE(guitest::boxes(h.boxes), boxes);
-    QCOMPARE(lines(), standard);
-    // The line belongs to the value it was made for: a new text empties it.
-    const qsizetype computed = standard.indexOf(QRegularExpression(QStringLiteral(".+")));
-    if (computed >= 0) {
-        h.type(c.fields[computed], QStringLiteral("1"));
-        QCOMPARE(lines(), (QStringList{"", "", ""}));
-    }
+    twoofthree::checkStandardValueLine("PanelCapacitorsSeriesParallel", series ? kSeries : kParallel, typed,
+                                       expected, standard, boxes);
 }
 
 QTEST_MAIN(TestSeriesParallelCapacitors)

@@ -6,6 +6,7 @@
 
 #include "tests/shell/gui_test_helpers.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace twoofthree {
@@ -74,6 +75,32 @@ inline void checkClearButton(const char* panel, const Calculator& c, const Calcu
     QCOMPARE(texts(h, c), expected);
     QCOMPARE(texts(h, other), filled);
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
+}
+
+// After a calculation, the nearest E24 value stands under the computed field
+// only, and a new text in that field empties it.
+inline void checkStandardValueLine(const char* panel, const Calculator& c, const QStringList& typed,
+                                   const QStringList& expected, const QStringList& standard,
+                                   const QStringList& boxes)
+{
+    MainWindowHarness h;
+    QVERIFY(guitest::openOnPanel(h, panel));
+    typeAll(h, c, typed);
+    h.click(c.calculate);
+    auto lines = [&] {
+        QStringList shown;
+        for (const char* field : c.fields)
+            shown.append(h.text(("LabelE24" + QByteArray(field)).constData()));
+        return shown;
+    };
+    QCOMPARE(texts(h, c), expected);
+    QCOMPARE(guitest::boxes(h.boxes), boxes);
+    QCOMPARE(lines(), standard);
+    const qsizetype computed = standard.indexOf(QRegularExpression(QStringLiteral(".+")));
+    if (computed >= 0) {
+        h.type(c.fields[computed], QStringLiteral("1"));
+        QCOMPARE(lines(), (QStringList{"", "", ""}));
+    }
 }
 
 } // namespace twoofthree
