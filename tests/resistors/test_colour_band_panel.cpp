@@ -2,6 +2,7 @@
 // value to bands, and the hold that keeps the user's value in place.
 
 #include "resources/artwork/artwork.h"
+#include "tests/resistors/band_swatches.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/main_window_harness.h"
 
@@ -10,25 +11,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
-
-namespace {
-
-// The swatch of a band item ("Gray" is grey too; "No band" is the body colour).
-QColor swatchOf(const QString& item)
-{
-    static const QHash<QString, QColor> colours{
-        {"Black", QColor(0, 0, 0)},        {"Brown", QColor(144, 96, 47)},
-        {"Red", QColor(255, 0, 0)},        {"Orange", QColor(255, 128, 0)},
-        {"Yellow", QColor(255, 255, 0)},   {"Green", QColor(0, 255, 0)},
-        {"Blue", QColor(0, 0, 255)},       {"Violet", QColor(255, 0, 255)},
-        {"Grey", QColor(128, 128, 128)},   {"Gray", QColor(128, 128, 128)},
-        {"White", QColor(255, 255, 255)},  {"Gold", QColor(248, 251, 140)},
-        {"Silver", QColor(222, 222, 222)}, {"No band", QColor(222, 223, 170)},
-    };
-    return colours.value(item);
-}
-
-} // namespace
 
 class TestColourBandPanel : public QObject
 {

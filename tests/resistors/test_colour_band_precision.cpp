@@ -4,6 +4,7 @@
 // tests run unchanged in test_colour_band_panel.
 
 #include "shell/settings_store.h"
+#include "tests/resistors/band_swatches.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/settings_text.h"
 
@@ -18,20 +19,6 @@
 namespace {
 
 const char* const kLists[] = {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"};
-
-QColor swatchOf(const QString& item)
-{
-    static const QHash<QString, QColor> colours{
-        {"Black", QColor(0, 0, 0)},         {"Brown", QColor(144, 96, 47)},
-        {"Red", QColor(255, 0, 0)},         {"Orange", QColor(255, 128, 0)},
-        {"Yellow", QColor(255, 255, 0)},    {"Green", QColor(0, 255, 0)},
-        {"Blue", QColor(0, 0, 255)},        {"Violet", QColor(255, 0, 255)},
-        {"Grey", QColor(128, 128, 128)},    {"White", QColor(255, 255, 255)},
-        {"Gold", QColor(248, 251, 140)},    {"Silver", QColor(222, 222, 222)},
-        {"No band", QColor(222, 223, 170)},
-    };
-    return colours.value(item);
-}
 
 void select(MainWindowHarness& h, const char* list, const QString& item)
 {
