@@ -1,5 +1,7 @@
 #include "capacitors/panel_parts.h"
 
+#include "shell/form_builder.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +51,8 @@ void paintSwatch(QLineEdit* swatch, colour_bands::Rgb colour, std::string_view c
 void showResult(QLabel* label, const QString& text)
 {
     label->setText(text);
-    label->adjustSize();
+    // Measured now when it is on screen, else when its panel is shown.
+    form::fitToText(label);
 }
 
 } // namespace capacitor_parts
