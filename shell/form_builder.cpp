@@ -186,6 +186,7 @@ private:
     }
 };
 
+// An area that runs its painting function on every paint (see paintedArea()).
 class PaintedArea : public QWidget
 {
 public:
