@@ -1,19 +1,31 @@
-// Start-up benchmark: time from process start to the main window's first
-// paint, and the peak memory of the process, for the real main window and for
-// a bare Qt window of the same size, run alternately in the same session.
-// Prints medians and the ratio main / bare.
+// Start-up benchmark: the real program against a bare Qt window of the same
+// size with the same topic tree and twenty empty pages (startup_probe bare),
+// in the same run.
 //
-//   startup_bench [runs]     (default 15 runs of each)
+// - Time from process start to the window's first paint and peak memory:
+//   warm runs in pairs, one of each, taking turns at going first; the
+//   figures are the medians of each pair's ratio, so a machine that slows
+//   down during the run skews neither side.
+// - Instructions to the first paint under callgrind, when valgrind is
+//   installed: noise-free, a tripwire for start-up regressions.
+//
+//   startup_bench [pairs]     (default 10 pairs)
+//
+// Run it under Xvfb: xvfb-run -a startup_bench
 
 #include "shell/settings_store.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -25,15 +37,20 @@ namespace {
 struct Sample
 {
     double milliseconds;
-    long peakKiB;
+    double peakKiB;
 };
 
-Sample runOnce(const std::string& probe, const char* mode)
+// Runs a program to its end; its peak memory and how long it took.
+Sample run(const std::vector<std::string>& command)
 {
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
-        ::execl(probe.c_str(), probe.c_str(), mode, static_cast<char*>(nullptr));
+        ::execv(argv[0], argv.data());
         ::_exit(127);
     }
     int status = 0;
@@ -41,10 +58,10 @@ Sample runOnce(const std::string& probe, const char* mode)
     ::wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "probe %s failed (status %d)\n", mode, status);
+        std::fprintf(stderr, "%s failed (status %d)\n", command.back().c_str(), status);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+    return {std::chrono::duration<double, std::milli>(end - start).count(), double(usage.ru_maxrss)};
 }
 
 double median(std::vector<double> v)
@@ -53,12 +70,30 @@ double median(std::vector<double> v)
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+// Instructions the probe runs from its start to its first paint.
+std::optional<double> instructions(const QString& valgrind, const std::string& probe, const char* mode,
+                                   const QString& folder)
+{
+    const QString out = folder + QStringLiteral("/callgrind.") + QLatin1String(mode);
+    run({valgrind.toStdString(), "--tool=callgrind", "-q", "--callgrind-out-file=" + out.toStdString(), probe,
+         mode});
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("summary:"))
+            return line.mid(8).trimmed().toDouble();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const std::string probe =
         (QCoreApplication::applicationDirPath() + QStringLiteral("/startup_probe")).toStdString();
 
@@ -67,29 +102,42 @@ int main(int argc, char* argv[])
     settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))
         ->writeString(QStringLiteral("Accepted Disclaimer for Version 2.1.0.0"), QStringLiteral("yes"));
 
-    std::vector<double> mainMs, bareMs, textMs, mainKiB, bareKiB;
-    runOnce(probe, "bare"); // warm the file cache for all three
-    runOnce(probe, "text");
-    runOnce(probe, "main");
-    for (int i = 0; i < runs; ++i) {
-        const Sample b = runOnce(probe, "bare");
-        const Sample t = runOnce(probe, "text");
-        const Sample m = runOnce(probe, "main");
+    const std::vector<std::string> bare{probe, "bare"}, main{probe, "main"};
+    run(bare); // warm the file cache for both
+    run(main);
+    std::vector<double> bareMs, mainMs, bareKiB, mainKiB, timeRatio, memoryRatio;
+    for (int i = 0; i < pairs; ++i) {
+        const bool bareFirst = i % 2 == 0;
+        const Sample first = run(bareFirst ? bare : main);
+        const Sample second = run(bareFirst ? main : bare);
+        const Sample& b = bareFirst ? first : second;
+        const Sample& m = bareFirst ? second : first;
         bareMs.push_back(b.milliseconds);
-        textMs.push_back(t.milliseconds);
         mainMs.push_back(m.milliseconds);
-        bareKiB.push_back(double(b.peakKiB));
-        mainKiB.push_back(double(m.peakKiB));
+        bareKiB.push_back(b.peakKiB);
+        mainKiB.push_back(m.peakKiB);
+        timeRatio.push_back(m.milliseconds / b.milliseconds);
+        memoryRatio.push_back(m.peakKiB / b.peakKiB);
     }
-    const double mT = median(mainMs), bT = median(bareMs), tT = median(textMs), mK = median(mainKiB),
-                 bK = median(bareKiB);
-    std::printf("runs each: %d (platform %s)\n", runs,
+    std::printf("pairs: %d (platform %s)\n", pairs,
                 qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
-    std::printf("start to first paint, median: main window %.1f ms, bare window %.1f ms, ratio %.2f\n", mT,
-                bT, mT / bT);
-    std::printf("start to first paint, median: bare window with one label %.1f ms, main / that %.2f\n", tT,
-                mT / tT);
-    std::printf("peak memory, median:         main window %.0f KiB, bare window %.0f KiB, ratio %.2f\n", mK,
-                bK, mK / bK);
+    std::printf("start to first paint, median: program %.1f ms, bare window %.1f ms, ratio %.2f\n",
+                median(mainMs), median(bareMs), median(timeRatio));
+    std::printf("peak memory, median:          program %.1f MiB, bare window %.1f MiB, ratio %.2f\n",
+                median(mainKiB) / 1024, median(bareKiB) / 1024, median(memoryRatio));
+
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty()) {
+        std::printf("instructions to first paint: valgrind is not installed\n");
+        return 0;
+    }
+    const auto b = instructions(valgrind, probe, "bare", config.path());
+    const auto m = instructions(valgrind, probe, "main", config.path());
+    if (!b || !m) {
+        std::fprintf(stderr, "callgrind gave no instruction count\n");
+        return 1;
+    }
+    std::printf("instructions to first paint:  program %.1f M, bare window %.1f M, ratio %.2f\n", *m / 1e6,
+                *b / 1e6, *m / *b);
     return 0;
 }

@@ -37,7 +37,7 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     QFont bold = notice->font();
     bold.setBold(true);
     notice->setFont(bold);
-    notice->adjustSize();
+    form::fitToText(notice);
     form::instruction(
         g, "LabelCapacitorDropperInstruction", 12, 38, 610, 46,
         QStringLiteral(

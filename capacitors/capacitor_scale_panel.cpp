@@ -100,7 +100,7 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
         QFont small = exponent->font();
         small.setPixelSize(9);
         exponent->setFont(small);
-        exponent->adjustSize();
+        form::fitToText(exponent);
     }
 
     QGroupBox* key = form::group(this, "GroupCapacitorScaleKey", 8, 278, 633, 114, QStringLiteral(" Key "));

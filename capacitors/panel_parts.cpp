@@ -1,5 +1,7 @@
 #include "capacitors/panel_parts.h"
 
+#include "shell/form_builder.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +20,8 @@ void refill(QComboBox* list, std::span<const std::string_view> items)
 void showResult(QLabel* label, const QString& text)
 {
     label->setText(text);
-    label->adjustSize();
+    // Measured now when it is on screen, else when its panel is shown.
+    form::fitToText(label);
 }
 
 } // namespace capacitor_parts

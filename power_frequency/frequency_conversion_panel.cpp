@@ -120,7 +120,7 @@ void FrequencyConversionPanel::buildControls()
     QFont big = equals->font();
     big.setPixelSize(40);
     equals->setFont(big);
-    equals->adjustSize();
+    form::fitToText(equals);
 
     form::label(g, nullptr, 360, 128, QStringLiteral("M&eters"));
     m_freqMeters = form::field(g, "FreqMeters", 360, 146, 200, QStringLiteral("Enter the meters"));

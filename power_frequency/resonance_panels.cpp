@@ -35,6 +35,8 @@ ResonancePanel::ResonancePanel(QWidget* parent)
         form::button(g, "BtnCalcFreqClearAll", 540, 70, 75, 25, QStringLiteral("Clear All"),
                      QStringLiteral("Clear all input fields"));
     QLabel* caption = form::label(g, nullptr, 28, 120, QStringLiteral("Resulting frequency: "));
+    // The result follows the caption, so the caption is measured now.
+    caption->adjustSize();
     LabelFreqResonanceResult =
         form::resultLabel(g, "LabelFreqResonanceResult", caption->x() + caption->width(), 120);
     LabelFreqResonanceHz = form::label(g, "LabelFreqResonanceHz", caption->x() + caption->width() + 5, 120,

@@ -82,7 +82,7 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
         QFont bold = term->font();
         bold.setBold(true);
         term->setFont(bold);
-        term->adjustSize();
+        form::fitToText(term);
         form::textBlock(key, nullptr, 80, y, 225, 30, QString::fromLatin1(k.meaning));
         y += 32;
     }

@@ -1,7 +1,10 @@
 #include "shell/accessibility.h"
 
+#include "shell/form_builder.h"
+
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -52,6 +55,31 @@ QLabel* captionOf(const QWidget* control, bool before)
     return best;
 }
 
+const char* const kNamedProperty = "ohmbrookNamed";
+
+void nameOnce(QWidget* page)
+{
+    if (page->property(kNamedProperty).toBool())
+        return;
+    page->setProperty(kNamedProperty, true);
+    nameControlsFromCaptions(page);
+}
+
+class NameOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            nameOnce(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 bool isInput(const QWidget* w)
@@ -77,6 +105,8 @@ bool isNamedInput(const QWidget* w)
 
 void nameControlsFromCaptions(QWidget* root)
 {
+    // Captions are found by their size, which labels take when first shown.
+    form::measureNow(root);
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!w->parentWidget())
             continue;
@@ -96,6 +126,13 @@ void nameControlsFromCaptions(QWidget* root)
                 w->setAccessibleDescription(captionText(caption));
         }
     }
+}
+
+void nameControlsWhenNeeded(QWidget* pages)
+{
+    auto* watcher = new NameOnShow(pages);
+    for (QWidget* page : pages->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        page->installEventFilter(watcher);
 }
 
 } // namespace a11y

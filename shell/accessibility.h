@@ -15,6 +15,12 @@ namespace a11y {
 
 void nameControlsFromCaptions(QWidget* root);
 
+// Names the controls of each page of pages (a stack of panels) as above, one
+// page at a time, the first time the page is shown: only the page in front
+// reaches the keyboard and a screen reader, and pages the user never opens
+// are never measured.
+void nameControlsWhenNeeded(QWidget* pages);
+
 // What the pairing treats as a result (a selectable label) and as an input
 // that needs a name (an enabled field, list or slider).
 bool isResultLabel(const QWidget* w);

@@ -1,5 +1,6 @@
 #include "shell/form_builder.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
@@ -42,13 +43,176 @@ private:
     QPixmap m_pixmap;
 };
 
+// A label that sizes itself to its text the first time it is shown, or when
+// something needs its size first: labels on panels the user never opens are
+// never measured. The size is the one its text had when it was made, as
+// though it had been sized then; a label that was given a size meanwhile
+// keeps it.
+class TextLabel : public QLabel
+{
+public:
+    explicit TextLabel(QWidget* parent) : QLabel(parent) {}
+
+    void fitWhenShown()
+    {
+        // An empty text costs nothing to measure, and code that places a
+        // label by its line height may read it at once.
+        if (isVisible() || text().isEmpty()) {
+            adjustSize();
+            return;
+        }
+        m_fitText = text();
+        m_sizeAsked = size();
+        m_fitPending = true;
+    }
+
+    void fitIfPending()
+    {
+        if (!m_fitPending)
+            return;
+        m_fitPending = false;
+        if (size() != m_sizeAsked)
+            return;
+        if (text() == m_fitText) {
+            adjustSize();
+            return;
+        }
+        const QString shown = text();
+        setText(m_fitText);
+        adjustSize();
+        setText(shown);
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            fitIfPending();
+        return QLabel::event(event);
+    }
+
+private:
+    QString m_fitText;
+    QSize m_sizeAsked;
+    bool m_fitPending = false;
+};
+
+// A group box whose caption is given when it is first shown, or when
+// something needs it first: measuring a caption is what a group box costs.
+class CaptionedGroup : public QGroupBox
+{
+public:
+    CaptionedGroup(QWidget* parent, const QString& caption) : QGroupBox(parent), m_caption(caption) {}
+
+    void captionIfPending()
+    {
+        if (m_captioned)
+            return;
+        m_captioned = true;
+        setTitle(m_caption);
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            captionIfPending();
+        return QGroupBox::event(event);
+    }
+
+private:
+    QString m_caption;
+    bool m_captioned = false;
+};
+
+// The small clear button beside a field: a grey square with a darker edge,
+// darker still while pressed, painted directly.
+class ClearButton : public QPushButton
+{
+public:
+    explicit ClearButton(QWidget* parent) : QPushButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
+        painter.fillRect(rect().adjusted(1, 1, -1, -1),
+                         isDown() ? QColor(0xb0, 0xb0, 0xb0) : QColor(0xe8, 0xe8, 0xe8));
+    }
+};
+
+// A drop-down list with editable text whose completions are set up the first
+// time it takes the focus, which is before the user can type into it: lists
+// on panels the user never opens cost nothing for them.
+class EditableList : public QComboBox
+{
+public:
+    explicit EditableList(QWidget* parent) : QComboBox(parent)
+    {
+        // The text line is given directly rather than through setEditable(),
+        // which would also build the drop-down's popup at once; the popup is
+        // made when it is first opened. A list gets a completer of its own
+        // from its text line unless the line already has one: a shared one
+        // that never completes stands in until the first focus.
+        static QCompleter* const placeholder = new QCompleter(qApp);
+        auto* line = new QLineEdit(this);
+        line->setPalette(palette());
+        line->setCompleter(placeholder);
+        setLineEdit(line);
+        line->setCompleter(nullptr);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        if (!completer())
+            offerCompletions();
+        QComboBox::focusInEvent(event);
+    }
+
+private:
+    void offerCompletions()
+    {
+        // Lists match their items case-sensitively, so completion does too.
+        // The completions are offered in a popup and never written into the
+        // text: the list's text is what the user typed until a whole name is
+        // typed or picked, so a half-typed "G" cannot already stand for
+        // "Green".
+        auto* completions = new QCompleter(model(), lineEdit());
+        completions->setCaseSensitivity(Qt::CaseSensitive);
+        completions->setCompletionMode(QCompleter::PopupCompletion);
+        setCompleter(completions);
+    }
+};
+
+// An area that runs its painting function on every paint (see paintedArea()).
+class PaintedArea : public QWidget
+{
+public:
+    PaintedArea(QWidget* parent, std::function<void(QPainter&)> paint)
+        : QWidget(parent), m_paint(std::move(paint))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_paint(painter);
+    }
+
+private:
+    std::function<void(QPainter&)> m_paint;
+};
+
 // A result the user can take away: Tab reaches it once it shows a value and
 // selects it whole, and Ctrl+C or the context menu's Copy take the selected
 // part, or the whole value when nothing is selected.
-class ResultText : public QLabel
+class ResultText : public TextLabel
 {
 public:
-    explicit ResultText(QWidget* parent) : QLabel(parent)
+    explicit ResultText(QWidget* parent) : TextLabel(parent)
     {
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setFocusPolicy(Qt::StrongFocus);
@@ -116,20 +280,38 @@ template <typename W> W* make(QWidget* parent, const char* name)
 
 QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption)
 {
-    auto* g = make<QGroupBox>(parent, name);
-    g->setTitle(caption);
+    auto* g = new CaptionedGroup(parent, caption);
+    g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(x, y, w, h);
     return g;
 }
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text)
 {
-    auto* l = make<QLabel>(parent, name);
+    auto* l = make<TextLabel>(parent, name);
     l->setText(text);
     l->setTextFormat(Qt::PlainText);
     l->move(x, y);
-    l->adjustSize();
+    l->fitWhenShown();
     return l;
+}
+
+void fitToText(QLabel* label)
+{
+    if (auto* lazy = dynamic_cast<TextLabel*>(label))
+        lazy->fitWhenShown();
+    else
+        label->adjustSize();
+}
+
+void measureNow(QWidget* root)
+{
+    for (QGroupBox* group : root->findChildren<QGroupBox*>())
+        if (auto* lazy = dynamic_cast<CaptionedGroup*>(group))
+            lazy->captionIfPending();
+    for (QLabel* label : root->findChildren<QLabel*>())
+        if (auto* lazy = dynamic_cast<TextLabel*>(label))
+            lazy->fitIfPending();
 }
 
 QLabel* textBlock(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text)
@@ -157,7 +339,7 @@ QLabel* resultLabel(QWidget* parent, const char* name, int x, int y)
     auto* l = make<ResultText>(parent, name);
     l->setTextFormat(Qt::PlainText);
     l->move(x, y);
-    l->adjustSize();
+    l->fitWhenShown();
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, kResultColour);
     l->setPalette(pal);
@@ -191,16 +373,28 @@ QPushButton* button(QWidget* parent, const char* name, int x, int y, int w, int 
 
 QPushButton* clearButton(QWidget* parent, const char* name, int x, int y)
 {
-    QPushButton* b = button(parent, name, x, y, 9, 9, QString(), QStringLiteral("Clear this field"));
+    auto* b = make<ClearButton>(parent, name);
+    b->setGeometry(x, y, 9, 9);
+    b->setAutoDefault(false);
+    b->setToolTip(QStringLiteral("Clear this field"));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #808080; background: #e8e8e8; }"
-                                    "QPushButton:pressed { background: #b0b0b0; }"));
     return b;
 }
 
 QWidget* picture(QWidget* parent, const char* name, const QRect& geometry, std::function<QPixmap()> draw)
 {
     auto* w = new LazyPicture(parent, std::move(draw));
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+QWidget* paintedArea(QWidget* parent, const char* name, const QRect& geometry,
+                     std::function<void(QPainter&)> paint)
+{
+    auto* w = new PaintedArea(parent, std::move(paint));
+    // It paints every pixel, so what lies under it is never painted.
+    w->setAttribute(Qt::WA_OpaquePaintEvent);
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(geometry);
     return w;
@@ -217,15 +411,8 @@ QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, cons
 QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
                     const QString& initialText, const QString& hint)
 {
-    auto* c = make<QComboBox>(parent, name);
-    c->setEditable(true);
+    QComboBox* c = make<EditableList>(parent, name);
     c->setInsertPolicy(QComboBox::NoInsert);
-    // Lists match their items case-sensitively, so completion does too. The
-    // completions are offered in a popup and never written into the text:
-    // the list's text is what the user typed until a whole name is typed or
-    // picked, so a half-typed "G" cannot already stand for "Green".
-    c->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    c->completer()->setCompletionMode(QCompleter::PopupCompletion);
     c->addItems(items);
     c->setGeometry(x, y, w, 21);
     c->setToolTip(hint);

@@ -2,9 +2,9 @@
 // run the message loop. No command line is read.
 
 #include "shell/app_info.h"
+#include "shell/main_startup.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
-#include "shell/program_look.h"
 #include "shell/splash.h"
 
 #include <QApplication>
@@ -14,12 +14,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(app::kApplicationTitle));
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    look::applyProgramPalette(app);
-    // Ties the window to its launcher and icon on the desktop.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kDesktopFileId));
-    QApplication::setWindowIcon(look::programIcon());
+    app::prepareApplication(app);
     try {
         TFormMainApplication window;
         // Then the other windows, in their order: the About box, the Options
@@ -27,9 +22,6 @@ int main(int argc, char* argv[])
         // first asked for; the splash is made here, since its timer runs from
         // its creation.
         TSplash splash;
-        // Hints stay up for ten seconds.
-        for (QWidget* widget : QApplication::allWidgets())
-            widget->setToolTipDuration(10000);
         window.show();
         return app.exec();
     } catch (const StartupAborted& aborted) {

@@ -9,8 +9,8 @@
 #include "shell/fault_guard.h"
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
-#include "shell/schematic_window.h"
 #include "shell/options_dialog.h"
+#include "shell/schematic_window.h"
 #include "shell/settings_store.h"
 #include "shell/splash.h"
 
@@ -71,7 +71,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     connectHandOvers();
     connectSchematicWindows();
     buildTopicTree();
-    a11y::nameControlsFromCaptions(m_panels);
+    a11y::nameControlsWhenNeeded(m_panels);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -120,7 +120,8 @@ void TFormMainApplication::abortStartup(int exitStatus)
 
 void TFormMainApplication::buildFrame()
 {
-    ImageBackground = form::picture(this, "ImageBackground", QRect(0, 0, 830, 530), &artwork::background);
+    ImageBackground =
+        form::paintedArea(this, "ImageBackground", QRect(0, 0, 830, 530), &artwork::paintBackground);
     Image1 = form::picture(this, "Image1", QRect(728, 8, 95, 50), &artwork::logo);
 
     TreeViewTopicSelect = new QTreeWidget(this);
@@ -309,7 +310,8 @@ void TFormMainApplication::SaveSettings()
     if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {
         saved = check(key->writeDword(QStringLiteral("Expand Category List When Launched"),
                                       ExpandCategoryListWhenLaunched ? 1 : 0));
-        saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"), AutoExpandCategoryList ? 1 : 0)) &&
+        saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"),
+                                      AutoExpandCategoryList ? 1 : 0)) &&
                 saved;
         saved = check(m_frequencyConversions->saveSettings(*key)) && saved;
         saved = check(m_colourBands->saveSettings(*key)) && saved;
@@ -324,12 +326,13 @@ void TFormMainApplication::SaveSettings()
 void TFormMainApplication::reportSettingsNotSaved(const QString& reason)
 {
     ui::showMessageBox(
-        this, {QString::fromLatin1(app::kApplicationTitle),
-               QStringLiteral("Ohmbrook could not save its settings in this file:\n\n%1\n\n%2\n\nThe options "
-                              "and slider ranges of this session are not kept.")
-                   .arg(QDir::toNativeSeparators(settings::settingsFilePath()),
-                        reason.isEmpty() ? QStringLiteral("The file or its folder cannot be written.") : reason),
-               ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+        this,
+        {QString::fromLatin1(app::kApplicationTitle),
+         QStringLiteral("Ohmbrook could not save its settings in this file:\n\n%1\n\n%2\n\nThe options "
+                        "and slider ranges of this session are not kept.")
+             .arg(QDir::toNativeSeparators(settings::settingsFilePath()),
+                  reason.isEmpty() ? QStringLiteral("The file or its folder cannot be written.") : reason),
+         ui::BoxButtons::Ok, ui::BoxIcon::Warning});
 }
 
 void TFormMainApplication::OptionsChanged(bool takeFromDialog)

@@ -20,8 +20,12 @@ void applyProgramPalette(QApplication& app)
 
 QIcon programIcon()
 {
+    // Every size given is decoded at once and handed to the window system
+    // when a window is made, so the first frame pays for each. Title bars
+    // and task switchers use these; the desktop finds the larger sizes among
+    // the installed icons named by the desktop file.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -5,6 +5,7 @@
 // scaled displays; sizes below are in device-independent pixels.
 
 #include <QFont>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 
@@ -16,10 +17,13 @@ namespace artwork {
 QFont face(qreal pixelSize, bool bold = false);
 
 QPixmap background(); // 830 x 530, behind the whole main window
-QPixmap logo();       // 95 x 50, top right of the main window
-QPixmap helpGlyph();  // 16 x 16, on Help buttons
-QPixmap splash();     // 350 x 232, opaque: the start-up picture
-QPixmap aboutLogo();  // 70 x 55, in the About box
+// Paints the background at (0, 0) keeping only its header and footer as
+// pictures: the flat middle is cheaper to paint than to keep.
+void paintBackground(QPainter& p);
+QPixmap logo();      // 95 x 50, top right of the main window
+QPixmap helpGlyph(); // 16 x 16, on Help buttons
+QPixmap splash();    // 350 x 232, opaque: the start-up picture
+QPixmap aboutLogo(); // 70 x 55, in the About box
 
 // Resistor colour-band panel
 QPixmap resistorBody();           // 220 x 58: beige body with two leads, behind the band swatches

@@ -22,12 +22,20 @@ namespace {
 const QColor kNavy(31, 58, 90);
 const QColor kCopper(214, 150, 90);
 
+// The size of the main window's title: the emblem's and the Help glyph's
+// outlines are taken from that face and scaled, so the first frame loads one
+// bold face, not three.
+constexpr qreal kTitleSize = 28;
+
 // Text as an outline centred exactly on a point by its drawn shape, not by
 // the font's line metrics, so a lone glyph sits in the middle of its disc.
-void centredGlyph(QPainter& p, QPointF centre, const QString& text, const QFont& font, QColor colour)
+// The outline is taken from font and scaled by scale.
+void centredGlyph(QPainter& p, QPointF centre, const QString& text, const QFont& font, QColor colour,
+                  qreal scale = 1)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
+    path = QTransform::fromScale(scale, scale).map(path);
     const QPointF shift = centre - path.boundingRect().center();
     p.save();
     p.translate(shift);
@@ -45,7 +53,8 @@ void paintEmblem(QPainter& p, QPointF centre, qreal radius)
     p.setBrush(disc);
     p.drawEllipse(centre, radius, radius);
     p.restore();
-    centredGlyph(p, centre, QString(QChar(0x03A9)), font(radius * 1.25, true), Qt::white);
+    centredGlyph(p, centre, QString(QChar(0x03A9)), font(kTitleSize, true), Qt::white,
+                 radius * 1.25 / kTitleSize);
 }
 
 // A 1 kilohm resistor (brown, black, red, gold) on its leads.
@@ -102,10 +111,18 @@ void paintTraces(QPainter& p, const std::initializer_list<QPolygonF>& traces, QC
 
 } // namespace
 
-QPixmap background()
+namespace {
+
+const QColor kMargin(238, 242, 246);
+// The header with its copper rule, and the band behind the bottom buttons:
+// the only parts of the background that are more than a flat colour.
+constexpr int kHeaderHeight = 69;
+constexpr int kFooterTop = 488;
+
+QPixmap backgroundHeader()
 {
     static const QPixmap picture = [] {
-        QPixmap pm = canvas({830, 530}, QColor(238, 242, 246));
+        QPixmap pm = canvas({830, kHeaderHeight}, kMargin);
         QPainter p(&pm);
         prepare(p);
 
@@ -133,18 +150,23 @@ QPixmap background()
         p.fillRect(QRectF(0, 68, 830, 1), QColor(255, 255, 255, 180));
 
         p.setPen(kNavy);
-        p.setFont(font(28, true));
+        p.setFont(font(kTitleSize, true));
         p.drawText(QPointF(18, 37), QStringLiteral("Ohmbrook"));
         p.setPen(QColor(88, 104, 122));
         p.setFont(font(12));
         p.drawText(QPointF(20, 55), QStringLiteral("Electronics calculator"));
+        return pm;
+    }();
+    return picture;
+}
 
-        // A hairline frame round the panel area lifts the white panels off
-        // the grey margin.
-        p.setPen(QPen(QColor(197, 207, 218), 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(167.5, 71.5, 651, 401));
-
+QPixmap backgroundFooter()
+{
+    static const QPixmap picture = [] {
+        QPixmap pm = canvas({830, 530 - kFooterTop}, kMargin);
+        QPainter p(&pm);
+        prepare(p);
+        p.translate(0, -kFooterTop);
         QLinearGradient bottom(0, 488, 0, 530);
         bottom.setColorAt(0, QColor(230, 236, 242));
         bottom.setColorAt(1, QColor(217, 225, 234));
@@ -154,6 +176,31 @@ QPixmap background()
         return pm;
     }();
     return picture;
+}
+
+} // namespace
+
+void paintBackground(QPainter& p)
+{
+    p.drawPixmap(0, 0, backgroundHeader());
+    p.fillRect(QRect(0, kHeaderHeight, 830, kFooterTop - kHeaderHeight), kMargin);
+    // A hairline frame round the panel area lifts the white panels off the
+    // grey margin.
+    p.save();
+    prepare(p);
+    p.setPen(QPen(QColor(197, 207, 218), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(167.5, 71.5, 651, 401));
+    p.restore();
+    p.drawPixmap(0, kFooterTop, backgroundFooter());
+}
+
+QPixmap background()
+{
+    QPixmap pm = canvas({830, 530}, kMargin);
+    QPainter p(&pm);
+    paintBackground(p);
+    return pm;
 }
 
 QPixmap logo()
@@ -195,7 +242,8 @@ QPixmap helpGlyph()
         p.setPen(QPen(QColor(18, 62, 128), 1));
         p.setBrush(disc);
         p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-        centredGlyph(p, QPointF(8, 8), QStringLiteral("?"), font(12, true), Qt::white);
+        centredGlyph(p, QPointF(8, 8), QStringLiteral("?"), font(kTitleSize, true), Qt::white,
+                     12 / kTitleSize);
         return pm;
     }();
     return picture;

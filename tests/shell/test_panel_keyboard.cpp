@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QToolTip>
 
 class TestPanelKeyboard : public QObject
@@ -96,9 +97,18 @@ void TestPanelKeyboard::everyControlHasAnAccessibleName()
     // What a screen reader says for each field, list, slider, result and
     // swatch: the caption (or colour), never nothing.
     MainWindowHarness h;
-    h.open();
+    TFormMainApplication& window = h.open();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList missing;
-    for (QWidget* w : h.find<QWidget>("PanelStack")->findChildren<QWidget*>()) {
+    auto* stack = h.find<QStackedWidget>("PanelStack");
+    QWidgetList controls;
+    for (int i = 0; i < stack->count(); ++i) {
+        // A screen reader reaches the panel in front.
+        window.ShowPanel(stack->widget(i));
+        controls += stack->widget(i)->findChildren<QWidget*>();
+    }
+    for (QWidget* w : controls) {
         const auto* edit = qobject_cast<QLineEdit*>(w);
         const bool swatch = edit && !edit->isEnabled() && edit->focusPolicy() == Qt::NoFocus;
         const bool result = a11y::isResultLabel(w);
