@@ -269,6 +269,8 @@ void ColourBandPanel::band5Changed()
 
 void ColourBandPanel::showColourBandValue()
 {
+    if (m_valueDeferred)
+        return;
     const colour_bands::BandValue v =
         m_threeDigits ? precision_bands::compose(m_digit1, m_digit2, m_digit3, m_exponent, m_tolerancePercent)
                       : colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);

@@ -126,4 +126,7 @@ private:
     // While the nearest bands are being set, the value fields keep the value
     // the user asked for.
     bool m_valueFieldsHeld = false;
+    // While every band is being set in turn, the value is shown once at the
+    // end rather than after each band.
+    bool m_valueDeferred = false;
 };

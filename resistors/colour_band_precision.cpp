@@ -47,11 +47,14 @@ void ColourBandPanel::setDigits(int digits)
     m_multiplier = 0.1;
     m_exponent = 0;
     m_tolerancePercent = 0.1;
+    m_valueDeferred = true;
     band1Changed();
     band2Changed();
     band3Changed();
     band4Changed();
     band5Changed();
+    m_valueDeferred = false;
+    showColourBandValue();
     temperatureCoefficientChanged();
 }
 

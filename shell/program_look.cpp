@@ -1,7 +1,11 @@
 #include "shell/program_look.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QPalette>
+#include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QToolTip>
 
@@ -20,13 +24,20 @@ void applyProgramPalette(QApplication& app)
 
 QIcon programIcon()
 {
-    // Every size given is decoded at once and handed to the window system
-    // when a window is made, so the first frame pays for each. Title bars
-    // and task switchers use these; the desktop finds the larger sizes among
-    // the installed icons named by the desktop file.
+    // Every size given is handed to the window system when a window is made,
+    // so the first frame pays for each. Title bars and task switchers use
+    // these; the desktop finds the larger sizes among the installed icons
+    // named by the desktop file. The pixels are stored raw: reading a
+    // compressed picture would load the picture decoders first.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        const QByteArray pixels = QResource(QStringLiteral(":/icons/%1.argb").arg(size)).uncompressedData();
+        if (pixels.size() != qsizetype(size) * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image.copy())); // the copy owns its pixels
+    }
     return icon;
 }
 

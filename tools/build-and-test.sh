@@ -2,8 +2,9 @@
 # Installs what is missing (Debian 12), builds Ohmbrook and runs every test
 # headless; then builds it again with clang under AddressSanitizer (leak
 # checks included) and UndefinedBehaviorSanitizer in build-sanitize, runs the
-# same tests there (all but the package test) and runs each fuzz target for
-# 20 seconds. Ends with CTest's summary line; exits non-zero on any failure.
+# same tests there (all but the package test), runs each fuzz target for
+# 20 seconds and lets the monkey make 10000 random actions on a virtual X
+# server. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup-debian.sh
@@ -17,3 +18,6 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_
     -DOHMBROOK_SANITIZE=ON -DOHMBROOK_FUZZ=ON -DOHMBROOK_FUZZ_SECONDS=20
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j2 -LE package
+
+# The long monkey, sanitized, on a real (virtual) X server.
+OHMBROOK_MONKEY_EVENTS=10000 QT_QPA_PLATFORM=xcb xvfb-run -a build-sanitize/tests/monkey/test_monkey

@@ -3,10 +3,13 @@
 //
 //   render_icons <icon.svg> <output folder> <size>...
 //
-// writes <output folder>/<size>.png for each size. At 24 pixels and below
+// writes <output folder>/<size>.png for each size, and <size>.argb: the same
+// pixels raw (premultiplied ARGB, 32 bits each, row after row), which the
+// program's windows take as their icon without a picture decoder. At 24 pixels and below
 // only the emblem is drawn, filling the square: the resistor under it would be
 // a smudge of a few pixels there.
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -50,6 +53,14 @@ int main(int argc, char* argv[])
         const QString file = QString::fromLocal8Bit(argv[2]) + QStringLiteral("/%1.png").arg(size);
         if (!image.save(file)) {
             std::fprintf(stderr, "render_icons: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        const QString rawFile = QString::fromLocal8Bit(argv[2]) + QStringLiteral("/%1.argb").arg(size);
+        QFile raw(rawFile);
+        const qint64 bytes = qint64(size) * size * 4;
+        if (!raw.open(QIODevice::WriteOnly) ||
+            raw.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes || !raw.flush()) {
+            std::fprintf(stderr, "render_icons: cannot write %s\n", qPrintable(rawFile));
             return 1;
         }
     }
