@@ -42,6 +42,7 @@ void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    look::applyProgramStyle(application);
     look::applyProgramPalette(application);
     // The windows are laid out in pixels for the program's own face; it is
     // also the face of everything made without a window to take it from

@@ -8,7 +8,7 @@ class QApplication;
 
 namespace app {
 
-// Title, dialogs, palette, face, desktop id, icon and the ten-second hints.
+// Title, dialogs, style, palette, face, desktop id, icon and the ten-second hints.
 void prepareApplication(QApplication& application);
 
 } // namespace app

@@ -2,7 +2,6 @@
 
 #include "resources/artwork/artwork.h"
 #include "shell/about_dialog.h"
-#include "shell/accessibility.h"
 #include "shell/all_panels.h"
 #include "shell/app_info.h"
 #include "shell/checked_math.h"
@@ -67,11 +66,8 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     setPalette(pal);
 
     buildFrame();
-    buildPanels();
-    connectHandOvers();
-    connectSchematicWindows();
+    buildFrontPanel();
     buildTopicTree();
-    a11y::nameControlsWhenNeeded(m_panels);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -84,7 +80,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
         abortStartup(0);
     ImageBackground->setGeometry(0, 0, width(), height());
     ShowPanel(m_colourBands);
-    resetPanels();
+    m_colourBands->resetToStartState();
 
     LoadSettings();
     if (ExpandCategoryListWhenLaunched) {
@@ -96,6 +92,18 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
         BtnExpandCategories->setText(QStringLiteral("Fully Expand"));
     }
     FirstShowPending = true;
+    // The other panels are built once the first frame is on the screen.
+    ImageBackground->installEventFilter(this);
+}
+
+bool TFormMainApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ImageBackground && event->type() == QEvent::Paint) {
+        ImageBackground->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { guarded([this] { finishBuilding(); }); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TFormMainApplication::~TFormMainApplication()
@@ -191,7 +199,7 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
         return true;
     const QString question =
         QStringLiteral("Before using Ohmbrook, you must first agree to the terms of this disclaimer.\n\n") +
-        m_disclaimer->shownText() +
+        DisclaimerPanel::disclaimerText() +
         QStringLiteral("\n\nDo you agree with and understand these conditions, and want to run Ohmbrook?");
     if (!ui::askYesNo(this, QStringLiteral("Accept Disclaimer"), question))
         return false;
@@ -219,7 +227,7 @@ void TFormMainApplication::showEvent(QShowEvent* event)
 
 void TFormMainApplication::FormCloseQuery(bool& canClose)
 {
-    if (m_notes->hasUnsavedText()) {
+    if (m_notes && m_notes->hasUnsavedText()) {
         canClose = ui::askYesNo(
             this, QStringLiteral("Warning"),
             QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
@@ -291,7 +299,8 @@ void TFormMainApplication::LoadSettings()
     if (autoExpand.isDword() && autoExpand.dword != 0)
         AutoExpandCategoryList = true;
     OptionsChanged(false);
-    m_frequencyConversions->loadSettings(*key);
+    if (m_frequencyConversions)
+        m_frequencyConversions->loadSettings(*key);
     m_colourBands->loadSettings(*key);
     key->close();
 }
@@ -299,7 +308,8 @@ void TFormMainApplication::LoadSettings()
 void TFormMainApplication::SaveSettings()
 {
     // Every value is attempted; the first failure is told once, and closing
-    // goes on.
+    // goes on. Every panel with settings must exist to give its values.
+    finishBuilding();
     QString failure;
     auto check = [&failure](bool ok) {
         if (!ok && failure.isEmpty())

@@ -59,6 +59,13 @@ public:
     explicit TFormMainApplication(QWidget* parent = nullptr);
     ~TFormMainApplication() override;
 
+    // Builds the panels that are not in front at start-up, puts them into
+    // their start state and gives them their settings. The window does so by
+    // itself just after its first frame, and before anything needs them;
+    // nothing can tell the difference from building them all at once.
+    void finishBuilding();
+    bool allPanelsBuilt() const { return m_allPanelsBuilt; }
+
     // Runs a handler; faults it raises are shown in the standard error box.
     void guarded(const std::function<void()>& handler);
 
@@ -95,17 +102,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFrame();
-    void buildPanels();
+    void buildFrontPanel();
+    void placeBottomRowLastInTabOrder();
     void connectHandOvers();
     void connectSchematicWindows();
     // Shows a schematic window, making it the first time.
     template <typename Window> void showSchematicWindow(std::unique_ptr<SchematicWindow>& window);
     void buildTopicTree();
     void connectTopicTree();
-    void resetPanels();
     // The panel a topic node shows, if any.
     CalculatorPanel* panelOfNode(const QTreeWidgetItem* node) const;
     // Selects the node of the panel in front, without running the tree's
@@ -133,7 +141,9 @@ private:
 
     // Panels, in the rectangle right of the tree; only the one in front is
     // visible, so neither the keyboard nor a screen reader reaches the others.
+    // Until finishBuilding() has run, only the colour-band panel exists.
     QStackedWidget* m_panels = nullptr;
+    bool m_allPanelsBuilt = false;
     DisclaimerPanel* m_disclaimer = nullptr;
     NotesPanel* m_notes = nullptr;
     ImageViewerPanel* m_images = nullptr;

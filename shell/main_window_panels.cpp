@@ -1,21 +1,45 @@
-// The main window's panels: building them into the stack, the hand-overs
+// The main window's panels: building them into the stack (the one in front
+// first, the others just after the window's first frame), the hand-overs
 // between them, their start state and bringing one to the front.
 
 #include "shell/main_window.h"
 
+#include "shell/accessibility.h"
 #include "shell/all_panels.h"
 #include "shell/fault_guard.h"
 #include "shell/schematic_window.h"
+#include "shell/settings_store.h"
 
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-void TFormMainApplication::buildPanels()
+void TFormMainApplication::buildFrontPanel()
 {
     // Each panel is made inside the stack, so it has the window's face while
     // it sizes its captions: a caption sized in the desktop's own font first
     // would be clipped when the window's face is wider.
+    m_colourBands = new ColourBandPanel(m_panels);
+    m_panels->addWidget(m_colourBands);
+    a11y::nameControlsWhenNeeded(m_panels);
+    placeBottomRowLastInTabOrder();
+}
+
+void TFormMainApplication::placeBottomRowLastInTabOrder()
+{
+    // Tab runs down the left column (the tree, then its button), through the
+    // panel in front and along the bottom row, left to right.
+    QWidget* last = previousInFocusChain();
+    while (last != this && last->focusPolicy() == Qt::NoFocus)
+        last = last->previousInFocusChain();
+    CalculatorPanel::setTabOrder({last, About, BtnOptions, BtnHelp, BtnClose});
+}
+
+void TFormMainApplication::finishBuilding()
+{
+    if (m_allPanelsBuilt)
+        return;
+    m_allPanelsBuilt = true;
     QWidget* stack = m_panels;
     m_disclaimer = new DisclaimerPanel(stack);
     m_notes = new NotesPanel(stack);
@@ -36,7 +60,6 @@ void TFormMainApplication::buildPanels()
                                                 artwork::SymbolSheet::ConnectorsSwitchesRelays,
                                                 "BtnOpenSchematicConnectorsSwitchesRelays"},
                                                stack);
-    m_colourBands = new ColourBandPanel(stack);
     m_resistorsSeriesParallel = new ResistorSeriesParallelPanel(stack);
     m_resistorDropper = new ResistorDropperPanel(stack);
     m_capacitorDigitValues = new CapacitorDigitPanel(stack);
@@ -50,34 +73,33 @@ void TFormMainApplication::buildPanels()
     m_coilFrequency = new CoilFrequencyPanel(stack);
     m_reactance = new ReactancePanel(stack);
 
-    for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{m_disclaimer,
-                                                                          m_notes,
-                                                                          m_images,
-                                                                          m_schematicGeneral,
-                                                                          m_schematicLogicGates,
-                                                                          m_schematicValves,
-                                                                          m_schematicConnectors,
-                                                                          m_colourBands,
-                                                                          m_resistorsSeriesParallel,
-                                                                          m_resistorDropper,
-                                                                          m_capacitorDigitValues,
-                                                                          m_capacitorColourCodes,
-                                                                          m_capacitorScale,
-                                                                          m_capacitorsSeriesParallel,
-                                                                          m_capacitorDropper,
-                                                                          m_ohmsLaw,
-                                                                          m_frequencyConversions,
-                                                                          m_resonance,
-                                                                          m_coilFrequency,
-                                                                          m_reactance})
-        m_panels->addWidget(panel);
+    // The stack keeps the panels in the program's own order, the colour-band
+    // panel (made first) among them.
+    CalculatorPanel* const order[] = {
+        m_disclaimer, m_notes, m_images, m_schematicGeneral, m_schematicLogicGates, m_schematicValves,
+        m_schematicConnectors, m_colourBands, m_resistorsSeriesParallel, m_resistorDropper,
+        m_capacitorDigitValues, m_capacitorColourCodes, m_capacitorScale, m_capacitorsSeriesParallel,
+        m_capacitorDropper, m_ohmsLaw, m_frequencyConversions, m_resonance, m_coilFrequency, m_reactance};
+    for (int i = 0; i < int(std::size(order)); ++i)
+        if (order[i] != m_colourBands)
+            m_panels->insertWidget(i, order[i]);
+    a11y::nameControlsWhenNeeded(m_panels); // the colour-band panel is named once only
+    placeBottomRowLastInTabOrder();
 
-    // Tab runs down the left column (the tree, then its button), through the
-    // panel in front and along the bottom row, left to right.
-    QWidget* last = previousInFocusChain();
-    while (last != this && last->focusPolicy() == Qt::NoFocus)
-        last = last->previousInFocusChain();
-    CalculatorPanel::setTabOrder({last, About, BtnOptions, BtnHelp, BtnClose});
+    connectHandOvers();
+    connectSchematicWindows();
+
+    // The start state, in the order in which the program has always set it
+    // (the colour-band panel, first in that order, has its own already).
+    for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{
+             m_capacitorColourCodes, m_ohmsLaw, m_resistorsSeriesParallel, m_capacitorsSeriesParallel,
+             m_capacitorDigitValues, m_capacitorScale, m_frequencyConversions, m_resonance, m_coilFrequency,
+             m_reactance, m_capacitorDropper, m_images, m_notes, m_resistorDropper})
+        panel->resetToStartState();
+    if (auto key = settings::Key::openExisting(QString::fromLatin1(settings::kProgramKey))) {
+        m_frequencyConversions->loadSettings(*key);
+        key->close();
+    }
 }
 
 void TFormMainApplication::connectHandOvers()
@@ -132,18 +154,6 @@ void TFormMainApplication::handOver(CalculatorPanel* target, const std::function
         operation();
         ShowPanel(target);
     });
-}
-
-void TFormMainApplication::resetPanels()
-{
-    // The order in which the program has always put its panels into their
-    // start state.
-    for (CalculatorPanel* panel : std::initializer_list<CalculatorPanel*>{
-             m_colourBands, m_capacitorColourCodes, m_ohmsLaw, m_resistorsSeriesParallel,
-             m_capacitorsSeriesParallel, m_capacitorDigitValues, m_capacitorScale, m_frequencyConversions,
-             m_resonance, m_coilFrequency, m_reactance, m_capacitorDropper, m_images, m_notes,
-             m_resistorDropper})
-        panel->resetToStartState();
 }
 
 void TFormMainApplication::ShowPanel(QWidget* panel)

@@ -85,6 +85,7 @@ void TFormMainApplication::ShowSelectedTreeTopic()
     const QTreeWidgetItem* node = TreeViewTopicSelect->currentItem();
     if (!node)
         return;
+    finishBuilding();
     if (CalculatorPanel* panel = panelOfNode(node))
         ShowPanel(panel);
 }

@@ -95,6 +95,7 @@ int main(int argc, char* argv[])
     }
     if (dark)
         imitateDarkDesktop();
+    look::applyProgramStyle(app);
     look::applyProgramPalette(app);
     const qreal ratio = app.devicePixelRatio();
     g_suffix = (ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString()) +

@@ -52,6 +52,7 @@ int main(int argc, char* argv[])
     }
     if (dark)
         imitateDarkDesktop();
+    look::applyProgramStyle(app);
     look::applyProgramPalette(app);
 
     const QString out = args.takeFirst();
@@ -64,6 +65,7 @@ int main(int argc, char* argv[])
     TFormMainApplication window;
     window.show();
     QApplication::processEvents();
+    window.finishBuilding(); // in case the first frame has not come yet
 
     struct Step
     {

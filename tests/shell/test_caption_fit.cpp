@@ -8,6 +8,7 @@
 #include "shell/about_dialog.h"
 #include "shell/calculator_panel.h"
 #include "shell/options_dialog.h"
+#include "shell/program_look.h"
 #include "tests/support/main_window_harness.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +128,7 @@ class TestCaptionFit : public QObject
 private slots:
     void captionsFit_data();
     void captionsFit();
+    void groupFramesLookAsTheStandardStyles();
 };
 
 void TestCaptionFit::captionsFit_data()
@@ -170,6 +173,32 @@ void TestCaptionFit::captionsFit()
     faults.removeDuplicates();
     QApplication::setFont(desktopFont);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TestCaptionFit::groupFramesLookAsTheStandardStyles()
+{
+    // The program draws group frames itself (to load no picture decoder);
+    // they must look as the standard style's, captioned or not.
+    const auto render = [](const QString& caption) {
+        QWidget page;
+        page.setAutoFillBackground(true);
+        page.setPalette(QPalette(Qt::black, Qt::white));
+        page.resize(200, 120);
+        (new QGroupBox(caption, &page))->setGeometry(10, 10, 150, 80);
+        return page.grab().toImage();
+    };
+    for (const QString& caption : {QStringLiteral("Resistor Value"), QString()}) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        const QImage standard = render(caption);
+        look::applyProgramStyle(*qApp);
+        const QImage own = render(caption);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QCOMPARE(own.size(), standard.size());
+        for (int y = 0; y < own.height(); ++y)
+            for (int x = 0; x < own.width(); ++x)
+                QVERIFY2(std::abs(qGray(own.pixel(x, y)) - qGray(standard.pixel(x, y))) <= 16,
+                         qPrintable(QStringLiteral("\"%1\" at %2, %3").arg(caption).arg(x).arg(y)));
+    }
 }
 
 QTEST_MAIN(TestCaptionFit)

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStackedWidget>
+#include <QTreeWidget>
 #include <QTest>
 
 namespace {
@@ -56,6 +58,9 @@ private slots:
     void firstRunAsksForTheDisclaimer();
     void storedAcceptancePassesTheGate_data();
     void storedAcceptancePassesTheGate();
+    void hiddenPanelsComeJustAfterTheFirstFrame();
+    void earlyUseBuildsThePanelsItNeeds_data();
+    void earlyUseBuildsThePanelsItNeeds();
     void unwritableSettingsFolderStopsStartUp_data();
     void unwritableSettingsFolderStopsStartUp();
     void windowFrame();
@@ -282,6 +287,51 @@ void TestMainWindowLifecycle::closingWritesTheTreeOptions()
     QCOMPARE(readSetting(QStringLiteral("Auto Expand Category List")), autoExpand);
     QCOMPARE(readSetting(kValueName), QStringLiteral("string:yes"));
     QCOMPARE(h.boxes.titles(), QStringList());
+}
+
+void TestMainWindowLifecycle::hiddenPanelsComeJustAfterTheFirstFrame()
+{
+    MainWindowHarness h;
+    h.leaveHiddenPanelsToTheWindow();
+    TFormMainApplication& w = h.open();
+    auto* stack = h.find<QStackedWidget>("PanelStack");
+    QCOMPARE(stack->count(), 1);
+    w.show();
+    QTRY_VERIFY(w.allPanelsBuilt());
+    QStringList order;
+    for (int i = 0; i < stack->count(); ++i)
+        order += stack->widget(i)->objectName();
+    QCOMPARE(order.size(), 20);
+    QCOMPARE(order.indexOf(QStringLiteral("PanelResistorColourBands")), 7);
+    QCOMPARE(order.first(), QStringLiteral("PanelDisclaimer"));
+    QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorColourBands"));
+}
+
+void TestMainWindowLifecycle::earlyUseBuildsThePanelsItNeeds_data()
+{
+    QTest::addColumn<bool>("chooseTopic");
+    QTest::newRow("a topic is chosen") << true;
+    QTest::newRow("the window is closed") << false;
+}
+
+void TestMainWindowLifecycle::earlyUseBuildsThePanelsItNeeds()
+{
+    QFETCH(bool, chooseTopic);
+    MainWindowHarness h(false);
+    writeSettingsFile(h, kEmptyKeyFile + "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\n"
+                                         "\"Freq Convert Slide Bar Mega Max\"=dword:00000007\n");
+    h.leaveHiddenPanelsToTheWindow();
+    TFormMainApplication& w = h.open();
+    if (chooseTopic) {
+        auto* tree = h.find<QTreeWidget>("TreeViewTopicSelect");
+        tree->setCurrentItem(tree->findItems(QStringLiteral("Memo Notes"), Qt::MatchExactly).value(0));
+        QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelMemoNotes"));
+    } else {
+        QVERIFY(w.close());
+        // The panel's stored range is written back, not lost.
+        QCOMPARE(readSetting(QStringLiteral("Freq Convert Slide Bar Mega Max")), QStringLiteral("dword:7"));
+    }
+    QVERIFY(w.allPanelsBuilt());
 }
 
 QTEST_MAIN(TestMainWindowLifecycle)

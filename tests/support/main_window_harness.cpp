@@ -24,6 +24,8 @@ MainWindowHarness::~MainWindowHarness()
 TFormMainApplication& MainWindowHarness::open()
 {
     m_window = std::make_unique<TFormMainApplication>();
+    if (m_finishBuilding)
+        m_window->finishBuilding();
     return *m_window;
 }
 

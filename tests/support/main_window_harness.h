@@ -22,8 +22,10 @@ public:
     explicit MainWindowHarness(bool acceptDisclaimer = true);
     ~MainWindowHarness();
 
-    // Constructs the window; StartupAborted propagates to the caller.
+    // Constructs the window, with all its panels unless told to leave the
+    // hidden ones to the window; StartupAborted propagates to the caller.
     TFormMainApplication& open();
+    void leaveHiddenPanelsToTheWindow() { m_finishBuilding = false; }
     TFormMainApplication& window() { return *m_window; }
     void close() { m_window.reset(); }
 
@@ -52,4 +54,5 @@ private:
     QTemporaryDir m_config;
     QByteArray m_oldConfig;
     std::unique_ptr<TFormMainApplication> m_window;
+    bool m_finishBuilding = true;
 };
