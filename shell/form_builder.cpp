@@ -418,7 +418,8 @@ QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, cons
     c->setToolTip(hint);
     const int index = c->findText(initialText, Qt::MatchExactly | Qt::MatchCaseSensitive);
     c->setCurrentIndex(index);
-    c->setEditText(initialText);
+    if (index < 0) // an item chosen has put its text in the line already
+        c->setEditText(initialText);
     return c;
 }
 

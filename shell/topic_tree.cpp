@@ -170,15 +170,12 @@ void TFormMainApplication::TreeViewTopicSelectClick()
 
 void TFormMainApplication::expandAll(bool expand)
 {
-    for (int i = 0; i < TreeViewTopicSelect->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = TreeViewTopicSelect->topLevelItem(i);
-        std::function<void(QTreeWidgetItem*)> apply = [&](QTreeWidgetItem* node) {
-            node->setExpanded(expand);
-            for (int c = 0; c < node->childCount(); ++c)
-                apply(node->child(c));
-        };
-        apply(item);
-    }
+    // The whole tree in one step: the view lays itself out once, not once
+    // per node.
+    if (expand)
+        TreeViewTopicSelect->expandAll();
+    else
+        TreeViewTopicSelect->collapseAll();
 }
 
 void TFormMainApplication::BtnExpandCategoriesClick()
