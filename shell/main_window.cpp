@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -221,8 +222,13 @@ void TFormMainApplication::FormShow()
 void TFormMainApplication::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        guarded([this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    // Should the first frame not come (a window that starts minimised), the
+    // other panels are built a moment later all the same.
+    if (!m_allPanelsBuilt)
+        QTimer::singleShot(1000, this, [this] { guarded([this] { finishBuilding(); }); });
+    guarded([this] { FormShow(); });
 }
 
 void TFormMainApplication::FormCloseQuery(bool& canClose)
