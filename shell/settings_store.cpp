@@ -53,7 +53,7 @@ QString fullPath(const QString& path)
 QString decodeFile(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
+        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
         return decoder(bytes.mid(2));
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -163,7 +163,7 @@ Value parseData(const QString& dataText)
             v.dword = quint32(quint8(bytes->at(0))) | quint32(quint8(bytes->at(1))) << 8 |
                       quint32(quint8(bytes->at(2))) << 16 | quint32(quint8(bytes->at(3))) << 24;
         } else if (kind == QLatin1String("hex(1)") && bytes->size() % 2 == 0) {
-            QStringDecoder decoder(QStringDecoder::Utf16LE);
+            QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
             QString text = decoder(*bytes);
             // One NUL ends the text; a NUL before it belongs to the text.
             if (text.endsWith(QChar(0)))

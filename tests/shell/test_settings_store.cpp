@@ -135,6 +135,8 @@ void TestSettingsStore::roundTrip_data()
                                                          "F \xce\xa9")
                                     << 0u;
     QTest::newRow("line break in text") << "M" << false << "first\nsecond" << 0u;
+    QTest::newRow("line break, byte order mark first")
+        << "B" << false << QString(QChar(0xFEFF) + QStringLiteral("a\nb")) << 0u;
     QTest::newRow("NUL at the end of the text")
         << "N" << false << QString(QStringLiteral("a") + QChar(0)) << 0u;
     QTest::newRow("name with quote and backslash") << "odd \"name\\" << false << "v" << 0u;
