@@ -55,16 +55,8 @@ QLabel* captionOf(const QWidget* control, bool before)
     return best;
 }
 
-const char* const kNamedProperty = "ohmbrookNamed";
-
-void nameOnce(QWidget* page)
-{
-    if (page->property(kNamedProperty).toBool())
-        return;
-    page->setProperty(kNamedProperty, true);
-    nameControlsFromCaptions(page);
-}
-
+// Watches its page (its parent) and names the page's controls when the page
+// is first shown, then goes.
 class NameOnShow : public QObject
 {
 public:
@@ -74,7 +66,8 @@ public:
     {
         if (event->type() == QEvent::Show) {
             watched->removeEventFilter(this);
-            nameOnce(static_cast<QWidget*>(watched));
+            nameControlsFromCaptions(static_cast<QWidget*>(watched));
+            deleteLater();
         }
         return false;
     }
@@ -128,11 +121,9 @@ void nameControlsFromCaptions(QWidget* root)
     }
 }
 
-void nameControlsWhenNeeded(QWidget* pages)
+void nameControlsWhenShown(QWidget* page)
 {
-    auto* watcher = new NameOnShow(pages);
-    for (QWidget* page : pages->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        page->installEventFilter(watcher);
+    page->installEventFilter(new NameOnShow(page));
 }
 
 } // namespace a11y

@@ -15,11 +15,10 @@ namespace a11y {
 
 void nameControlsFromCaptions(QWidget* root);
 
-// Names the controls of each page of pages (a stack of panels) as above, one
-// page at a time, the first time the page is shown: only the page in front
-// reaches the keyboard and a screen reader, and pages the user never opens
-// are never measured.
-void nameControlsWhenNeeded(QWidget* pages);
+// Names the controls of page (a panel of a stack) as above the first time the
+// page is shown: only the page in front reaches the keyboard and a screen
+// reader, and pages the user never opens are never measured.
+void nameControlsWhenShown(QWidget* page);
 
 // What the pairing treats as a result (a selectable label) and as an input
 // that needs a name (an enabled field, list or slider).

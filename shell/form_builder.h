@@ -31,7 +31,7 @@ inline const QColor kResultColour(0, 0, 255);
 QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption);
 
 // A label sized to its text; the text is measured when the label is first
-// shown (or by fitLabels()), not when it is made.
+// shown (or by measureNow()), not when it is made.
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text);
 // Sizes a label made by label() to its present text and font, when it is
 // shown or at once if it is: for a label given another font.

@@ -305,8 +305,7 @@ void TFormMainApplication::LoadSettings()
     if (autoExpand.isDword() && autoExpand.dword != 0)
         AutoExpandCategoryList = true;
     OptionsChanged(false);
-    if (m_frequencyConversions)
-        m_frequencyConversions->loadSettings(*key);
+    // The frequency conversion panel takes its settings when it is built.
     m_colourBands->loadSettings(*key);
     key->close();
 }

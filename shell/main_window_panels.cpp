@@ -21,7 +21,7 @@ void TFormMainApplication::buildFrontPanel()
     // would be clipped when the window's face is wider.
     m_colourBands = new ColourBandPanel(m_panels);
     m_panels->addWidget(m_colourBands);
-    a11y::nameControlsWhenNeeded(m_panels);
+    a11y::nameControlsWhenShown(m_colourBands);
     placeBottomRowLastInTabOrder();
 }
 
@@ -80,10 +80,12 @@ void TFormMainApplication::finishBuilding()
         m_schematicConnectors, m_colourBands, m_resistorsSeriesParallel, m_resistorDropper,
         m_capacitorDigitValues, m_capacitorColourCodes, m_capacitorScale, m_capacitorsSeriesParallel,
         m_capacitorDropper, m_ohmsLaw, m_frequencyConversions, m_resonance, m_coilFrequency, m_reactance};
-    for (int i = 0; i < int(std::size(order)); ++i)
-        if (order[i] != m_colourBands)
-            m_panels->insertWidget(i, order[i]);
-    a11y::nameControlsWhenNeeded(m_panels); // the colour-band panel is named once only
+    for (int i = 0; i < int(std::size(order)); ++i) {
+        if (order[i] == m_colourBands)
+            continue;
+        m_panels->insertWidget(i, order[i]);
+        a11y::nameControlsWhenShown(order[i]);
+    }
     placeBottomRowLastInTabOrder();
 
     connectHandOvers();

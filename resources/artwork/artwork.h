@@ -5,9 +5,10 @@
 // scaled displays; sizes below are in device-independent pixels.
 
 #include <QFont>
-#include <QPainter>
 #include <QPixmap>
 #include <QSize>
+
+class QPainter;
 
 namespace artwork {
 
