@@ -4,10 +4,10 @@
 //   startup_probe main|bare
 //
 // "main" starts the way the program does: the application set-up, the main
-// window with all its panels, the splash, then show. The splash is made but
-// left out of the showing: it would only hold the main window back for its
-// fixed interval, and the figure is the main window's own first frame. "bare" is an 830 x 530
-// window with the same topic tree, fully expanded as the program shows it by
+// window (whose hidden panels follow its first frame), the splash, then show.
+// The splash is made but left out of the showing: it would only hold the main
+// window back for its fixed interval, and the figure is the main window's own
+// first frame. "bare" is an 830 x 530 window with the same topic tree, fully expanded as the program shows it by
 // default, and twenty empty pages stacked beside it: the least any window
 // showing that tree can cost.
 //
