@@ -7,9 +7,9 @@
 // window (whose hidden panels follow its first frame), the splash, then show.
 // The splash is made but left out of the showing: it would only hold the main
 // window back for its fixed interval, and the figure is the main window's own
-// first frame. "bare" is an 830 x 530 window with the same topic tree, fully expanded as the program shows it by
-// default, and twenty empty pages stacked beside it: the least any window
-// showing that tree can cost.
+// first frame. "bare" is an 830 x 530 window with the same topic tree, fully
+// expanded as the program shows it by default, and twenty empty pages stacked
+// beside it: the least any window showing that tree can cost.
 //
 // The main window reads its settings from XDG_CONFIG_HOME, which the bench
 // points at a folder where the disclaimer is already accepted.
