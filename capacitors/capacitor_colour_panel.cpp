@@ -4,6 +4,7 @@
 #include "resources/artwork/capacitor_artwork.h"
 #include "shell/form_builder.h"
 #include "shell/numeric_field.h"
+#include "shell/numeric_text.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -269,7 +270,7 @@ void CapacitorColourPanel::showCapacitorColourValue()
     m_capColourTolPf->setText(FormatResult(value.toleranceAmount));
     showResult(m_capValueText, FormatResult(value.picofarads));
     showResult(m_capRatingText, m_capRatingValue);
-    showResult(m_capValueTol, QString::fromStdString(value.toleranceText));
+    showResult(m_capValueTol, numeric::withDecimalSeparator(QString::fromStdString(value.toleranceText)));
     m_capRatingTextUnit->adjustSize();
     PlaceUnitLabel(m_capValueText, m_textRatedAt);
     PlaceUnitLabel(m_textRatedAt, m_capRatingText);

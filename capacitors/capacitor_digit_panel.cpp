@@ -4,6 +4,7 @@
 #include "capacitors/panel_parts.h"
 #include "shell/form_builder.h"
 #include "shell/numeric_field.h"
+#include "shell/numeric_text.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,7 +96,7 @@ void CapacitorDigitPanel::showCapacitorDigitValue()
         digit_codes::decode(listText(m_cap1), listText(m_cap2), listText(m_cap3), listText(m_cap4));
     showResult(m_capValue, FormatResult(code.picofarads));
     PlaceUnitLabel(m_capValue, m_labelPf);
-    showResult(m_capTolerance, QString::fromStdString(code.tolerance.text));
+    showResult(m_capTolerance, numeric::withDecimalSeparator(QString::fromStdString(code.tolerance.text)));
     m_capTolValue->setText(FormatResult(code.tolerance.amount));
 }
 

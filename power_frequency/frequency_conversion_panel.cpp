@@ -296,5 +296,6 @@ void FrequencyConversionPanel::showSliderRangeDialog()
     if (!m_rangeDialog)
         m_rangeDialog = new TSetSliderBarRangesFrequencyConvert(this);
     m_rangeDialog->setPanel(this);
+    ui::makeModalToItsWindow(m_rangeDialog);
     m_rangeDialog->exec();
 }

@@ -9,6 +9,7 @@
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 #include "shell/numeric_field.h"
+#include "shell/numeric_text.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -294,7 +295,7 @@ void ColourBandPanel::showStandardValues(double ohms)
     for (e_series::Series series : {e_series::Series::E12, e_series::Series::E24, e_series::Series::E96}) {
         const std::string line = e_series::nearestText(series, ohms);
         if (!line.empty())
-            lines.append(QString::fromStdString(line));
+            lines.append(numeric::withDecimalSeparator(QString::fromStdString(line)));
     }
     m_standardValues->setText(lines.join(u'\n'));
     m_standardValues->adjustSize();

@@ -7,6 +7,7 @@
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 #include "shell/numeric_field.h"
+#include "shell/numeric_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -170,22 +171,24 @@ void ResistorDropperPanel::showStandardValuesAndHeat(double sourceVolts, double 
         if (!standard)
             continue;
         const double milliamps = dropper::currentMilliamps(sourceVolts, forwardVolts, *standard);
-        up.line->setText(QStringLiteral("Next %1 up: %2 ohms, %3 mA")
-                             .arg(QLatin1String(e_series::name(up.series)),
-                                  QString::fromStdString(e_series::valueText(*standard)),
-                                  QString::fromStdString(e_series::valueText(milliamps))));
+        up.line->setText(
+            numeric::withDecimalSeparator(QStringLiteral("Next %1 up: %2 ohms, %3 mA")
+                                              .arg(QLatin1String(e_series::name(up.series)),
+                                                   QString::fromStdString(e_series::valueText(*standard)),
+                                                   QString::fromStdString(e_series::valueText(milliamps)))));
     }
 
     const double watts = dropper::dissipationWatts(sourceVolts, forwardVolts, forwardMilliamps);
     if (!std::isfinite(watts) || watts <= 0)
         return;
-    m_heatWatts->setText(
+    m_heatWatts->setText(numeric::withDecimalSeparator(
         QStringLiteral("P = %1 W")
-            .arg(QString::fromStdString(e_series::valueText(watts, e_series::Prefixes::None))));
+            .arg(QString::fromStdString(e_series::valueText(watts, e_series::Prefixes::None)))));
     const std::optional<double> rating = dropper::smallestRating(watts);
     m_heatRating->setText(
-        rating ? QStringLiteral("Rating: %1 W")
-                     .arg(QString::fromStdString(e_series::valueText(*rating, e_series::Prefixes::None)))
+        rating ? numeric::withDecimalSeparator(
+                     QStringLiteral("Rating: %1 W")
+                         .arg(QString::fromStdString(e_series::valueText(*rating, e_series::Prefixes::None))))
                : QStringLiteral("5 W is not enough"));
     m_heatWatts->adjustSize();
     m_heatRating->adjustSize();

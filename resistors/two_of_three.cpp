@@ -4,6 +4,7 @@
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 #include "shell/numeric_field.h"
+#include "shell/numeric_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -85,8 +86,8 @@ void solveTwoOfThree(QWidget* owner, const TwoOfThreeControls& fields, const QSt
         // The fields hold whatever unit the user works in, so the value
         // keeps that unit: no metric prefix.
         QLabel* standard = fields.standard[index];
-        standard->setText(QString::fromStdString(
-            e_series::nearestText(e_series::Series::E24, s.value, e_series::Prefixes::None)));
+        standard->setText(numeric::withDecimalSeparator(QString::fromStdString(
+            e_series::nearestText(e_series::Series::E24, s.value, e_series::Prefixes::None))));
         standard->adjustSize();
     }
     if (s.negativePart())

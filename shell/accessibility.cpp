@@ -29,16 +29,45 @@ QString captionText(const QLabel* label)
     return text;
 }
 
+bool canCaption(const QLabel* label, const QWidget* control)
+{
+    return label != control && !isResult(label) && !label->wordWrap() && !captionText(label).isEmpty();
+}
+
+// The nearest plain label on the control's line that ends before it.
+QLabel* captionOnLineBefore(const QWidget* control)
+{
+    const QRect r = control->geometry();
+    QLabel* best = nullptr;
+    int bestDistance = 160;
+    for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect l = label->geometry();
+        if (!canCaption(label, control) || std::abs(l.center().y() - r.center().y()) > 10 ||
+            l.right() >= r.left())
+            continue;
+        if (r.left() - l.right() < bestDistance) {
+            best = label;
+            bestDistance = r.left() - l.right();
+        }
+    }
+    return best;
+}
+
 // The plain label that captions control: one just above it that overlaps it
 // sideways, or one on its line (for a result, only one before it), the
-// nearest first.
+// nearest first. A result's caption stands before it on its line when there
+// is one: the label above a result is most often the unit of the line above.
 QLabel* captionOf(const QWidget* control, bool before)
 {
+    if (before) {
+        if (QLabel* onItsLine = captionOnLineBefore(control))
+            return onItsLine;
+    }
     const QRect r = control->geometry();
     QLabel* best = nullptr;
     int bestDistance = INT_MAX;
     for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label == control || isResult(label) || label->wordWrap() || captionText(label).isEmpty())
+        if (!canCaption(label, control))
             continue;
         const QRect l = label->geometry();
         int distance = INT_MAX;

@@ -1,5 +1,7 @@
 #include "shell/file_dialog.h"
 
+#include "shell/message_box.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -25,6 +27,7 @@ public:
                 dialog.setDirectory(info.absolutePath());
             dialog.selectFile(info.fileName());
         }
+        makeModalToItsWindow(&dialog);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().first();

@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QToolTip>
 
+#include <memory>
+
 namespace form {
 
 namespace {
@@ -356,6 +358,17 @@ QLineEdit* field(QWidget* parent, const char* name, int x, int y, int w, const Q
     pal.setColor(QPalette::Base, QToolTip::palette().color(QPalette::ToolTipBase));
     pal.setColor(QPalette::Text, QToolTip::palette().color(QPalette::ToolTipText));
     f->setPalette(pal);
+    // A value the program writes (a result, a hand-over) is shown from its
+    // first digit: QLineEdit leaves the cursor after the last character, so
+    // a value wider than the field would show only its end. What the user
+    // types keeps the cursor where the typing is.
+    auto typed = std::make_shared<bool>(false);
+    QObject::connect(f, &QLineEdit::textEdited, f, [typed] { *typed = true; });
+    QObject::connect(f, &QLineEdit::textChanged, f, [f, typed] {
+        if (!*typed)
+            f->setCursorPosition(0);
+        *typed = false;
+    });
     return f;
 }
 

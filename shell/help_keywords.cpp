@@ -8,6 +8,8 @@ namespace help {
 
 namespace {
 
+constexpr qsizetype kMaxSectionLength = 200;
+
 // A top-level keyword and the sub-keywords that follow it.
 struct KeywordGroup
 {
@@ -19,6 +21,18 @@ void addPage(IndexKeyword& keyword, const QString& page)
 {
     if (!page.isEmpty() && keyword.pages.size() < kMaxKeywordPages && !keyword.pages.contains(page))
         keyword.pages.append(page);
+}
+
+// The page an entry leads to, with the section it points at ("page#name"),
+// so the index opens the page there.
+QString pageAndSection(const QString& local)
+{
+    const QString page = ChmArchive::resolveLink(QStringLiteral("/"), local);
+    const qsizetype hash = local.indexOf(u'#');
+    if (page.isEmpty() || hash < 0)
+        return page;
+    const QString section = local.mid(hash + 1).trimmed().left(kMaxSectionLength);
+    return section.isEmpty() ? page : page + u'#' + section;
 }
 
 } // namespace
@@ -35,7 +49,7 @@ QList<IndexKeyword> buildKeywordIndex(const QList<SitemapEntry>& entries)
         const QString name = entry.name.simplified().left(kMaxKeywordLength);
         if (name.isEmpty())
             continue;
-        const QString page = ChmArchive::resolveLink(QStringLiteral("/"), entry.local);
+        const QString page = pageAndSection(entry.local);
         const int depth = qBound(0, entry.depth, kMaxKeywordDepth);
         if (depth == 0 || current < 0) {
             const QString key = name.toCaseFolded();

@@ -16,8 +16,10 @@ namespace help {
 struct IndexKeyword
 {
     QString name;
-    int depth = 0;     // 0 for a top-level keyword, 1 and more for sub-keywords
-    QStringList pages; // stored object names, such as "/OhmsLawPower.htm"
+    int depth = 0; // 0 for a top-level keyword, 1 and more for sub-keywords
+    // Stored object names, such as "/OhmsLawPower.htm", with the section an
+    // entry points at when it does ("/CapacitorInLineDropper.htm#safety").
+    QStringList pages;
 };
 
 // What is taken from the index file, whatever it holds: keywords beyond the

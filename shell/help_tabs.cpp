@@ -159,7 +159,8 @@ void HelpIndexTab::displayKeyword(const IndexKeyword& keyword)
         return;
     m_topics->clear();
     for (const QString& page : keyword.pages) {
-        auto* item = new QListWidgetItem(m_titles.value(page, QFileInfo(page).completeBaseName()), m_topics);
+        const QString file = page.section(u'#', 0, 0);
+        auto* item = new QListWidgetItem(m_titles.value(file, QFileInfo(file).completeBaseName()), m_topics);
         item->setData(Qt::UserRole, page);
     }
     m_topicsCaption->show();

@@ -356,7 +356,12 @@ void HelpWindow::fillIndex(const QHash<QString, QString>& titles)
 
 void HelpWindow::openPage(const QString& page, const QStringList& words)
 {
-    m_browser->setSource(HelpBrowser::pageUrl(page));
+    // An index entry may point into the page: "page#section".
+    QUrl url = HelpBrowser::pageUrl(page.section(u'#', 0, 0));
+    const QString section = page.section(u'#', 1);
+    if (!section.isEmpty())
+        url.setFragment(section);
+    m_browser->setSource(url);
     m_browser->markWords(words);
 }
 

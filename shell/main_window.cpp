@@ -186,7 +186,18 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
 {
     const QString valueName = kAcceptedDisclaimerName + QLatin1String(app::kVersionText);
     auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
-    if (!key) {
+    if (!key && !settings::undecodableFile().isEmpty()) {
+        // A file that cannot be read stays as it is, and this run goes on
+        // with the default settings: said once, here, and not again at close.
+        m_settingsLeftAsFound = true;
+        ui::showMessageBox(
+            this,
+            {QString::fromLatin1(app::kApplicationTitle),
+             QStringLiteral("Ohmbrook cannot read its settings file:\n\n%1\n\n%2\n\nOhmbrook starts with "
+                            "its default settings, and the settings of this session are not kept.")
+                 .arg(QDir::toNativeSeparators(settings::settingsFilePath()), settings::undecodableFile()),
+             ui::BoxButtons::Ok, ui::BoxIcon::Warning});
+    } else if (!key) {
         // The settings cannot be stored: say so, and why, rather than vanish silently.
         ui::showMessageBox(
             this, {QString::fromLatin1(app::kApplicationTitle),
@@ -196,7 +207,7 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
                    ui::BoxButtons::Ok, ui::BoxIcon::Critical});
         abortStartup(1);
     }
-    if (key->read(valueName).exists())
+    if (key && key->read(valueName).exists())
         return true;
     const QString question =
         QStringLiteral("Before using Ohmbrook, you must first agree to the terms of this disclaimer.\n\n") +
@@ -204,8 +215,10 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
         QStringLiteral("\n\nDo you agree with and understand these conditions, and want to run Ohmbrook?");
     if (!ui::askYesNo(this, QStringLiteral("Accept Disclaimer"), question))
         return false;
-    key->writeString(valueName, QStringLiteral("yes"));
-    key->close();
+    if (key) {
+        key->writeString(valueName, QStringLiteral("yes"));
+        key->close();
+    }
     return true;
 }
 
@@ -275,6 +288,7 @@ void TFormMainApplication::AboutClick()
 {
     if (!m_aboutDialog)
         m_aboutDialog = new TAboutDialog(this);
+    ui::makeModalToItsWindow(m_aboutDialog);
     m_aboutDialog->exec();
 }
 
@@ -288,6 +302,7 @@ void TFormMainApplication::BtnOptionsClick()
                 [this](const QString& page) { guarded([this, page] { LaunchHelp(page); }); });
     }
     OptionsDialog->SetOptionStates(ExpandCategoryListWhenLaunched, AutoExpandCategoryList);
+    ui::makeModalToItsWindow(OptionsDialog);
     OptionsDialog->exec();
 }
 
@@ -315,6 +330,8 @@ void TFormMainApplication::SaveSettings()
     // Every value is attempted; the first failure is told once, and closing
     // goes on. Every panel with settings must exist to give its values.
     finishBuilding();
+    if (m_settingsLeftAsFound)
+        return;
     QString failure;
     auto check = [&failure](bool ok) {
         if (!ok && failure.isEmpty())

@@ -144,6 +144,8 @@ private:
     // Until finishBuilding() has run, only the colour-band panel exists.
     QStackedWidget* m_panels = nullptr;
     bool m_allPanelsBuilt = false;
+    // The settings file could not be read: it is left as it is, unwritten.
+    bool m_settingsLeftAsFound = false;
     DisclaimerPanel* m_disclaimer = nullptr;
     NotesPanel* m_notes = nullptr;
     ImageViewerPanel* m_images = nullptr;

@@ -39,6 +39,7 @@ public:
         } else {
             box.setStandardButtons(QMessageBox::Ok);
         }
+        makeModalToItsWindow(&box);
         const int result = box.exec();
         if (request.buttons == BoxButtons::YesNo)
             return result == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
@@ -50,6 +51,11 @@ QtMessageBoxPresenter g_realPresenter;
 MessageBoxPresenter* g_presenter = &g_realPresenter;
 
 } // namespace
+
+void makeModalToItsWindow(QWidget* dialog)
+{
+    dialog->setWindowModality(dialog->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+}
 
 void setMessageBoxPresenter(MessageBoxPresenter* presenter)
 {

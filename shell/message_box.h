@@ -57,4 +57,11 @@ void showNote(QWidget* owner, const QString& title, const QString& text);
 // Yes/No question, no icon; true for Yes.
 bool askYesNo(QWidget* owner, const QString& title, const QString& text);
 
+// Makes a dialog that is about to be run modal to the window it belongs to
+// only, rather than to the whole program: the help window (which belongs to
+// no window) stays usable beside it, so help asked for from a dialog can be
+// read while the dialog is open. A dialog that belongs to no window stays
+// modal to the whole program.
+void makeModalToItsWindow(QWidget* dialog);
+
 } // namespace ui

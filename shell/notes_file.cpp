@@ -65,11 +65,60 @@ void joinLines(QString& text)
     throw std::runtime_error(text.toStdString());
 }
 
+// The code units of a UTF-16 text after its byte order mark, each as it is.
+QString utf16Units(QByteArrayView body, bool bigEndian)
+{
+    QString text(body.size() / 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
+        const auto first = quint8(body[i]);
+        const auto second = quint8(body[i + 1]);
+        *out++ = QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first));
+    }
+    return text;
+}
+
+QByteArray utf16Bytes(const QString& text, bool bigEndian)
+{
+    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    out.reserve(2 + text.size() * 2);
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        if (bigEndian)
+            out.append(high).append(low);
+        else
+            out.append(low).append(high);
+    }
+    return out;
+}
+
 } // namespace
+
+qsizetype unkeptCharacters(const QString& text)
+{
+    qsizetype count = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        count += u == 0x2029 || u == 0xFDD0 || u == 0xFDD1;
+    }
+    return count;
+}
 
 DecodedNotes decodeNotes(const QByteArray& bytes)
 {
     DecodedNotes result;
+    // A UTF-16 mark with an odd number of bytes after it is no UTF-16 text:
+    // such a file is read as the 8-bit text it may be, byte for byte.
+    const bool utf16 =
+        bytes.size() % 2 == 0 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
+    if (utf16) {
+        const bool bigEndian = bytes.startsWith("\xFE\xFF");
+        result.encoding = bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE;
+        result.text = utf16Units(QByteArrayView(bytes).sliced(2), bigEndian);
+        joinLines(result.text);
+        return result;
+    }
     QByteArrayView body(bytes);
     if (body.startsWith(kBom)) {
         result.encoding = Encoding::Utf8WithBom;
@@ -94,8 +143,18 @@ DecodedNotes decodeNotes(const QByteArray& bytes)
 
 QByteArray encodeNotes(const QString& text, Encoding& encoding)
 {
-    if (text.isEmpty())
+    const bool utf16 = encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+    if (text.isEmpty()) {
+        if (utf16)
+            return utf16Bytes(QString(), encoding == Encoding::Utf16BE);
         return encoding == Encoding::Utf8WithBom ? QByteArray(kBom) : QByteArray();
+    }
+    if (utf16) {
+        QString withCrLf = text;
+        withCrLf.replace(u'\n', QLatin1String("\r\n"));
+        withCrLf.append(QLatin1String("\r\n"));
+        return utf16Bytes(withCrLf, encoding == Encoding::Utf16BE);
+    }
     const qsizetype lines = text.count(u'\n') + 1;
     QByteArray out;
     if (encoding == Encoding::Windows1252) {

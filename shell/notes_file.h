@@ -4,11 +4,15 @@
 //
 // Reading accepts CR LF, CR or LF as a line end; a line end at the very end of
 // the file does not start another line. The editor's text joins the lines
-// with '\n'. A file is read as UTF-8 when its bytes are valid UTF-8 (a leading
-// byte-order mark is kept and written back), otherwise as Windows-1252, the
-// 8-bit code page such files were written in. Every byte of Windows-1252,
-// including the five it leaves unassigned, maps to one character and back, so
-// a file opened and saved unchanged keeps every byte apart from its line ends.
+// with '\n'. A file that starts with a UTF-16 byte order mark (either byte
+// order) is read as UTF-16 and written back so, mark included; otherwise it
+// is read as UTF-8 when its bytes are valid UTF-8 (a leading byte-order mark
+// is kept and written back), and as Windows-1252, the 8-bit code page such
+// files were written in, when they are not. Every byte of Windows-1252,
+// including the five it leaves unassigned, maps to one character and back,
+// and UTF-16 is kept code unit by code unit, lone surrogates included, so a
+// file opened and saved unchanged keeps every byte apart from its line ends,
+// unless it holds characters the editor cannot keep (see unkeptCharacters).
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +23,9 @@ enum class Encoding
 {
     Utf8,
     Utf8WithBom,
-    Windows1252
+    Windows1252,
+    Utf16LE, // with its byte order mark
+    Utf16BE  // with its byte order mark
 };
 
 struct DecodedNotes
@@ -33,6 +39,11 @@ struct DecodedNotes
 inline constexpr qint64 kMaxNotesFileBytes = 128 * 1024 * 1024;
 
 DecodedNotes decodeNotes(const QByteArray& bytes);
+
+// How many characters of a decoded text the editor cannot hold as they are:
+// it takes a paragraph separator (U+2029) and the two characters it uses to
+// mark frames (U+FDD0, U+FDD1) as line breaks, and saves them so.
+qsizetype unkeptCharacters(const QString& text);
 
 // Encodes the editor's text ('\n' between lines) with CR LF after each line;
 // an empty text is an empty file. A Windows-1252 file that now holds a

@@ -4,6 +4,7 @@
 #include "shell/form_builder.h"
 #include "shell/message_box.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -49,10 +50,21 @@ NotesPanel::NotesPanel(QWidget* parent)
         if (!m_appending)
             guarded([this] { memoPadChanged(); });
     });
+    // Typing into a big file still arriving: the rest is put in at once, and
+    // the key then goes to the pad as usual, so nothing typed is lost.
+    m_memoPad->installEventFilter(this);
     m_loader.setInterval(0);
     connect(&m_loader, &QTimer::timeout, this, [this] { guarded([this] { appendNextPieces(); }); });
 
     resetToStartState();
+}
+
+bool NotesPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_memoPad && isLoading() && (type == QEvent::KeyPress || type == QEvent::InputMethod))
+        guarded([this] { finishLoading(); });
+    return CalculatorPanel::eventFilter(watched, event);
 }
 
 void NotesPanel::resetToStartState()
@@ -85,10 +97,21 @@ void NotesPanel::openFile()
         return;
     // Read the whole file first: a file that cannot be read changes nothing.
     notes::DecodedNotes loaded = notes::readNotesFile(*chosen);
+    const qsizetype unkept = notes::unkeptCharacters(loaded.text);
     showLoadedText(std::move(loaded.text));
     m_encoding = loaded.encoding;
     showFileOpen(*chosen);
     m_fileName = *chosen;
+    if (unkept > 0)
+        ui::showMessageBox(
+            window(),
+            {QStringLiteral("Warning"),
+             QStringLiteral("The file \"%1\" holds %2 paragraph or frame separator characters (U+2029, "
+                            "U+FDD0, U+FDD1), which the notes pad shows as line breaks.\n\nIf you save the "
+                            "file, they are written as line breaks.")
+                 .arg(QDir::toNativeSeparators(*chosen))
+                 .arg(unkept),
+             ui::BoxButtons::Ok, ui::BoxIcon::Warning});
 }
 
 void NotesPanel::saveFileAs()

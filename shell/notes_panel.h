@@ -42,6 +42,9 @@ public:
     void saveFileAs();
     void clearContents();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void memoPadChanged();
     void showLoadedText(QString text);

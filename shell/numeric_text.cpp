@@ -125,6 +125,18 @@ QString decimalSeparator()
     return QLocale().decimalPoint();
 }
 
+QString withDecimalSeparator(QString text)
+{
+    const QString separator = decimalSeparator();
+    if (separator == QLatin1String("."))
+        return text;
+    for (qsizetype i = text.size() - 2; i > 0; --i) {
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text.replace(i, 1, separator);
+    }
+    return text;
+}
+
 double readLeadingNumber(const QString& text)
 {
     qsizetype i = 0;

@@ -19,6 +19,11 @@ namespace numeric {
 // The decimal separator of the user's regional settings (QLocale's default).
 QString decimalSeparator();
 
+// A text written with "." decimal points (the standard-value lines, the
+// capacitor tolerance texts) with each point that stands between two digits
+// written as the user's decimal separator, as the results are.
+QString withDecimalSeparator(QString text);
+
 // Lenient reading: leading white space, an optional sign, digits with an
 // optional fraction and an optional exponent; reading stops at the first
 // character that does not fit. No digits gives 0; a magnitude beyond the double

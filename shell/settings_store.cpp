@@ -15,17 +15,31 @@ const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
 // How long a write waits for another running copy to finish its own.
 constexpr int kLockWaitMs = 5000;
 
-// One value line (or an unknown line kept verbatim) inside a section.
+// How the file's text is stored. A file is written back in the encoding it
+// came in, its byte order mark included.
+enum class FileEncoding
+{
+    Utf8,
+    Utf8WithBom,
+    Utf16LE,
+    Utf16BE
+};
+
+// One line of the file (or a value line with its continuation lines).
 struct Entry
 {
     QString name; // empty for lines that are not values
     bool isValue = false;
-    QString raw; // the line(s) as found, continuation lines joined by "\n"
+    QString raw; // the line(s) as decoded, continuation lines joined by "\n"
+    // The bytes the line(s) had in the file, line ends included; empty for a
+    // line this store wrote. Lines left alone go back exactly as they were,
+    // bytes that are not valid text included.
+    QByteArray original;
 };
 
 struct Section
 {
-    QString headerLine;
+    Entry header;
     QString keyPath; // "HKEY_CURRENT_USER\Software\..." as written in the brackets
     QList<Entry> entries;
     // Added by this store rather than read from the file: only such a section
@@ -35,9 +49,24 @@ struct Section
 
 struct Document
 {
-    QStringList preamble; // lines before the first section
+    QList<Entry> preamble; // lines before the first section
     QList<Section> sections;
     QString lineEnd = QStringLiteral("\n"); // CR LF when the file had them
+    FileEncoding encoding = FileEncoding::Utf8;
+};
+
+// One line of the file: its text without the line end, and its bytes with it.
+struct PhysicalLine
+{
+    QString text;
+    QByteArray bytes;
+};
+
+struct FileLines
+{
+    FileEncoding encoding = FileEncoding::Utf8;
+    QList<PhysicalLine> lines;
+    bool crLf = false;
 };
 
 QString fullPath(const QString& path)
@@ -50,15 +79,113 @@ QString fullPath(const QString& path)
     return kHive + p;
 }
 
-QString decodeFile(const QByteArray& bytes)
+QString utf16Text(QByteArrayView bytes, bool bigEndian)
 {
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
-        return decoder(bytes.mid(2));
+    // Code unit by code unit: a lone surrogate stays what it was.
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = quint8(bytes[i]);
+        const auto second = quint8(bytes[i + 1]);
+        *out++ = QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first));
     }
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    return QString::fromUtf8(bytes);
+    return text;
+}
+
+QByteArray encodeText(const QString& text, FileEncoding encoding)
+{
+    if (encoding != FileEncoding::Utf16LE && encoding != FileEncoding::Utf16BE)
+        return text.toUtf8();
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        if (encoding == FileEncoding::Utf16BE)
+            bytes.append(high).append(low);
+        else
+            bytes.append(low).append(high);
+    }
+    return bytes;
+}
+
+// Which encoding the file's bytes are in, from the byte order mark, or from
+// the zero bytes of a UTF-16 text without one. Empty when the bytes are
+// no text this store can write back unharmed: UTF-32, or UTF-16 with an odd
+// number of bytes.
+std::optional<FileEncoding> detectEncoding(const QByteArray& bytes)
+{
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\x00\x00", 4)) ||
+        bytes.startsWith(QByteArrayView("\x00\x00\xFE\xFF", 4)))
+        return std::nullopt;
+    std::optional<FileEncoding> found;
+    if (bytes.startsWith("\xFF\xFE"))
+        found = FileEncoding::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF"))
+        found = FileEncoding::Utf16BE;
+    else if (bytes.startsWith("\xEF\xBB\xBF"))
+        return FileEncoding::Utf8WithBom;
+    else if (bytes.size() >= 2 && bytes[0] != 0 && bytes[1] == 0)
+        found = FileEncoding::Utf16LE;
+    else if (bytes.size() >= 2 && bytes[0] == 0 && bytes[1] != 0)
+        found = FileEncoding::Utf16BE;
+    else
+        return FileEncoding::Utf8;
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    return found;
+}
+
+qsizetype markSize(const QByteArray& bytes, FileEncoding encoding)
+{
+    switch (encoding) {
+    case FileEncoding::Utf8WithBom:
+        return 3;
+    case FileEncoding::Utf16LE:
+        return bytes.startsWith("\xFF\xFE") ? 2 : 0;
+    case FileEncoding::Utf16BE:
+        return bytes.startsWith("\xFE\xFF") ? 2 : 0;
+    case FileEncoding::Utf8:
+        break;
+    }
+    return 0;
+}
+
+// Splits the file into its lines, each with the bytes it had. The byte order
+// mark is left out; serialise() writes it again.
+std::optional<FileLines> splitFile(const QByteArray& bytes)
+{
+    const std::optional<FileEncoding> encoding = detectEncoding(bytes);
+    if (!encoding)
+        return std::nullopt;
+    FileLines file;
+    file.encoding = *encoding;
+    const bool wide = *encoding == FileEncoding::Utf16LE || *encoding == FileEncoding::Utf16BE;
+    const bool bigEndian = *encoding == FileEncoding::Utf16BE;
+    const qsizetype unit = wide ? 2 : 1;
+    const auto isNewline = [&](qsizetype at) {
+        if (!wide)
+            return bytes[at] == '\n';
+        return bytes[at + (bigEndian ? 1 : 0)] == '\n' && bytes[at + (bigEndian ? 0 : 1)] == 0;
+    };
+    qsizetype start = markSize(bytes, *encoding);
+    for (qsizetype at = start; at < bytes.size(); at += unit) {
+        if (!isNewline(at) && at + unit < bytes.size())
+            continue;
+        const qsizetype end = at + unit;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        QByteArrayView body = line;
+        if (isNewline(at))
+            body.chop(unit);
+        QString text = wide ? utf16Text(body, bigEndian) : QString::fromUtf8(body);
+        if (text.endsWith(u'\r')) {
+            text.chop(1);
+            file.crLf = file.crLf || isNewline(at);
+        }
+        file.lines.append({text, line.toByteArray()});
+        start = end;
+    }
+    return file;
 }
 
 // Parses a quoted text at s[pos] ('"' expected); returns the end index after
@@ -202,43 +329,42 @@ bool isHexContinuation(const QString& line)
     return true;
 }
 
-Document parse(const QString& content)
+Document parse(const FileLines& file)
 {
     Document doc;
-    if (content.contains(QLatin1String("\r\n")))
+    doc.encoding = file.encoding;
+    if (file.crLf)
         doc.lineEnd = QStringLiteral("\r\n");
-    QStringList physical = content.split(u'\n');
-    for (QString& line : physical) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-    if (!physical.isEmpty() && physical.last().isEmpty())
-        physical.removeLast();
+    const QList<PhysicalLine>& physical = file.lines;
 
     Section* current = nullptr;
     for (qsizetype i = 0; i < physical.size(); ++i) {
-        QString raw = physical[i];
+        QString raw = physical[i].text;
+        QByteArray original = physical[i].bytes;
         // hex lists continue on the next line after a trailing backslash
         if (isHexLine(raw.trimmed())) {
             while (raw.trimmed().endsWith(u'\\') && i + 1 < physical.size() &&
-                   isHexContinuation(physical[i + 1]))
-                raw += u'\n' + physical[++i];
+                   isHexContinuation(physical[i + 1].text)) {
+                raw += u'\n' + physical[++i].text;
+                original += physical[i].bytes;
+            }
         }
         const QString trimmed = raw.trimmed();
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
             Section s;
-            s.headerLine = raw;
+            s.header = {QString(), false, raw, original};
             s.keyPath = trimmed.mid(1, trimmed.size() - 2);
             doc.sections.append(s);
             current = &doc.sections.last();
             continue;
         }
         if (!current) {
-            doc.preamble.append(raw);
+            doc.preamble.append({QString(), false, raw, original});
             continue;
         }
         Entry e;
         e.raw = raw;
+        e.original = original;
         QString name, data;
         if (splitValueLine(trimmed, name, data)) {
             e.isValue = true;
@@ -249,33 +375,65 @@ Document parse(const QString& content)
     return doc;
 }
 
-QString serialise(const Document& doc)
+QByteArray serialise(const Document& doc)
 {
-    QStringList lines = doc.preamble;
-    if (lines.isEmpty() || !lines.first().trimmed().startsWith(QLatin1String("Windows Registry Editor"))) {
-        lines.prepend(QString());
-        lines.prepend(kHeader);
+    QByteArray out;
+    if (doc.encoding == FileEncoding::Utf8WithBom)
+        out = "\xEF\xBB\xBF";
+    else if (doc.encoding == FileEncoding::Utf16LE)
+        out = "\xFF\xFE";
+    else if (doc.encoding == FileEncoding::Utf16BE)
+        out = "\xFE\xFF";
+    const QByteArray lineEnd = encodeText(doc.lineEnd, doc.encoding);
+    // A line kept from the file whose line end was cut off (the file's last)
+    // gets one when more lines follow it.
+    bool endOpen = false;
+    bool lastBlank = true;
+    const auto append = [&](const Entry& line) {
+        if (endOpen)
+            out += lineEnd;
+        if (line.original.isEmpty()) {
+            QString text = line.raw;
+            if (doc.lineEnd != QLatin1String("\n"))
+                text.replace(u'\n', doc.lineEnd);
+            out += encodeText(text, doc.encoding);
+            out += lineEnd;
+            endOpen = false;
+        } else {
+            out += line.original;
+            endOpen = !line.original.endsWith(lineEnd.right(
+                doc.encoding == FileEncoding::Utf16LE || doc.encoding == FileEncoding::Utf16BE ? 2 : 1));
+        }
+        lastBlank = line.raw.trimmed().isEmpty();
+    };
+    if (doc.preamble.isEmpty() ||
+        !doc.preamble.first().raw.trimmed().startsWith(QLatin1String("Windows Registry Editor"))) {
+        append({QString(), false, kHeader, {}});
+        append({});
     }
+    for (const Entry& line : doc.preamble)
+        append(line);
     for (const Section& s : doc.sections) {
-        if (s.added && !lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines.append(QString());
-        lines.append(s.headerLine);
+        if (s.added && !lastBlank)
+            append({});
+        append(s.header);
         for (const Entry& e : s.entries)
-            lines.append(e.raw);
+            append(e);
     }
-    QString text = lines.join(u'\n') + u'\n';
-    if (doc.lineEnd != QLatin1String("\n"))
-        text.replace(u'\n', doc.lineEnd);
-    return text;
+    if (endOpen)
+        out += lineEnd;
+    return out;
 }
 
+// The last section naming the key: new values go there.
 Section* findSection(Document& doc, const QString& keyPath)
 {
+    Section* found = nullptr;
     for (Section& s : doc.sections) {
         if (s.keyPath.compare(keyPath, Qt::CaseInsensitive) == 0)
-            return &s;
+            found = &s;
     }
-    return nullptr;
+    return found;
 }
 
 bool keyExists(const Document& doc, const QString& keyPath)
@@ -289,13 +447,21 @@ bool keyExists(const Document& doc, const QString& keyPath)
     return false;
 }
 
+QString undecodableSentence(const QString& path)
+{
+    return QStringLiteral("%1 is not in a text encoding Ohmbrook can read (UTF-8 or UTF-16); it is left as "
+                          "it is.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 Document load()
 {
     QByteArray bytes;
     QString failure;
     if (!io::readFile(io::resolveLinks(settingsFilePath()), bytes, failure))
         return {};
-    return parse(decodeFile(bytes));
+    const std::optional<FileLines> file = splitFile(bytes);
+    return file ? parse(*file) : Document{};
 }
 
 // Runs a read-modify-write of the settings file under the lock. A file that
@@ -315,10 +481,16 @@ template <typename Change> bool update(Change change)
         io::recordFailure(failure);
         return false;
     }
-    Document doc = parse(decodeFile(bytes));
+    // A file whose text cannot be told is never written over either.
+    const std::optional<FileLines> file = splitFile(bytes);
+    if (!file) {
+        io::recordFailure(undecodableSentence(target));
+        return false;
+    }
+    Document doc = parse(*file);
     if (!change(doc))
         return true; // nothing to write
-    return io::replaceFile(target, serialise(doc).toUtf8());
+    return io::replaceFile(target, serialise(doc));
 }
 
 QString stringLine(const QString& name, const QString& text)
@@ -347,20 +519,38 @@ QString stringLine(const QString& name, const QString& text)
 bool writeLine(const QString& keyPath, const QString& name, const QString& line)
 {
     return update([&](Document& doc) {
+        // The key may be named by several sections and the value given more
+        // than once; as on reading, the last copy is the one that stands. It
+        // takes the new line, and the earlier copies go.
+        Entry* last = nullptr;
+        for (Section& section : doc.sections) {
+            if (section.keyPath.compare(keyPath, Qt::CaseInsensitive) != 0)
+                continue;
+            for (Entry& e : section.entries) {
+                if (e.isValue && e.name.compare(name, Qt::CaseInsensitive) == 0)
+                    last = &e;
+            }
+        }
+        if (last) {
+            last->raw = line;
+            last->original.clear();
+            for (Section& section : doc.sections) {
+                if (section.keyPath.compare(keyPath, Qt::CaseInsensitive) != 0)
+                    continue;
+                section.entries.removeIf([&](const Entry& e) {
+                    return &e != last && e.isValue && e.name.compare(name, Qt::CaseInsensitive) == 0;
+                });
+            }
+            return true;
+        }
         Section* s = findSection(doc, keyPath);
         if (!s) {
             Section fresh;
             fresh.keyPath = keyPath;
-            fresh.headerLine = u'[' + keyPath + u']';
+            fresh.header.raw = u'[' + keyPath + u']';
             fresh.added = true;
             doc.sections.append(fresh);
             s = &doc.sections.last();
-        }
-        for (Entry& e : s->entries) {
-            if (e.isValue && e.name.compare(name, Qt::CaseInsensitive) == 0) {
-                e.raw = line;
-                return true;
-            }
         }
         // Insert after the last value line, before any trailing blank lines.
         qsizetype at = s->entries.size();
@@ -390,6 +580,16 @@ QString lastFailure()
     return io::failure();
 }
 
+QString undecodableFile()
+{
+    const QString path = io::resolveLinks(settingsFilePath());
+    QByteArray bytes;
+    QString failure;
+    if (!io::readFile(path, bytes, failure) || splitFile(bytes))
+        return QString();
+    return undecodableSentence(path);
+}
+
 QString settingsFilePath()
 {
     return settingsFolder() + QStringLiteral("/Ohmbrook.reg");
@@ -414,7 +614,7 @@ std::optional<Key> Key::openOrCreate(const QString& path)
             return false;
         Section fresh;
         fresh.keyPath = keyPath;
-        fresh.headerLine = u'[' + keyPath + u']';
+        fresh.header.raw = u'[' + keyPath + u']';
         fresh.added = true;
         doc.sections.append(fresh);
         return true;
@@ -426,19 +626,22 @@ std::optional<Key> Key::openOrCreate(const QString& path)
 
 Value Key::read(const QString& name) const
 {
-    Document doc = load();
-    const Section* s = findSection(doc, m_path);
-    if (!s)
-        return {};
-    for (const Entry& e : s->entries) {
-        if (!e.isValue || e.name.compare(name, Qt::CaseInsensitive) != 0)
+    // As a registry import reads it: where the key or the value is given
+    // more than once, the last copy stands.
+    const Document doc = load();
+    const Entry* last = nullptr;
+    for (const Section& s : doc.sections) {
+        if (s.keyPath.compare(m_path, Qt::CaseInsensitive) != 0)
             continue;
-        QString parsedName, data;
-        if (!splitValueLine(e.raw.trimmed(), parsedName, data))
-            return {};
-        return parseData(data);
+        for (const Entry& e : s.entries) {
+            if (e.isValue && e.name.compare(name, Qt::CaseInsensitive) == 0)
+                last = &e;
+        }
     }
-    return {};
+    QString parsedName, data;
+    if (!last || !splitValueLine(last->raw.trimmed(), parsedName, data))
+        return {};
+    return parseData(data);
 }
 
 bool Key::writeString(const QString& name, const QString& text) const

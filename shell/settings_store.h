@@ -19,9 +19,10 @@
 // crash never leaves half a file and two running copies never lose each
 // other's values. The kernel drops the lock of a copy that dies, so a killed
 // copy never blocks the next one. Lines the store does not understand are
-// written back as they were. A damaged file never fails an operation: what
-// can be read is used, the rest is missing; a file that exists but cannot be
-// read is never written over.
+// written back byte for byte, in the file's own encoding (UTF-8, or UTF-16 in
+// either byte order); where a key or a value is given more than once the last
+// copy stands, as in a registry import, and a write leaves one copy. A damaged file never fails an operation:
+// what can be read is used, the rest is missing; a file that exists but cannot be read is never written over.
 
 #include <QString>
 
@@ -40,6 +41,11 @@ QString settingsFolder();
 // or folder it failed on and the reason met there; empty when the last one
 // succeeded.
 QString lastFailure();
+
+// When the settings file holds bytes that are no text the store can read and
+// write back unharmed (UTF-32, or UTF-16 with an odd number of bytes): one
+// sentence naming it. Such a file reads as empty and is never written.
+QString undecodableFile();
 
 struct Value
 {

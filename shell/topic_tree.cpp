@@ -148,7 +148,13 @@ void TFormMainApplication::highlightTopicOf(CalculatorPanel* panel)
         // The panel is already in front: selecting its node must not run the
         // tree's handlers again.
         const QSignalBlocker block(TreeViewTopicSelect);
+        // Before the window shows, the view would scroll to the new current
+        // node on showing and so open its collapsed category: the tree must
+        // come up as the options say.
+        const bool scrolls = TreeViewTopicSelect->hasAutoScroll();
+        TreeViewTopicSelect->setAutoScroll(scrolls && isVisible());
         TreeViewTopicSelect->setCurrentItem(*it);
+        TreeViewTopicSelect->setAutoScroll(scrolls);
         // Show the node, unless the tree is still being set up.
         if (isVisible())
             for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())

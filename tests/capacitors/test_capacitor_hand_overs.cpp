@@ -113,6 +113,8 @@ void TestCapacitorHandOvers::handOver()
     h.click(button.toLatin1().constData());
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(scaleTexts(h), expected);
+    for (const char* field : kScaleFields)
+        QVERIFY2(guitest::showsItsStart(h.field(field)), field);
     QCOMPARE(h.window().frontPanel(), h.find<QWidget>("PanelCapacitorScaleComparisons"));
     QCOMPARE(h.window().currentHelpPage(), QStringLiteral("CapacitorScaleComparisons.htm"));
     QCOMPARE(h.boxes.unownedBoxes(), 0);

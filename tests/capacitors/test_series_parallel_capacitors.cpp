@@ -66,6 +66,8 @@ void TestSeriesParallelCapacitors::calculation_data()
         << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
     QTest::newRow("series total 50 with C1 100")
         << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("series total 47 with C1 100: wider than its field")
+        << true << L{"100", "", "47"} << L{"100", "88.6792452830189", "47"} << none;
     QTest::newRow("series total 2 with C2 3, rounded") << true << L{"", "3", "2"} << L{"6", "3", "2"} << none;
     QTest::newRow("series total 100 with C2 50: negative and note")
         << true << L{"", "50", "100"} << L{"-100", "50", "100"} << L{kSeriesNote};

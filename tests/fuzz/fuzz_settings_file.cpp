@@ -1,6 +1,7 @@
 // The settings store on any file content: every value the file holds reads
 // the same (same type, same text or number) after the store has written
-// another value into the file, and the value written reads back.
+// another value into the file, and the value written reads back; a file in
+// no encoding the store can write back is left exactly as it was.
 //
 // Input: two bytes choosing the write (what kind of value, which name), then
 // the file's bytes. The names checked are those the file's lines seem to hold
@@ -131,6 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written.text = QString::fromUtf8(bytes.left(data[1] >> 1));
     }
     const auto key = settings::Key::openOrCreate(target.key);
+    if (!settings::undecodableFile().isEmpty()) {
+        // A file the store cannot read back unharmed is never written over.
+        expect(!key.has_value(), "no key is created in a file that cannot be read");
+        QFile file(settings::settingsFilePath());
+        expect(file.open(QIODevice::ReadOnly) && file.readAll() == bytes,
+               "a file that cannot be read is kept");
+        return 0;
+    }
     expect(key.has_value(), "a key opens on any file content", settings::lastFailure());
     const bool ok = written.isDword() ? key->writeDword(target.name, written.dword)
                                       : key->writeString(target.name, written.text);

@@ -6,15 +6,20 @@
 #include "shell/help_window.h"
 #include "tests/help/damaged_copies.h"
 #include "tests/help/help_project.h"
+#include "tests/support/main_window_harness.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidget>
 
 Q_DECLARE_METATYPE(help_test::Damage)
@@ -226,6 +231,46 @@ private slots:
         help::displayHelp(help::helpPath(QStringLiteral("OhmsLawPower.htm")));
         QCOMPARE(shownText(), storedText(QStringLiteral("OhmsLawPower.htm")));
         QVERIFY(contents->topLevelItemCount() > 0);
+    }
+
+    // Help asked for from the Options dialog can be used while the dialog is
+    // open: keys typed into its index arrive, and an index entry that points
+    // into a page opens the page at that section.
+    void helpBesideAModalDialogAndIndexSections()
+    {
+        MainWindowHarness h;
+        TFormMainApplication& w = h.open();
+        help::setHelpPresenter(nullptr);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QString typed, page, section;
+        int scrolled = -1;
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* options = QApplication::activeModalWidget();
+            if (!options)
+                return;
+            QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("BtnHelp")), Qt::LeftButton);
+            if (help::HelpWindow* window = help::helpWindow()) {
+                auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("HelpNavigation"));
+                tabs->setCurrentWidget(window->findChild<QWidget*>(QStringLiteral("HelpIndex")));
+                auto* field = window->findChild<QLineEdit*>(QStringLiteral("HelpIndexText"));
+                field->setFocus();
+                // Through the window system, where a window a modal dialog blocks drops them.
+                for (const char c : QByteArrayView("fuse"))
+                    QTest::keyClick(window->windowHandle(), c);
+                QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+                typed = field->text();
+                page = window->currentPage();
+                section = ::page()->source().fragment();
+                scrolled = ::page()->verticalScrollBar()->value();
+            }
+            options->close();
+        });
+        h.click("BtnOptions");
+        QCOMPARE(typed, QStringLiteral("fuse"));
+        QCOMPARE(page, QStringLiteral("/CapacitorInLineDropper.htm"));
+        QCOMPARE(section, QStringLiteral("safety"));
+        QVERIFY(scrolled > 0);
     }
 
     void oneWindowReused()

@@ -81,6 +81,7 @@ private slots:
     void clearAllKeepsBands();
     void overflowChangesNothing();
     void standardValuesBesideTheValue();
+    void standardValuesCommaLocale();
 };
 
 void TestColourBandPanel::opensOnTheDefaultBands()
@@ -475,15 +476,14 @@ void TestColourBandPanel::standardValuesBesideTheValue()
     h.open();
     auto* standard = h.find<QLabel>("ResStandardValues");
     // 1.2 ohms: E96 has 1.18 and 1.21, and 1.21 is nearer.
-    QCOMPARE(standard->text(), QStringLiteral("E12: 1.2 (0.0 %)\nE24: 1.2 (0.0 %)\nE96: 1.21 (+0.8 %)"));
+    QCOMPARE(standard->text(), localised("E12: 1.2 (0.0 %)\nE24: 1.2 (0.0 %)\nE96: 1.21 (+0.8 %)"));
 
     // The value asked for, not the bands' 4700: 4.7 k lies 90 ohms (1.9 %)
     // below 4790, 4.75 k 40 ohms (0.8 %).
     h.click("ClearResValues");
     h.type("ResValue", QStringLiteral("4790"));
     h.click("CalculateResValues");
-    QCOMPARE(standard->text(),
-             QStringLiteral("E12: 4.7 k (-1.9 %)\nE24: 4.7 k (-1.9 %)\nE96: 4.75 k (-0.8 %)"));
+    QCOMPARE(standard->text(), localised("E12: 4.7 k (-1.9 %)\nE24: 4.7 k (-1.9 %)\nE96: 4.75 k (-0.8 %)"));
     QCOMPARE(bands(h), (QStringList{"Yellow", "Violet", "Red", "No band", "No band"}));
     QCOMPARE(h.text("ResValueK"), localised("4.79"));
     QVERIFY(h.boxes.boxes().isEmpty());
@@ -491,14 +491,20 @@ void TestColourBandPanel::standardValuesBesideTheValue()
     // Confirm shows the bands' value, and the lines follow it.
     h.click("ConfirmResValues");
     QCOMPARE(h.text("ResValue"), QStringLiteral("4700"));
-    QCOMPARE(standard->text(),
-             QStringLiteral("E12: 4.7 k (0.0 %)\nE24: 4.7 k (0.0 %)\nE96: 4.75 k (+1.1 %)"));
+    QCOMPARE(standard->text(), localised("E12: 4.7 k (0.0 %)\nE24: 4.7 k (0.0 %)\nE96: 4.75 k (+1.1 %)"));
 
     // Black, Black is 0 ohms: there is nothing to buy.
     select(h, "ComboResCol1", "Black");
     select(h, "ComboResCol2", "Black");
     QVERIFY(standard->isHidden());
     QVERIFY(h.find<QLabel>("LabelStandardValues")->isHidden());
+}
+
+void TestColourBandPanel::standardValuesCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    standardValuesBesideTheValue();
 }
 
 QTEST_MAIN(TestColourBandPanel)

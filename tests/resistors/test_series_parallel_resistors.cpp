@@ -66,6 +66,8 @@ void TestSeriesParallelResistors::calculation_data()
         << true << L{"", "100", "50"} << L{"100", "100", "50"} << none;
     QTest::newRow("parallel total 50 with R1 100")
         << true << L{"100", "", "50"} << L{"100", "100", "50"} << none;
+    QTest::newRow("parallel total 47 with R1 100: wider than its field")
+        << true << L{"100", "", "47"} << L{"100", "88.6792452830189", "47"} << none;
     QTest::newRow("parallel total 2 with R2 3, rounded")
         << true << L{"", "3", "2"} << L{"6", "3", "2"} << none;
     QTest::newRow("parallel total 100 with R2 50: negative and note")

@@ -4,6 +4,8 @@
 
 #include "tests/support/main_window_harness.h"
 
+#include <QImage>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTest>
 
@@ -60,6 +62,26 @@ inline void enter(MainWindowHarness& h, const char* field, const QString& text)
         h.field(field)->setText(text);
     else
         h.type(field, text);
+}
+
+// Whether the field paints its text from the first character: it looks the
+// same as when scrolled to its start. A value wider than the field must show
+// its leading digits, not its end.
+inline bool showsItsStart(QLineEdit* field)
+{
+    const auto paint = [field] {
+        QImage image(field->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        field->render(&image);
+        return image;
+    };
+    field->clearFocus();
+    const int cursor = field->cursorPosition();
+    const QImage shown = paint();
+    field->setCursorPosition(0);
+    const QImage start = paint();
+    field->setCursorPosition(cursor);
+    return shown == start;
 }
 
 } // namespace guitest

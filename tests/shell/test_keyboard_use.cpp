@@ -54,6 +54,8 @@ private slots:
     void tabOrder();
     void topicTreeWithArrowKeys();
     void everyResultCopies();
+    void everyResultSaysWhatItHolds_data();
+    void everyResultSaysWhatItHolds();
 };
 
 void TestKeyboardUse::tabOrder_data()
@@ -287,6 +289,46 @@ void TestKeyboardUse::everyResultCopies()
         }
     }
     QVERIFY(checked >= 15);
+}
+
+void TestKeyboardUse::everyResultSaysWhatItHolds_data()
+{
+    // A screen reader reads a result's value as its name and this as its
+    // description: the caption that stands before it, never a unit of the
+    // line above.
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("caption");
+    const char* const rows[][2] = {
+        {"LabelReactanceIndRes", "Resulting inductive reactance"},
+        {"LabelReactanceCapRes", "Resulting capacitive reactance"},
+        {"LabelFreqCoilResult", "Resulting frequency of the coil is"},
+        {"LabelFreqResonanceResult", "Resulting frequency"},
+        {"CapValue", "Capacitor Value"},
+        {"CapTolerance", "Tolerance"},
+        {"CapValueText", "Capacitor value in pF"},
+        {"CapValueTol", "Tolerance"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void TestKeyboardUse::everyResultSaysWhatItHolds()
+{
+    QFETCH(QString, result);
+    QFETCH(QString, caption);
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList seen;
+    for (auto* panel : h.find<QWidget>("PanelStack")->findChildren<CalculatorPanel*>()) {
+        w.ShowPanel(panel);
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (a11y::isResultLabel(label))
+                seen.append(label->objectName() + QStringLiteral(" = ") + label->accessibleDescription());
+        }
+    }
+    QVERIFY2(seen.contains(result + QStringLiteral(" = ") + caption), qPrintable(seen.join(u'\n')));
 }
 
 QTEST_MAIN(TestKeyboardUse)

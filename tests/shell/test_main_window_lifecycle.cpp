@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QTreeWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -58,6 +58,8 @@ private slots:
     void firstRunAsksForTheDisclaimer();
     void storedAcceptancePassesTheGate_data();
     void storedAcceptancePassesTheGate();
+    void settingsFileInOtherEncodings_data();
+    void settingsFileInOtherEncodings();
     void hiddenPanelsComeJustAfterTheFirstFrame();
     void earlyUseBuildsThePanelsItNeeds_data();
     void earlyUseBuildsThePanelsItNeeds();
@@ -152,6 +154,48 @@ void TestMainWindowLifecycle::storedAcceptancePassesTheGate()
     } else {
         QCOMPARE(h.boxes.titles(), QStringList());
         QCOMPARE(status, -1);
+    }
+}
+
+void TestMainWindowLifecycle::settingsFileInOtherEncodings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("titles");
+
+    QByteArray bigEndian("\xFE\xFF");
+    for (const char c : kEmptyKeyFile + "\"Accepted Disclaimer for Version 2.1.0.0\"=\"yes\"\n")
+        bigEndian.append('\0').append(c);
+    QTest::newRow("UTF-16 big-endian is read") << bigEndian << QStringList();
+    QTest::newRow("a file that cannot be read is told of once and kept")
+        << bigEndian + "x"
+        << QStringList{QStringLiteral("Tarvolen Ohmbrook"), QStringLiteral("Accept Disclaimer")};
+}
+
+void TestMainWindowLifecycle::settingsFileInOtherEncodings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, titles);
+    MainWindowHarness h(false);
+    writeSettingsFile(h, file);
+    if (!titles.isEmpty())
+        h.boxes.answer(ui::BoxAnswer::Ok);
+    h.boxes.answer(ui::BoxAnswer::Yes);
+    QCOMPARE(openAndCatch(h), -1);
+    QCOMPARE(h.boxes.titles(), titles);
+    if (!titles.isEmpty()) {
+        QCOMPARE(h.boxes.boxes().first().icon, ui::BoxIcon::Warning);
+        QVERIFY(h.boxes.boxes().first().text.contains(QDir::toNativeSeparators(h.settingsFile())));
+    }
+    QVERIFY(h.window().close());
+    QCOMPARE(h.boxes.titles(), titles);
+    QFile f(h.settingsFile());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray after = f.readAll();
+    if (titles.isEmpty()) {
+        QVERIFY(after.startsWith(file) && after.size() > file.size());
+        QCOMPARE(readSetting(QStringLiteral("Auto Expand Category List")), QStringLiteral("dword:0"));
+    } else {
+        QCOMPARE(after, file);
     }
 }
 

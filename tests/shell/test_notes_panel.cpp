@@ -109,6 +109,8 @@ private slots:
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
     void bigFileArrivesInPiecesAndStaysResponsive();
+    void keyTypedWhileABigFileArrivesIsKept();
+    void charactersThePadCannotKeepAreToldOfOnOpening();
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
@@ -195,6 +197,17 @@ void TestNotesPanel::decodesAndRewrites_data()
         << QByteArray("\xED\xA0\x80\r\n");
     QTest::newRow("every high byte survives")
         << allWindows1252Bytes() << QString() << cp1252 << allWindows1252Bytes() + "\r\n";
+    QTest::newRow("UTF-16 little-endian with its mark")
+        << QByteArray("\xFF\xFEO\0h\0m\0\xA9\x03\r\0\n\0", 14) << QStringLiteral(u"Ohm\u03A9")
+        << int(Encoding::Utf16LE) << QByteArray("\xFF\xFEO\0h\0m\0\xA9\x03\r\0\n\0", 14);
+    QTest::newRow("UTF-16 big-endian, LF lines, lone surrogate kept")
+        << QByteArray("\xFE\xFF\0a\0\n\xD8\x00", 8) << QStringLiteral(u"a\n") + QChar(0xD800)
+        << int(Encoding::Utf16BE) << QByteArray("\xFE\xFF\0a\0\r\0\n\xD8\x00\0\r\0\n", 14);
+    QTest::newRow("UTF-16 mark alone")
+        << QByteArray("\xFF\xFE") << "" << int(Encoding::Utf16LE) << QByteArray("\xFF\xFE");
+    QTest::newRow("UTF-16 mark with an odd byte count is Windows-1252")
+        << QByteArray("\xFF\xFEx") << QStringLiteral(u"\u00FF\u00FEx") << cp1252
+        << QByteArray("\xFF\xFEx\r\n");
 }
 
 void TestNotesPanel::decodesAndRewrites()
@@ -350,6 +363,10 @@ void TestNotesPanel::fileRoundTripsByteForByte_data()
         << QByteArray("\xEF\xBB\xBF"
                       "R = 4.7 k\xCE\xA9 \xC2\xB1 5 %\r\n\xC2\xA0indented\r\n\xF0\x9F\x94\x8C plug\r\n");
     QTest::newRow("Windows-1252 with every high byte") << allWindows1252Bytes() + "\r\nna\xEFve\r\n";
+    QTest::newRow("UTF-16 as saved by other editors") << QByteArray("\xFF\xFE"
+                                                                    "a\0\xAC\x20\r\0\n\0",
+                                                                    10);
+    QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0a\x20\xAC\0\r\0\n", 10);
 }
 
 void TestNotesPanel::fileRoundTripsByteForByte()
@@ -367,7 +384,26 @@ void TestNotesPanel::fileRoundTripsByteForByte()
     QTest::keyClick(pad(), Qt::Key_End, Qt::ControlModifier);
     type(QStringLiteral("!"));
     button("MemoSave")->click();
-    QCOMPARE(readAll(copy), file.chopped(2) + "!\r\n");
+    const bool bigEndian = file.startsWith("\xFE\xFF");
+    const QByteArray typed = file.startsWith("\xFF\xFE") ? QByteArray("!\0\r\0\n\0", 6)
+                             : bigEndian                 ? QByteArray("\0!\0\r\0\n", 6)
+                                                         : QByteArray("!\r\n");
+    QCOMPARE(readAll(copy), file.chopped(typed.size() - typed.size() / 3) + typed);
+    QVERIFY(m_boxes->boxes().isEmpty());
+}
+
+void TestNotesPanel::charactersThePadCannotKeepAreToldOfOnOpening()
+{
+    const QString file = path("separators.txt");
+    writeAll(file, "a\xE2\x80\xA9"
+                   "b\xEF\xB7\x90\r\n");
+    openFile(file);
+    QCOMPARE(m_boxes->boxes().size(), 1);
+    QCOMPARE(m_boxes->boxes().first().title, QStringLiteral("Warning"));
+    QVERIFY2(m_boxes->boxes().first().text.contains(QStringLiteral("holds 2 paragraph or frame separator")),
+             qPrintable(m_boxes->boxes().first().text));
+    QCOMPARE(readAll(file), QByteArray("a\xE2\x80\xA9"
+                                       "b\xEF\xB7\x90\r\n"));
 }
 
 void TestNotesPanel::unreadableFileChangesNothing()
@@ -449,6 +485,7 @@ void TestNotesPanel::bigFileArrivesInPiecesAndStaysResponsive()
     QVERIFY(padText().startsWith(QStringLiteral(u"Line 0 of the big notes file, R = 4.7 k± 5 %\nLine 1 ")));
     QVERIFY(pad()->isReadOnly());
     QVERIFY(!m_panel->hasUnsavedText());
+    QVERIFY(m_boxes->boxes().isEmpty());
 
     // The pauses are measured in this thread's CPU time, so that other work
     // on a busy machine does not count; the benchmark measures them on the
@@ -483,6 +520,24 @@ void TestNotesPanel::bigFileArrivesInPiecesAndStaysResponsive()
     m_files->choose(copy);
     button("MemoSaveAs")->click();
     QCOMPARE(readAll(copy), file);
+}
+
+void TestNotesPanel::keyTypedWhileABigFileArrivesIsKept()
+{
+    QByteArray file;
+    for (int i = 0; file.size() < 4 * 1024 * 1024; ++i)
+        file += "Line " + QByteArray::number(i) + "\r\n";
+    const QString big = path("big.txt");
+    writeAll(big, file);
+    openFile(big);
+    QVERIFY(m_panel->isLoading());
+    pad()->setFocus();
+    QTest::keyClick(pad(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(pad(), QStringLiteral("X"));
+    QVERIFY(!m_panel->isLoading());
+    QVERIFY(m_panel->hasUnsavedText());
+    button("MemoSave")->click();
+    QCOMPARE(readAll(big), "X" + file);
 }
 
 QTEST_MAIN(TestNotesPanel)

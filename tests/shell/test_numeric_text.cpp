@@ -64,9 +64,37 @@ private slots:
     void formatting();
     void formattingCommaLocale_data();
     void formattingCommaLocale();
+    void pointsBetweenDigitsFollowTheLocale_data();
+    void pointsBetweenDigitsFollowTheLocale();
     void formattedResultReadsBackWhole_data();
     void formattedResultReadsBackWhole();
 };
+
+void TestNumericText::pointsBetweenDigitsFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("comma");
+    QTest::newRow("standard value line") << "E24: 0.75 (-1.9 %)"
+                                         << "E24: 0,75 (-1,9 %)";
+    QTest::newRow("dropper line") << "Next E12 up: 1.2 k ohms, 18.3 mA"
+                                  << "Next E12 up: 1,2 k ohms, 18,3 mA";
+    QTest::newRow("capacitor tolerance") << "5% (0.5 pF)"
+                                         << "5% (0,5 pF)";
+    QTest::newRow("exponent form") << "E96: 1.21E-5 (+0.8 %)"
+                                   << "E96: 1,21E-5 (+0,8 %)";
+    QTest::newRow("a full stop that ends a sentence") << "Rating 2 W. Next 0.5."
+                                                      << "Rating 2 W. Next 0,5.";
+}
+
+void TestNumericText::pointsBetweenDigitsFollowTheLocale()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, comma);
+    QCOMPARE(numeric::withDecimalSeparator(text), text);
+    const testlocale::CommaLocale locale;
+    QVERIFY2(locale.failure().isEmpty(), qPrintable(locale.failure()));
+    QCOMPARE(numeric::withDecimalSeparator(text), comma);
+}
 
 void TestNumericText::lenientReading_data()
 {

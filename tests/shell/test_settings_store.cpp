@@ -41,6 +41,12 @@ private slots:
     void damagedFile();
     void writesAfterADamagedEnding_data();
     void writesAfterADamagedEnding();
+    void encodingsAndForeignBytesKept_data();
+    void encodingsAndForeignBytesKept();
+    void repeatedKeysAndNames_data();
+    void repeatedKeysAndNames();
+    void undecodableFileIsNeverWritten_data();
+    void undecodableFileIsNeverWritten();
 
 private:
     QString folder() const { return m_folder->folder(); }
@@ -437,6 +443,107 @@ void TestSettingsStore::writesAfterADamagedEnding()
     const auto subAgain = settings::Key::openExisting(kKey + QStringLiteral("\\Sub"));
     QVERIFY(subAgain.has_value());
     QCOMPARE(describe(subAgain->read(QStringLiteral("Inner"))), QStringLiteral("dword:5"));
+}
+
+namespace {
+
+QByteArray utf16(const QByteArray& utf8, bool bigEndian)
+{
+    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return out;
+}
+
+} // namespace
+
+void TestSettingsStore::encodingsAndForeignBytesKept_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    // Each case writes "Auto Expand Category List" = 1 and reads "Note".
+    const QByteArray mine = "\"Note\"=\"\xCE\xA9\"\r\n";
+    const QByteArray added = "\"Auto Expand Category List\"=dword:00000001\r\n";
+    const auto crlf = [](QByteArray text) { return text.replace("\n", "\r\n"); };
+    const QByteArray text = crlf(kHeader + kSection) + mine;
+    QTest::newRow("UTF-16 big-endian") << utf16(text, true) << utf16(text + added, true);
+    QTest::newRow("UTF-16 little-endian") << utf16(text, false) << utf16(text + added, false);
+    QTest::newRow("UTF-8 with a byte order mark") << "\xEF\xBB\xBF" + text << "\xEF\xBB\xBF" + text + added;
+    const QByteArray latin1 = "; r\xE9glages \xE0 la main\n"
+                              "[HKEY_CURRENT_USER\\Software\\Other]\n\"Name\"=\"Andr\xE9\"\n\n";
+    QTest::newRow("Latin-1 lines of others kept byte for byte")
+        << kHeader + latin1 + kSection + "\"Note\"=\"\xCE\xA9\"\n"
+        << kHeader + latin1 + kSection +
+               "\"Note\"=\"\xCE\xA9\"\n\"Auto Expand Category List\"=dword:00000001\n";
+}
+
+void TestSettingsStore::encodingsAndForeignBytesKept()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    writeFile(before);
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key.has_value());
+    QCOMPARE(describe(key->read(QStringLiteral("Note"))), QStringLiteral(u"string:\u03A9"));
+    QVERIFY(key->writeDword(QStringLiteral("Auto Expand Category List"), 1));
+    QCOMPARE(fileBytes(), after);
+}
+
+void TestSettingsStore::repeatedKeysAndNames_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<QByteArray>("after");
+
+    // Each case reads "D", then writes it as 9.
+    const QByteArray other = "[HKEY_CURRENT_USER\\Software\\Other]\n\"D\"=dword:00000005\n";
+    QTest::newRow("name given twice: the later stands, one copy after a write")
+        << kHeader + kSection + "\"D\"=dword:00000001\n\"X\"=\"x\"\n\"d\"=dword:00000002\n"
+        << "dword:2" << kHeader + kSection + "\"X\"=\"x\"\n\"D\"=dword:00000009\n";
+    QTest::newRow("key given twice: the later section's value stands")
+        << kHeader + kSection + "\"D\"=dword:00000001\n" + other + kSection + "\"D\"=dword:00000003\n"
+        << "dword:3" << kHeader + kSection + other + kSection + "\"D\"=dword:00000009\n";
+    QTest::newRow("key given twice, the value only in the first")
+        << kHeader + kSection + "\"D\"=dword:00000001\n" + kSection + "\"E\"=\"e\"\n"
+        << "dword:1" << kHeader + kSection + "\"D\"=dword:00000009\n" + kSection + "\"E\"=\"e\"\n";
+    QTest::newRow("a later deletion stands") << kHeader + kSection + "\"D\"=dword:00000001\n\"D\"=-\n"
+                                             << "missing" << kHeader + kSection + "\"D\"=dword:00000009\n";
+}
+
+void TestSettingsStore::repeatedKeysAndNames()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, read);
+    QFETCH(QByteArray, after);
+    writeFile(before);
+    const auto key = settings::Key::openOrCreate(kKey);
+    QVERIFY(key.has_value());
+    QCOMPARE(describe(key->read(QStringLiteral("D"))), read);
+    QVERIFY(key->writeDword(QStringLiteral("D"), 9));
+    QCOMPARE(fileBytes(), after);
+    QCOMPARE(describe(key->read(QStringLiteral("D"))), QStringLiteral("dword:9"));
+}
+
+void TestSettingsStore::undecodableFileIsNeverWritten_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("UTF-16 with an odd byte count") << utf16(kHeader + kSection, false) + "x";
+    QTest::newRow("UTF-32") << QByteArray("\xFF\xFE\0\0W\0\0\0", 8);
+}
+
+void TestSettingsStore::undecodableFileIsNeverWritten()
+{
+    QFETCH(QByteArray, content);
+    writeFile(content);
+    QVERIFY(settings::undecodableFile().contains(file()));
+    QVERIFY(!settings::Key::openExisting(kKey).has_value());
+    QVERIFY(!settings::Key::openOrCreate(kKey).has_value());
+    QVERIFY(settings::lastFailure().contains(QStringLiteral("left as it is")));
+    QCOMPARE(fileBytes(), content);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

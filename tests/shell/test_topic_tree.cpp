@@ -375,9 +375,15 @@ void TestTopicTree::startsCollapsedWhenAskedTo()
     MainWindowHarness h;
     settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))
         ->writeDword(QStringLiteral("Expand Category List When Launched"), 0);
-    h.open();
+    TFormMainApplication& w = h.open();
     auto* tree = h.find<QTreeWidget>("TreeViewTopicSelect");
+    // Still collapsed once the window shows, with the panel in front
+    // highlighted inside its closed category.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCoreApplication::processEvents();
     QVERIFY(everyNodeExpanded(tree, false));
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Colour Bands"));
     QCOMPARE(h.text("BtnExpandCategories"), QStringLiteral("Fully Expand"));
     h.click("BtnExpandCategories");
     QVERIFY(everyNodeExpanded(tree, true));

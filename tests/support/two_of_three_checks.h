@@ -40,6 +40,8 @@ inline void checkCalculation(const char* panel, const Calculator& c, const QStri
     h.click(c.calculate);
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(texts(h, c), expected);
+    for (const char* field : c.fields)
+        QVERIFY2(guitest::showsItsStart(h.field(field)), field);
     QCOMPARE(h.boxes.unownedBoxes(), 0);
 }
 
