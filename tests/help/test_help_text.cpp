@@ -1,9 +1,11 @@
 // What the help says, rather than how it is stored: the index finds the
-// terms users search for on the pages that explain them, and every page
-// writes each unit one way only (kHz, MHz, k or kΩ, µF, mA). The program's
-// own words quoted as it shows them (<span class="ui">), other spellings
-// named as such (<span class="alt">), typed examples (<code>) and comments
-// are left out of the unit check.
+// terms users search for on the pages that explain them, at the section
+// that does when there is one, and every page writes each unit one way only
+// (kHz, MHz, k, MΩ, µF, mA, A, V, ppm/K, "1 %", 100000 without a thousands
+// comma). The program's own words quoted as it shows them
+// (<span class="ui">, and its results, <span class="result">), other
+// spellings named as such (<span class="alt">), typed examples (<code>) and
+// comments are left out of the unit check.
 
 #include "shell/chm_archive.h"
 #include "tests/help/help_project.h"
@@ -24,7 +26,7 @@ QString readableText(QString html, bool dropQuotations)
     static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
                                             QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression quotation(
-        QStringLiteral(R"RX(<span\s+class="(?:ui|alt)">.*?</span>|<code>.*?</code>)RX"),
+        QStringLiteral(R"RX(<span\s+class="(?:ui|alt|result)">.*?</span>|<code>.*?</code>)RX"),
         QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     static const QRegularExpression entity(QStringLiteral("&(#?\\w+);"));
@@ -73,11 +75,17 @@ const QList<Misspelling>& misspellings()
         {rx("(?<![A-Za-z])[kK] ?[hH][zZ](?![A-Za-z])"), QStringLiteral("kHz"), QStringLiteral("kHz")},
         {rx("(?<![A-Za-z])[mM] ?[hH][zZ](?![A-Za-z])"), QStringLiteral("MHz"), QStringLiteral("MHz")},
         {rx("\\d ?[kKmM][cC](?![A-Za-z])"), {}, QStringLiteral("kHz or MHz")},
-        {rx("(?i)(?<![a-z])k ?ohms?(?![a-z])"), {}, QStringLiteral("k or kΩ")},
-        {rx("(?<![A-Za-z])[kK] ?Ω"), QStringLiteral("kΩ"), QStringLiteral("k or kΩ")},
-        {rx("\\d ?K(?![A-Za-z])"), {}, QStringLiteral("k or kΩ")},
+        {rx("(?i)(?<![a-z])k ?ohms?(?![a-z])"), {}, QStringLiteral("k")},
+        {rx("(?<![A-Za-z])[kK] ?Ω"), {}, QStringLiteral("k")},
+        {rx("\\d ?K(?![A-Za-z])"), {}, QStringLiteral("k")},
+        {rx("(?i)\\d ?kilohms?(?![a-z])"), {}, QStringLiteral("k")},
+        {rx("(?<![A-Za-z])[MG] ?ohms?(?![a-z])"), {}, QStringLiteral("MΩ or GΩ")},
         {rx("\\d ?(?:ma|MA|Ma)(?![A-Za-z])"), {}, QStringLiteral("mA")},
         {rx("(?i)(?<![a-z])(?:milliamps?|mamps?)(?![a-z])"), {}, QStringLiteral("mA")},
+        {rx("(?i)(?<![a-z])(?:amps?|volts?)(?![a-z])"), {}, QStringLiteral("A or V")},
+        {rx("(?i)ppm ?/ ?(?:deg|°|c(?![a-z]))"), {}, QStringLiteral("ppm/K")},
+        {rx("\\d%"), {}, QStringLiteral("a space before %")},
+        {rx("\\d,\\d{3}(?!\\d)"), {}, QStringLiteral("100000 or 100 000")},
     };
     return list;
 }
@@ -132,7 +140,11 @@ private slots:
         QTest::addColumn<bool>("fault");
         QTest::newRow("4.7K") << QString::fromUtf8("a 4.7K resistor") << true;
         QTest::newRow("1 K ohm") << QString::fromUtf8("1 K ohm") << true;
-        QTest::newRow("4.7 k") << QString::fromUtf8("a 4.7 k resistor, 10 k&Omega;") << false;
+        QTest::newRow("4.7 k") << QString::fromUtf8("a 4.7 k resistor, 10 k to 1 M&Omega;") << false;
+        QTest::newRow("10 kΩ") << QString::fromUtf8("a 10 k&Omega; resistor") << true;
+        QTest::newRow("1 kilohm") << QString::fromUtf8("1000 ohms (1 kilohm)") << true;
+        QTest::newRow("999 G ohms") << QString::fromUtf8("up to 999 G ohms") << true;
+        QTest::newRow("999 GΩ") << QString::fromUtf8("up to 999 G&Omega;") << false;
         QTest::newRow("10 uF") << QString::fromUtf8("10 uF") << true;
         QTest::newRow("10 &micro;F") << QString::fromUtf8("10 &micro;F") << false;
         QTest::newRow("mfd in text") << QString::fromUtf8("rated 1 mfd") << true;
@@ -147,6 +159,19 @@ private slots:
         QTest::newRow("20 ma") << QString::fromUtf8("20 ma") << true;
         QTest::newRow("milliamps") << QString::fromUtf8("in milliamps") << true;
         QTest::newRow("20 mA") << QString::fromUtf8("20 mA") << false;
+        QTest::newRow("amps") << QString::fromUtf8("a current of 20 amps") << true;
+        QTest::newRow("volts") << QString::fromUtf8("on 5 volts") << true;
+        QTest::newRow("A, V, voltage") << QString::fromUtf8("20 A at 5 V, the voltage") << false;
+        QTest::newRow("ppm/degrees C") << QString::fromUtf8("100 ppm/degrees C") << true;
+        QTest::newRow("ppm/K") << QString::fromUtf8("100 ppm/K") << false;
+        QTest::newRow("1%") << QString::fromUtf8("a 1% resistor") << true;
+        QTest::newRow("1 %") << QString::fromUtf8("a 1 % resistor") << false;
+        QTest::newRow("100,000 pF") << QString::fromUtf8("100,000 pF") << true;
+        QTest::newRow("100000 pF, 100 000 pF")
+            << QString::fromUtf8("100000 pF or 100 000 pF, 1, 2 or 3") << false;
+        QTest::newRow("decimal comma typed") << QString::fromUtf8("<code>0,001</code> is read") << false;
+        QTest::newRow("result quoted as shown")
+            << QString::fromUtf8("<span class=\"result\">rated at 200 volts, 5% (3200 pF)</span>") << false;
         QTest::newRow("code 104K in a comment") << QString::fromUtf8("<!-- 104K -->") << false;
     }
     void unitCheckerTellsSpellings()
@@ -175,7 +200,8 @@ private slots:
 
     // A keyword is found by an index entry named by it ("LED" or "LED
     // resistor"), which leads to the page that explains it, to an anchor
-    // that exists there, and the page uses the word.
+    // that exists there (the one named, for "page#section"), and the page
+    // uses the word.
     void indexKeywordReachesPage_data()
     {
         QTest::addColumn<QString>("keyword");
@@ -192,30 +218,49 @@ private slots:
             {"wattage", "OhmsLawPower.htm", "wattage"},
             {"power rating", "OhmsLawPower.htm", "power rating"},
             {"standard values", "ResistorColourBands.htm", "standard value"},
+            {"E12", "ResistorColourBands.htm#standard", "E12"},
+            {"E24", "ResistorColourBands.htm#standard", "E24"},
+            {"E96", "ResistorColourBands.htm#standard", "E96"},
+            {"ohms law", "OhmsLawPower.htm", "Ohm's law"},
+            {"color", "ResistorColourBands.htm", "colour"},
+            {"megohm", "ResistorColourBands.htm", "megohm"},
+            {"MΩ", "Welcome.htm#units", "MΩ"},
+            {"current", "OhmsLawPower.htm", "current"},
+            {"voltage", "OhmsLawPower.htm", "voltage"},
             {"inductance", "FrequencyResonance.htm", "inductance"},
             {"henry", "FrequencyResonance.htm", "henries"},
             {"farad", "CapacitorScaleComparisons.htm", "farad"},
+            {"pF", "CapacitorScaleComparisons.htm", "pF"},
+            {"nF", "CapacitorScaleComparisons.htm", "nF"},
+            {"104", "CapacitorDigitValues.htm", "104"},
+            {"inductor", "GeneralReactance.htm", "inductor"},
             {"µF", "CapacitorScaleComparisons.htm", "µF"},
             {"mfd", "CapacitorScaleComparisons.htm", "mfd"},
             {"mA", "Welcome.htm", "mA"},
             {"kHz", "FrequencyConversions.htm", "kHz"},
             {"MHz", "FrequencyConversions.htm", "MHz"},
-            {"five-band", "ResistorColourBands.htm", "five-band"},
+            {"five-band resistor", "ResistorColourBands.htm#schemes", "five-band"},
+            {"three-digit colour code", "ResistorColourBands.htm#schemes", "three-digit"},
             {"precision resistor", "ResistorColourBands.htm", "precision resistor"},
             {"mains", "CapacitorInLineDropper.htm", "mains"},
+            {"transformerless", "CapacitorInLineDropper.htm", "transformerless"},
+            {"safety", "CapacitorInLineDropper.htm#safety", "safety"},
+            {"safety", "ResistorInLineDropper.htm#safety", "safety"},
             {"isolation", "CapacitorInLineDropper.htm", "isolat"},
             {"bleeder resistor", "CapacitorInLineDropper.htm", "bleeder resistor"},
             {"X2 capacitor", "CapacitorInLineDropper.htm", "X2"},
         };
         for (const auto& r : rows)
-            QTest::newRow(r.keyword) << QString::fromUtf8(r.keyword) << QString::fromLatin1(r.page)
-                                     << QString::fromUtf8(r.word);
+            QTest::addRow("%s > %s", r.keyword, r.page) << QString::fromUtf8(r.keyword)
+                                                         << QString::fromLatin1(r.page) << QString::fromUtf8(r.word);
     }
     void indexKeywordReachesPage()
     {
         QFETCH(QString, keyword);
         QFETCH(QString, page);
         QFETCH(QString, word);
+        const QString wantedAnchor = page.section(u'#', 1);
+        page = page.section(u'#', 0, 0);
         QStringList reached;
         for (const help::SitemapEntry& entry : std::as_const(m_index)) {
             const bool named =
@@ -226,11 +271,11 @@ private slots:
                 continue;
             const QString target = ChmArchive::resolveLink(QStringLiteral("/"), entry.local);
             reached.append(entry.local);
-            if (target != u'/' + page)
+            const QString anchor = entry.local.section(u'#', 1);
+            if (target != u'/' + page || (!wantedAnchor.isEmpty() && anchor != wantedAnchor))
                 continue;
             const QByteArray html = m_archive.read(target).value_or(QByteArray());
             QVERIFY2(!html.isEmpty(), qPrintable(entry.local + QStringLiteral(" is not in the help file")));
-            const QString anchor = entry.local.section(u'#', 1);
             if (!anchor.isEmpty())
                 QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(anchor).toUtf8()),
                          qPrintable(entry.local + QStringLiteral(": no such anchor")));
@@ -239,7 +284,8 @@ private slots:
             return;
         }
         QFAIL(qPrintable(QStringLiteral("no index entry for \"%1\" leads to %2 (found: %3)")
-                             .arg(keyword, page, reached.join(QStringLiteral(", ")))));
+                             .arg(keyword, page + (wantedAnchor.isEmpty() ? QString() : u'#' + wantedAnchor),
+                                  reached.join(QStringLiteral(", ")))));
     }
 };
 
