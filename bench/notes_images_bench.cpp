@@ -11,9 +11,9 @@
 //
 //   notes_images_bench [runs]     (default 5 of each; medians are printed)
 
-#include "shell/file_dialog.h"
-#include "shell/image_panel.h"
-#include "shell/notes_panel.h"
+#include "images/image_panel.h"
+#include "notes/notes_panel.h"
+#include "ui/file_dialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

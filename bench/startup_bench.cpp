@@ -13,7 +13,7 @@
 //
 // Run it under Xvfb: xvfb-run -a startup_bench
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -14,9 +14,9 @@
 // The main window reads its settings from XDG_CONFIG_HOME, which the bench
 // points at a folder where the disclaimer is already accepted.
 
-#include "shell/main_startup.h"
-#include "shell/main_window.h"
-#include "shell/splash.h"
+#include "app/main_startup.h"
+#include "app/main_window.h"
+#include "app/splash.h"
 
 #include <QApplication>
 #include <QEvent>

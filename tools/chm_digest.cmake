@@ -15,7 +15,7 @@ file(SHA256 "${CHM}" sha256)
 get_filename_component(name "${CHM}" NAME)
 file(WRITE "${OUTPUT}.partial"
 "// Written by the build from ${name}; rebuilt with it.
-#include \"shell/help_file_digest.h\"
+#include \"help/help_file_digest.h\"
 
 namespace help {
 

@@ -8,10 +8,10 @@
 // The other passes run this program again with QT_SCALE_FACTOR set (the ratio
 // is fixed when the application starts); their files end in "@1.5x" and "@2x".
 
-#include "resources/artwork/artwork.h"
-#include "shell/about_dialog.h"
-#include "shell/schematic_window.h"
-#include "shell/splash.h"
+#include "app/about_dialog.h"
+#include "app/schematic_window.h"
+#include "app/splash.h"
+#include "artwork/artwork.h"
 
 #include <QApplication>
 #include <QDir>

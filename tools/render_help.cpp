@@ -14,11 +14,11 @@
 // "<name>@<factor>x.png". Run under a real X server (xvfb-run) for fonts and
 // frames as the user sees them.
 
-#include "shell/chm_archive.h"
-#include "shell/help_launcher.h"
-#include "shell/help_window.h"
-#include "shell/program_look.h"
+#include "help/chm_archive.h"
+#include "help/help_window.h"
 #include "tools/dark_desktop.h"
+#include "ui/help_launcher.h"
+#include "ui/program_look.h"
 
 #include <QApplication>
 #include <QDir>

@@ -17,15 +17,15 @@
 // for a dark desktop theme, whose palette the program must replace by its
 // own. Under QT_SCALE_FACTOR the files are named "<name>@<factor>x.png".
 
-#include "power_frequency/frequency_conversion_panel.h"
-#include "power_frequency/slider_range_dialog.h"
-#include "shell/about_dialog.h"
-#include "shell/main_window.h"
-#include "shell/message_box.h"
-#include "shell/options_dialog.h"
-#include "shell/program_look.h"
-#include "shell/settings_store.h"
+#include "app/about_dialog.h"
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "core/settings_store.h"
+#include "power_frequency/panels/frequency_conversion_panel.h"
+#include "power_frequency/panels/slider_range_dialog.h"
 #include "tools/dark_desktop.h"
+#include "ui/message_box.h"
+#include "ui/program_look.h"
 
 #include <QAbstractButton>
 #include <QApplication>

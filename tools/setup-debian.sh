@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libchm-dev fp-utils
     locales

@@ -2,8 +2,8 @@
 // every list change shows, the type switch, and the values their buttons hand
 // to the scale comparison sheet.
 
-#include "capacitors/capacitor_colour_panel.h"
-#include "capacitors/capacitor_digit_panel.h"
+#include "capacitors/panels/capacitor_colour_panel.h"
+#include "capacitors/panels/capacitor_digit_panel.h"
 #include "tests/support/recorders.h"
 
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // of the multiplier, rating and tolerance tables, and the texts written
 // printf-style whatever the C library's locale.
 
-#include "capacitors/code_text.h"
-#include "capacitors/colour_codes.h"
-#include "capacitors/digit_codes.h"
+#include "capacitors/maths/code_text.h"
+#include "capacitors/maths/colour_codes.h"
+#include "capacitors/maths/digit_codes.h"
 #include "tests/support/comma_locale.h"
 
 #include <QTest>

@@ -2,8 +2,8 @@
 // without the surge limiter, the checks and faults, the tick box and the
 // value it hands to the scale comparison sheet.
 
-#include "capacitors/capacitor_dropper_panel.h"
-#include "tests/shell/gui_test_helpers.h"
+#include "capacitors/panels/capacitor_dropper_panel.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The capacitor panels in the real main window: every hand-over into the scale comparison sheet, which always
 // comes to the front with its help page, even when it rejects the value.
 
-#include "tests/shell/gui_test_helpers.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

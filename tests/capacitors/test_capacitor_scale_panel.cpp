@@ -2,8 +2,8 @@
 // three converted; its messages; the clear buttons and tick boxes; and the
 // operation that takes a value handed over by another panel.
 
-#include "capacitors/capacitor_scale_panel.h"
-#include "tests/shell/gui_test_helpers.h"
+#include "capacitors/panels/capacitor_scale_panel.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

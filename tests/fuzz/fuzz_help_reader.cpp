@@ -14,8 +14,8 @@
 // name is spoiled before the bytes are opened, so the reader finds no
 // compressed section and never calls chmlib.
 
-#include "shell/chm_archive.h"
-#include "shell/help_file_digest.h"
+#include "help/chm_archive.h"
+#include "help/help_file_digest.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QCryptographicHash>

@@ -10,7 +10,7 @@
 // they run in the helper process under memory, time and output limits, where
 // a fault ends only that process.
 
-#include "shell/metafile_helper/metafile_check.h"
+#include "metafile_helper/metafile_check.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <set>

@@ -6,8 +6,8 @@
 // Input: one byte giving the helper's exit status, then what it writes on
 // its standard output. A shell script stands in for the helper.
 
-#include "shell/metafile_helper/metafile_protocol.h"
-#include "shell/picture_loader.h"
+#include "images/picture_loader.h"
+#include "metafile_helper/metafile_protocol.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // The text goes through a text document as it does in the pad, which is
 // where a paragraph separator would silently become a line break.
 
-#include "shell/notes_file.h"
+#include "notes/notes_file.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QGuiApplication>

@@ -12,7 +12,7 @@
 // strtod reads whole (blanks around allowed, no other white space), refuse
 // those beyond the extended range, and flag those beyond the double range.
 
-#include "shell/numeric_text.h"
+#include "core/numeric_text.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QLocale>

@@ -9,7 +9,7 @@
 // few million pixels are only inspected, so that a run stays short; the
 // loader's own bound (pictures::kMaxPixels) is checked on every header.
 
-#include "shell/picture_loader.h"
+#include "images/picture_loader.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QDir>

@@ -13,8 +13,8 @@
 //      puts the record on a line of its own, adding only the line break
 //      they lack.
 
-#include "resistors/colour_bands.h"
-#include "resistors/record_file.h"
+#include "resistors/maths/colour_bands.h"
+#include "resistors/maths/record_file.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QDir>

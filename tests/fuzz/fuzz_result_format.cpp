@@ -6,7 +6,7 @@
 //
 // Input: one byte choosing the user's locale, then the 8 bytes of a double.
 
-#include "shell/numeric_text.h"
+#include "core/numeric_text.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QLocale>

@@ -8,7 +8,7 @@
 // (found more loosely than the store reads them, so none is missed) and the
 // program's own.
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 #include "tests/fuzz/fuzz_check.h"
 
 #include <QDir>

@@ -3,8 +3,8 @@
 // file is refused, and how the reader's bounds hold on damaged containers
 // opened as their own expected bytes, past the size and hash check.
 
-#include "shell/chm_archive.h"
-#include "shell/help_file_digest.h"
+#include "help/chm_archive.h"
+#include "help/help_file_digest.h"
 #include "tests/help/chm_builder.h"
 
 #include <QCryptographicHash>

@@ -4,7 +4,7 @@
 // project lists exactly the files of the help folder, and the stored "Main
 // Window" definition is the project's.
 
-#include "shell/chm_archive.h"
+#include "help/chm_archive.h"
 #include "tests/help/help_project.h"
 
 #include <QDirIterator>

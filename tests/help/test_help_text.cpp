@@ -7,7 +7,7 @@
 // spellings named as such (<span class="alt">), typed examples (<code>) and
 // comments are left out of the unit check.
 
-#include "shell/chm_archive.h"
+#include "help/chm_archive.h"
 #include "tests/help/help_project.h"
 
 #include <QFile>
@@ -251,8 +251,8 @@ private slots:
             {"X2 capacitor", "CapacitorInLineDropper.htm", "X2"},
         };
         for (const auto& r : rows)
-            QTest::addRow("%s > %s", r.keyword, r.page) << QString::fromUtf8(r.keyword)
-                                                         << QString::fromLatin1(r.page) << QString::fromUtf8(r.word);
+            QTest::addRow("%s > %s", r.keyword, r.page)
+                << QString::fromUtf8(r.keyword) << QString::fromLatin1(r.page) << QString::fromUtf8(r.word);
     }
     void indexKeywordReachesPage()
     {

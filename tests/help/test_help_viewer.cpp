@@ -2,11 +2,11 @@
 // of the help file, driven as a reader would, offscreen. The desktop's browser
 // and print dialog are replaced by a recorder.
 
-#include "shell/help_desktop.h"
-#include "shell/help_keywords.h"
-#include "shell/help_launcher.h"
-#include "shell/help_tabs.h"
-#include "shell/help_window.h"
+#include "help/help_desktop.h"
+#include "help/help_keywords.h"
+#include "help/help_tabs.h"
+#include "help/help_window.h"
+#include "ui/help_launcher.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -64,7 +64,7 @@ class TestHelpViewer : public QObject
 private slots:
     void init()
     {
-        help::setHelpPresenter(nullptr);
+        help::setHelpPresenter(help::helpWindowPresenter());
         help::setHelpSearchFolders({QFileInfo(kChm).absolutePath()});
     }
 

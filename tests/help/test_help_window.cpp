@@ -1,12 +1,12 @@
 // The help window as the main window's F1 and Help reach it: through
 // help::displayHelp with a help path, offscreen.
 
-#include "shell/chm_archive.h"
-#include "shell/help_launcher.h"
-#include "shell/help_window.h"
+#include "help/chm_archive.h"
+#include "help/help_window.h"
 #include "tests/help/damaged_copies.h"
 #include "tests/help/help_project.h"
 #include "tests/support/main_window_harness.h"
+#include "ui/help_launcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,7 +74,7 @@ class TestHelpWindow : public QObject
 private slots:
     void init()
     {
-        help::setHelpPresenter(nullptr);
+        help::setHelpPresenter(help::helpWindowPresenter());
         help::setHelpSearchFolders({QFileInfo(kChm).absolutePath()});
     }
 
@@ -240,7 +240,7 @@ private slots:
     {
         MainWindowHarness h;
         TFormMainApplication& w = h.open();
-        help::setHelpPresenter(nullptr);
+        help::setHelpPresenter(help::helpWindowPresenter());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QString typed, page, section;

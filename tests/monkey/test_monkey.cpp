@@ -9,7 +9,7 @@
 //   OHMBROOK_MONKEY_SECONDS  time bound in seconds (default 120)
 //   OHMBROOK_MONKEY_SEED     replays a run: the seed is printed at the start
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 #include "tests/monkey/monkey.h"
 #include "tests/support/main_window_harness.h"
 

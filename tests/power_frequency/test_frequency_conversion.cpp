@@ -1,8 +1,8 @@
 // The frequency arithmetic and the sliders' range rule.
 
-#include "power_frequency/frequency_conversion.h"
-#include "power_frequency/slider_range.h"
-#include "shell/checked_math.h"
+#include "core/checked_math.h"
+#include "power_frequency/maths/frequency_conversion.h"
+#include "power_frequency/maths/slider_range.h"
 
 #include <QTest>
 

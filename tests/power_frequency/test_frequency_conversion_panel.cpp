@@ -1,8 +1,8 @@
 // The frequency-conversion panel built alone: typed conversions, the sliders
 // and their signs, and the slider-range dialog.
 
-#include "power_frequency/frequency_conversion_panel.h"
-#include "tests/shell/gui_test_helpers.h"
+#include "power_frequency/panels/frequency_conversion_panel.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 // The Ohm's law and power panel, driven through the real window: any two of
 // voltage, current, resistance and watts give the other two.
 
-#include "power_frequency/ohms_law_panel.h"
-#include "tests/shell/gui_test_helpers.h"
+#include "power_frequency/panels/ohms_law_panel.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 //   1 / (2 pi x 50 x 1e-6) = 3183.0988618379067...
 //   1 / (2 pi x 1000 x 1e-6) = 159.15494309189533...
 
-#include "tests/shell/gui_test_helpers.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QLabel>
 #include <QTest>

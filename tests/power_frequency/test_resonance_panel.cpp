@@ -5,7 +5,7 @@
 //   300000 / (4 pi x 10 x 0.0254) = 93989.139621198032... KHz
 //   1 / (2 pi) = 0.15915494309189533...
 
-#include "tests/shell/gui_test_helpers.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QLabel>
 #include <QRadioButton>

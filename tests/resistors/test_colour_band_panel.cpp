@@ -1,7 +1,7 @@
 // The colour-band panel driven through the real main window: bands to value,
 // value to bands, and the hold that keeps the user's value in place.
 
-#include "resources/artwork/artwork.h"
+#include "artwork/artwork.h"
 #include "tests/resistors/band_swatches.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/main_window_harness.h"

@@ -3,7 +3,7 @@
 // record line and the marking kept between runs. The two-digit marking's own
 // tests run unchanged in test_colour_band_panel.
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 #include "tests/resistors/band_swatches.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/settings_text.h"

@@ -1,8 +1,8 @@
 // The band arithmetic: bands to value, and value to the nearest bands (in a
 // real "," locale as well, where "%f" in the C library writes a comma).
 
-#include "resistors/colour_bands.h"
-#include "resistors/precision_bands.h"
+#include "resistors/maths/colour_bands.h"
+#include "resistors/maths/precision_bands.h"
 #include "tests/support/comma_locale.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The dropper resistor's heat and the power rating it needs.
 
-#include "resistors/dropper.h"
+#include "resistors/maths/dropper.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // Saving the resistor shown to a record file: the exact bytes, appending, the
 // "File Exists" question, the remembered file and the failures.
 
-#include "resistors/record_file.h"
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
+#include "resistors/maths/record_file.h"
 #include "tests/support/main_window_harness.h"
 
 #include <QComboBox>

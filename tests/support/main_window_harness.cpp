@@ -1,6 +1,6 @@
 #include "tests/support/main_window_harness.h"
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -4,7 +4,7 @@
 // (XDG_CONFIG_HOME) with the disclaimer already accepted, and the recorders
 // installed so every box, dialog and help request can be asserted on.
 
-#include "shell/main_window.h"
+#include "app/main_window.h"
 #include "tests/support/recorders.h"
 
 #include <QLabel>

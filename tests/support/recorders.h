@@ -5,9 +5,9 @@
 // script; an unscripted question is answered with the safe default (OK / No /
 // cancel) so a forgotten answer can never hang a test.
 
-#include "shell/file_dialog.h"
-#include "shell/help_launcher.h"
-#include "shell/message_box.h"
+#include "ui/file_dialog.h"
+#include "ui/help_launcher.h"
+#include "ui/message_box.h"
 
 #include <QList>
 #include <QQueue>

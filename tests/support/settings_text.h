@@ -3,7 +3,7 @@
 // A settings value as one comparable text, so tests can compare type and
 // content at once: "missing", "other", "string:<text>" or "dword:<decimal>".
 
-#include "shell/settings_store.h"
+#include "core/settings_store.h"
 
 inline QString describe(const settings::Value& v)
 {

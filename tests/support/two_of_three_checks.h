@@ -4,7 +4,7 @@
 // panels hold twin calculators (two parts and a total, any two give the third)
 // that differ only in names, formulas and texts.
 
-#include "tests/shell/gui_test_helpers.h"
+#include "tests/support/gui_test_helpers.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,0 +1,158 @@
+#include "ui/accessibility.h"
+
+#include "ui/form_builder.h"
+
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+
+#include <climits>
+
+namespace a11y {
+
+namespace {
+
+bool isResult(const QLabel* label)
+{
+    return label->textInteractionFlags() & Qt::TextSelectableByMouse;
+}
+
+QString captionText(const QLabel* label)
+{
+    QString text = label->text().simplified();
+    text.remove(u'&');
+    while (text.endsWith(u':') || text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+bool canCaption(const QLabel* label, const QWidget* control)
+{
+    return label != control && !isResult(label) && !label->wordWrap() && !captionText(label).isEmpty();
+}
+
+// The nearest plain label on the control's line that ends before it.
+QLabel* captionOnLineBefore(const QWidget* control)
+{
+    const QRect r = control->geometry();
+    QLabel* best = nullptr;
+    int bestDistance = 160;
+    for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect l = label->geometry();
+        if (!canCaption(label, control) || std::abs(l.center().y() - r.center().y()) > 10 ||
+            l.right() >= r.left())
+            continue;
+        if (r.left() - l.right() < bestDistance) {
+            best = label;
+            bestDistance = r.left() - l.right();
+        }
+    }
+    return best;
+}
+
+// The plain label that captions control: one just above it that overlaps it
+// sideways, or one on its line (for a result, only one before it), the
+// nearest first. A result's caption stands before it on its line when there
+// is one: the label above a result is most often the unit of the line above.
+QLabel* captionOf(const QWidget* control, bool before)
+{
+    if (before) {
+        if (QLabel* onItsLine = captionOnLineBefore(control))
+            return onItsLine;
+    }
+    const QRect r = control->geometry();
+    QLabel* best = nullptr;
+    int bestDistance = INT_MAX;
+    for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!canCaption(label, control))
+            continue;
+        const QRect l = label->geometry();
+        int distance = INT_MAX;
+        const bool overlapsSideways = l.left() < r.right() && l.right() > r.left();
+        if (overlapsSideways && l.bottom() <= r.top() + 4 && l.bottom() >= r.top() - 26)
+            distance = r.top() - l.bottom();
+        else if (std::abs(l.center().y() - r.center().y()) <= 10 && (!before || l.right() < r.left()))
+            distance = l.right() < r.left() ? r.left() - l.right() : l.left() - r.right();
+        if (distance >= 0 && distance < bestDistance && distance < 160) {
+            best = label;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+// Watches its page (its parent) and names the page's controls when the page
+// is first shown, then goes.
+class NameOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            nameControlsFromCaptions(static_cast<QWidget*>(watched));
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+bool isInput(const QWidget* w)
+{
+    if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QSlider*>(w))
+        return true;
+    // A combo box's own edit line is named through the combo box; a disabled
+    // field that takes no focus is a colour swatch, named by its panel.
+    const auto* edit = qobject_cast<const QLineEdit*>(w);
+    return edit && !qobject_cast<const QComboBox*>(w->parentWidget()) && edit->focusPolicy() != Qt::NoFocus;
+}
+
+bool isResultLabel(const QWidget* w)
+{
+    const auto* label = qobject_cast<const QLabel*>(w);
+    return label && isResult(label);
+}
+
+bool isNamedInput(const QWidget* w)
+{
+    return isInput(w) && w->isEnabled();
+}
+
+void nameControlsFromCaptions(QWidget* root)
+{
+    // Captions are found by their size, which labels take when first shown.
+    form::measureNow(root);
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->parentWidget())
+            continue;
+        if (isInput(w) && w->accessibleName().isEmpty()) {
+            if (w->accessibleDescription().isEmpty() && !w->toolTip().isEmpty())
+                w->setAccessibleDescription(w->toolTip());
+            if (QLabel* caption = captionOf(w, false)) {
+                w->setAccessibleName(captionText(caption));
+                if (!caption->buddy())
+                    caption->setBuddy(w);
+            } else if (!w->toolTip().isEmpty()) {
+                w->setAccessibleName(w->toolTip());
+            }
+        } else if (isResultLabel(w) && w->accessibleDescription().isEmpty()) {
+            // A result's name is the value it shows; its caption says what it is.
+            if (QLabel* caption = captionOf(w, true))
+                w->setAccessibleDescription(captionText(caption));
+        }
+    }
+}
+
+void nameControlsWhenShown(QWidget* page)
+{
+    page->installEventFilter(new NameOnShow(page));
+}
+
+} // namespace a11y

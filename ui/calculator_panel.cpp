@@ -1,0 +1,47 @@
+#include "ui/calculator_panel.h"
+
+#include "ui/fault_guard.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+CalculatorPanel::CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent)
+    : QWidget(parent), m_helpPage(helpPage)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    resize(650, 400);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void CalculatorPanel::guarded(const std::function<void()>& handler)
+{
+    runGuarded(window(), handler);
+}
+
+void CalculatorPanel::connectClearButton(const char* buttonName, QLineEdit* field)
+{
+    auto* button = findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    Q_ASSERT(button);
+    connect(button, &QAbstractButton::clicked, this, [this, field] { guarded([field] { field->clear(); }); });
+}
+
+void CalculatorPanel::calculateOnEnter(std::initializer_list<QLineEdit*> fields, QAbstractButton* button)
+{
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::returnPressed, button, &QAbstractButton::click);
+}
+
+void CalculatorPanel::setTabOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
