@@ -20,6 +20,7 @@ void TFormMainApplication::buildFrontPanel()
     // it sizes its captions: a caption sized in the desktop's own font first
     // would be clipped when the window's face is wider.
     m_colourBands = new ColourBandPanel(m_panels);
+    m_colourBands->setHelpPage(QStringLiteral("ResistorColourBands.htm"));
     m_panels->addWidget(m_colourBands);
     a11y::nameControlsWhenShown(m_colourBands);
     placeBottomRowLastInTabOrder();
@@ -72,6 +73,28 @@ void TFormMainApplication::finishBuilding()
     m_resonance = new ResonancePanel(stack);
     m_coilFrequency = new CoilFrequencyPanel(stack);
     m_reactance = new ReactancePanel(stack);
+    const std::pair<CalculatorPanel*, const char*> pages[] = {
+        {m_notes, "MemoNotes.htm"},
+        {m_images, "LoadImages.htm"},
+        {m_schematicGeneral, "SchematicSymbols.htm"},
+        {m_schematicLogicGates, "SchematicSymbols.htm"},
+        {m_schematicValves, "SchematicSymbols.htm"},
+        {m_schematicConnectors, "SchematicSymbols.htm"},
+        {m_resistorsSeriesParallel, "ResistorsSeriesParallel.htm"},
+        {m_resistorDropper, "ResistorInLineDropper.htm"},
+        {m_capacitorDigitValues, "CapacitorDigitValues.htm"},
+        {m_capacitorColourCodes, "CapacitorColourBands.htm"},
+        {m_capacitorScale, "CapacitorScaleComparisons.htm"},
+        {m_capacitorsSeriesParallel, "CapacitorsSeriesParallel.htm"},
+        {m_capacitorDropper, "CapacitorInLineDropper.htm"},
+        {m_ohmsLaw, "OhmsLawPower.htm"},
+        {m_frequencyConversions, "FrequencyConversions.htm"},
+        {m_resonance, "FrequencyResonance.htm"},
+        {m_coilFrequency, "FrequencyCoil.htm"},
+        {m_reactance, "GeneralReactance.htm"},
+    };
+    for (const auto& [panel, page] : pages)
+        panel->setHelpPage(QString::fromLatin1(page));
 
     // The stack keeps the panels in the program's own order, the colour-band
     // panel (made first) among them.

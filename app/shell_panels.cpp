@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-DisclaimerPanel::DisclaimerPanel(QWidget* parent) : CalculatorPanel("PanelDisclaimer", QString(), parent)
+DisclaimerPanel::DisclaimerPanel(QWidget* parent) : CalculatorPanel("PanelDisclaimer", parent)
 {
     QGroupBox* box = form::group(this, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
     DisclaimerText = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
@@ -33,8 +33,7 @@ QString DisclaimerPanel::shownText() const
     return DisclaimerText->text();
 }
 
-SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)
-    : CalculatorPanel(sheet.panelName, QStringLiteral("SchematicSymbols.htm"), parent)
+SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent) : CalculatorPanel(sheet.panelName, parent)
 {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QString::fromLatin1(sheet.panelName) + QStringLiteral("Scroll"));

@@ -53,8 +53,7 @@ constexpr qint64 kReadAtOncePixels = 4'000'000;
 
 } // namespace
 
-ImageViewerPanel::ImageViewerPanel(QWidget* parent)
-    : CalculatorPanel("PanelImages", QStringLiteral("LoadImages.htm"), parent)
+ImageViewerPanel::ImageViewerPanel(QWidget* parent) : CalculatorPanel("PanelImages", parent)
 {
     pictures::allowLargePictures();
 

@@ -24,8 +24,7 @@ constexpr qint64 kTurnBudgetMs = 25;
 
 } // namespace
 
-NotesPanel::NotesPanel(QWidget* parent)
-    : CalculatorPanel("PanelMemoNotes", QStringLiteral("MemoNotes.htm"), parent)
+NotesPanel::NotesPanel(QWidget* parent) : CalculatorPanel("PanelMemoNotes", parent)
 {
     m_memoPad = new QPlainTextEdit(this);
     m_memoPad->setObjectName(QStringLiteral("MemoPad"));

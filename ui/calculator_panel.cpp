@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-CalculatorPanel::CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent)
-    : QWidget(parent), m_helpPage(helpPage)
+CalculatorPanel::CalculatorPanel(const char* objectName, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QString::fromLatin1(objectName));
     resize(650, 400);

@@ -3,10 +3,10 @@
 // The common contract of the twenty panels shown right of the topic tree.
 //
 // A panel is a 650 x 400 white page that owns its controls and handlers. It
-// names its help page, can put itself into its start state, and, when it keeps
-// settings, loads and saves them through the settings key the main window
-// hands it. A panel knows no other panel and not the main window: results it
-// hands to another panel leave as signals, which the main window connects.
+// can put itself into its start state, and, when it keeps settings, loads and
+// saves them through the settings key the main window hands it; when it holds
+// work of the user's, it is asked before the program closes. A panel knows no other panel and not the main
+// window: results it hands to another panel leave as signals, which the main window connects.
 
 #include <QAbstractButton>
 #include <QString>
@@ -26,9 +26,12 @@ class CalculatorPanel : public QWidget
     Q_OBJECT
 
 public:
-    CalculatorPanel(const char* objectName, const QString& helpPage, QWidget* parent = nullptr);
+    CalculatorPanel(const char* objectName, QWidget* parent = nullptr);
 
+    // The page F1 opens while the panel is in front, as the main window's
+    // panel table gives it.
     const QString& helpPage() const { return m_helpPage; }
+    void setHelpPage(const QString& page) { m_helpPage = page; }
 
     // Puts the panel into the state it has when the program starts.
     virtual void resetToStartState() {}
@@ -41,6 +44,10 @@ public:
         Q_UNUSED(key);
         return true;
     }
+
+    // Asked before the program closes: false keeps it open. A panel holding
+    // unsaved work asks the user.
+    virtual bool agreesToClose() { return true; }
 
     // Puts the controls into this Tab order, one after the other; a control
     // that takes no focus is skipped.

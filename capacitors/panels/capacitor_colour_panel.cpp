@@ -72,7 +72,7 @@ QPixmap drawCeramicGuides()
 } // namespace
 
 CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
-    : CalculatorPanel("PanelCapacitorColourCodes", QStringLiteral("CapacitorColourBands.htm"), parent)
+    : CalculatorPanel("PanelCapacitorColourCodes", parent)
 {
     QGroupBox* g = form::group(this, "GroupCapacitorColourCodes", 8, 4, 633, 218,
                                QStringLiteral(" Capacitor Colour Codes "));

@@ -26,7 +26,7 @@ QStringList itemsOf(std::span<const std::string_view> items)
 } // namespace
 
 CapacitorDigitPanel::CapacitorDigitPanel(QWidget* parent)
-    : CalculatorPanel("PanelCapacitorDigitValues", QStringLiteral("CapacitorDigitValues.htm"), parent)
+    : CalculatorPanel("PanelCapacitorDigitValues", parent)
 {
     QGroupBox* g = form::group(this, "GroupCapacitorDigitValues", 8, 8, 633, 250,
                                QStringLiteral(" Capacitor Digit Values "));

@@ -24,7 +24,7 @@ constexpr QPoint kCircuitAt(12, 116);
 } // namespace
 
 CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
-    : CalculatorPanel("PanelCapacitorDropper", QStringLiteral("CapacitorInLineDropper.htm"), parent)
+    : CalculatorPanel("PanelCapacitorDropper", parent)
 {
     QGroupBox* g = form::group(this, "GroupCapacitorDropper", 8, 4, 633, 388,
                                QStringLiteral(" In-Line Capacitor Dropper Calculations "));

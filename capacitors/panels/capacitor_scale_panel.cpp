@@ -51,8 +51,7 @@ void equalsSigns(QWidget* parent, int y)
 } // namespace
 
 CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
-    : CalculatorPanel("PanelCapacitorScaleComparisons", QStringLiteral("CapacitorScaleComparisons.htm"),
-                      parent)
+    : CalculatorPanel("PanelCapacitorScaleComparisons", parent)
 {
     QGroupBox* g = form::group(this, "GroupCapacitorScaleComparisons", 8, 8, 633, 262,
                                QStringLiteral(" Capacitor Scale Comparisons "));

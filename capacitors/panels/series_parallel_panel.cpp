@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 CapacitorSeriesParallelPanel::CapacitorSeriesParallelPanel(QWidget* parent)
-    : CalculatorPanel("PanelCapacitorsSeriesParallel", QStringLiteral("CapacitorsSeriesParallel.htm"), parent)
+    : CalculatorPanel("PanelCapacitorsSeriesParallel", parent)
 {
     const QString hint = QStringLiteral("Capacitor value");
     const QString totalHint = QStringLiteral("Effective capacitance value");

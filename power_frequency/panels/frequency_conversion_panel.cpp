@@ -70,7 +70,7 @@ const StoredLimit kStoredLimits[] = {
 } // namespace
 
 FrequencyConversionPanel::FrequencyConversionPanel(QWidget* parent)
-    : CalculatorPanel("PanelFrequencyConversions", QStringLiteral("FrequencyConversions.htm"), parent)
+    : CalculatorPanel("PanelFrequencyConversions", parent)
 {
     buildControls();
     connectControls();

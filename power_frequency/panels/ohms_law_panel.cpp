@@ -10,8 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-OhmsLawPanel::OhmsLawPanel(QWidget* parent)
-    : CalculatorPanel("PanelOhmsLawAndPower", QStringLiteral("OhmsLawPower.htm"), parent)
+OhmsLawPanel::OhmsLawPanel(QWidget* parent) : CalculatorPanel("PanelOhmsLawAndPower", parent)
 {
     QWidget* p = this;
     QGroupBox* g =

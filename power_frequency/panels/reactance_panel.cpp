@@ -9,8 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ReactancePanel::ReactancePanel(QWidget* parent)
-    : CalculatorPanel("PanelGeneralReactance", QStringLiteral("GeneralReactance.htm"), parent)
+ReactancePanel::ReactancePanel(QWidget* parent) : CalculatorPanel("PanelGeneralReactance", parent)
 {
     QWidget* p = this;
 

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-ResonancePanel::ResonancePanel(QWidget* parent)
-    : CalculatorPanel("PanelFrequencyResonance", QStringLiteral("FrequencyResonance.htm"), parent)
+ResonancePanel::ResonancePanel(QWidget* parent) : CalculatorPanel("PanelFrequencyResonance", parent)
 {
     QWidget* p = this;
     QGroupBox* g = form::group(p, "GroupFreqResonance", 8, 8, 633, 241,
@@ -62,8 +61,7 @@ ResonancePanel::ResonancePanel(QWidget* parent)
     connectClearButton("BtnFreqResonanceCapacitanceClear", FreqResonanceCapacitance);
 }
 
-CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent)
-    : CalculatorPanel("PanelFrequencyCoil", QStringLiteral("FrequencyCoil.htm"), parent)
+CoilFrequencyPanel::CoilFrequencyPanel(QWidget* parent) : CalculatorPanel("PanelFrequencyCoil", parent)
 {
     QGroupBox* g =
         form::group(this, "GroupFreqCoil", 8, 8, 633, 385, QStringLiteral(" Frequency of a Coil "));

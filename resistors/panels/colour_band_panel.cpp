@@ -29,8 +29,7 @@ using band_widgets::textOf;
 
 } // namespace
 
-ColourBandPanel::ColourBandPanel(QWidget* parent)
-    : CalculatorPanel("PanelResistorColourBands", QStringLiteral("ResistorColourBands.htm"), parent)
+ColourBandPanel::ColourBandPanel(QWidget* parent) : CalculatorPanel("PanelResistorColourBands", parent)
 {
     using namespace colour_bands;
     QWidget* p = this;

@@ -18,7 +18,7 @@
 #include <cmath>
 
 ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
-    : CalculatorPanel("PanelResistorInLineDropper", QStringLiteral("ResistorInLineDropper.htm"), parent)
+    : CalculatorPanel("PanelResistorInLineDropper", parent)
 {
     QGroupBox* g = form::group(this, "GroupInLineDropper", 8, 8, 633, 250,
                                QStringLiteral(" In-Line Resistor Dropper Calculations "));

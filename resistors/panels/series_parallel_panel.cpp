@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 ResistorSeriesParallelPanel::ResistorSeriesParallelPanel(QWidget* parent)
-    : CalculatorPanel("PanelResistorsSeriesParallel", QStringLiteral("ResistorsSeriesParallel.htm"), parent)
+    : CalculatorPanel("PanelResistorsSeriesParallel", parent)
 {
     const QString hint = QStringLiteral("Resistor value");
     const QString totalHint = QStringLiteral("Overall resistance value");

@@ -102,7 +102,6 @@ void TestCapacitorCodePanels::digitPanelStartState()
     CapacitorDigitPanel panel;
     panel.resetToStartState();
     QCOMPARE(panel.objectName(), QStringLiteral("PanelCapacitorDigitValues"));
-    QCOMPARE(panel.helpPage(), QStringLiteral("CapacitorDigitValues.htm"));
     QCOMPARE(itemsOf(panel, "Cap3"), QStringList({"0", "1", "2", "3", "4", "5", "8", "9", "None"}));
     QCOMPARE(itemsOf(panel, "Cap4"), QStringList({"D", "F", "G", "H", "J", "K", "M", "P", "Z", "None"}));
     const QStringList shown{textOf(panel, "Cap1"),       textOf(panel, "Cap2"),
@@ -151,7 +150,6 @@ void TestCapacitorCodePanels::colourPanelStartState()
     CapacitorColourPanel panel;
     panel.resetToStartState();
     QCOMPARE(panel.objectName(), QStringLiteral("PanelCapacitorColourCodes"));
-    QCOMPARE(panel.helpPage(), QStringLiteral("CapacitorColourBands.htm"));
     QVERIFY(panel.findChild<QRadioButton*>(QStringLiteral("RadBtnCapColGeneral"))->isChecked());
     QCOMPARE(colourListTexts(panel), QStringList({"Blue", "Yellow", "Orange", "Green", "Red"}));
     QCOMPARE(colourResults(panel), kGeneralStart);
