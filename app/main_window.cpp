@@ -1,14 +1,15 @@
 #include "app/main_window.h"
 
 #include "app/about_dialog.h"
-#include "app/all_panels.h"
 #include "app/options_dialog.h"
 #include "app/schematic_window.h"
+#include "app/shell_panels.h"
 #include "app/splash.h"
 #include "artwork/artwork.h"
 #include "core/app_info.h"
 #include "core/checked_math.h"
 #include "core/settings_store.h"
+#include "ui/calculator_panel.h"
 #include "ui/fault_guard.h"
 #include "ui/form_builder.h"
 #include "ui/message_box.h"
@@ -41,8 +42,6 @@ void reportDomainErrorThroughMainWindow(const char* function, const char* kind)
                  QStringLiteral("%1: %2 error").arg(QLatin1String(function), QLatin1String(kind)));
 }
 
-// Why the settings could not be written.
-
 } // namespace
 
 TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
@@ -67,6 +66,7 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
     setPalette(pal);
 
     buildFrame();
+    connectFrame();
     buildFrontPanel();
     buildTopicTree();
 
@@ -74,33 +74,41 @@ TFormMainApplication::TFormMainApplication(QWidget* parent) : QWidget(parent)
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    startUp();
+}
 
+void TFormMainApplication::startUp()
+{
     // Start state, in a fixed order.
-    CurrentHelpPage.clear();
-    if (!CheckDisclaimerAccepted())
+    m_currentHelpPage.clear();
+    if (!checkDisclaimerAccepted())
         abortStartup(0);
-    ImageBackground->setGeometry(0, 0, width(), height());
-    ShowPanel(m_colourBands);
-    m_colourBands->resetToStartState();
-
-    LoadSettings();
-    if (ExpandCategoryListWhenLaunched) {
-        expandAll(true);
-        NextClickExpands = false;
-        BtnExpandCategories->setText(QStringLiteral("Fully Collapse"));
-    } else {
-        NextClickExpands = true;
-        BtnExpandCategories->setText(QStringLiteral("Fully Expand"));
+    m_background->setGeometry(0, 0, width(), height());
+    for (CalculatorPanel* panel : std::as_const(m_panels)) {
+        if (panel) {
+            showPanel(panel);
+            panel->resetToStartState();
+        }
     }
-    FirstShowPending = true;
+
+    loadSettings();
+    if (m_expandWhenLaunched) {
+        expandAll(true);
+        m_nextClickExpands = false;
+        m_expandButton->setText(QStringLiteral("Fully Collapse"));
+    } else {
+        m_nextClickExpands = true;
+        m_expandButton->setText(QStringLiteral("Fully Expand"));
+    }
+    m_firstShowPending = true;
     // The other panels are built once the first frame is on the screen.
-    ImageBackground->installEventFilter(this);
+    m_background->installEventFilter(this);
 }
 
 bool TFormMainApplication::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ImageBackground && event->type() == QEvent::Paint) {
-        ImageBackground->removeEventFilter(this);
+    if (watched == m_background && event->type() == QEvent::Paint) {
+        m_background->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this, [this] { guarded([this] { finishBuilding(); }); }, Qt::QueuedConnection);
     }
@@ -129,52 +137,55 @@ void TFormMainApplication::abortStartup(int exitStatus)
 
 void TFormMainApplication::buildFrame()
 {
-    ImageBackground =
+    m_background =
         form::paintedArea(this, "ImageBackground", QRect(0, 0, 830, 530), &artwork::paintBackground);
-    Image1 = form::picture(this, "Image1", QRect(728, 8, 95, 50), &artwork::logo);
+    m_logo = form::picture(this, "Image1", QRect(728, 8, 95, 50), &artwork::logo);
 
-    TreeViewTopicSelect = new QTreeWidget(this);
-    TreeViewTopicSelect->setObjectName(QStringLiteral("TreeViewTopicSelect"));
-    TreeViewTopicSelect->setGeometry(8, 72, 153, 385);
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("TreeViewTopicSelect"));
+    m_tree->setGeometry(8, 72, 153, 385);
 
-    BtnExpandCategories =
+    m_expandButton =
         form::button(this, "BtnExpandCategories", 8, 459, 153, 23, QStringLiteral("Fully Expand"),
                      QStringLiteral("Click to expand all of the categories"));
 
-    LabelBottomText = new QLabel(this);
-    LabelBottomText->setObjectName(QStringLiteral("LabelBottomText"));
-    LabelBottomText->setText(
+    m_bottomText = new QLabel(this);
+    m_bottomText->setObjectName(QStringLiteral("LabelBottomText"));
+    m_bottomText->setText(
         QStringLiteral("* NOTE:  Ensure that you read the disclaimer before using this software"));
-    LabelBottomText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    LabelBottomText->setGeometry(160, 502, 505, 16);
+    m_bottomText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_bottomText->setGeometry(160, 502, 505, 16);
 
-    About = form::button(this, "About", 16, 496, 65, 25, QStringLiteral("About"));
-    BtnOptions = form::button(this, "BtnOptions", 88, 496, 65, 25, QStringLiteral("Options"),
-                              QStringLiteral("Click to set options for Ohmbrook"));
-    BtnHelp = form::button(this, "BtnHelp", 672, 496, 65, 25, QStringLiteral("Help"));
-    BtnHelp->setIcon(QIcon(artwork::helpGlyph()));
-    BtnClose = form::button(this, "BtnClose", 744, 496, 65, 25, QStringLiteral("Exit"),
-                            QStringLiteral("Click to exit Ohmbrook"));
+    m_aboutButton = form::button(this, "About", 16, 496, 65, 25, QStringLiteral("About"));
+    m_optionsButton = form::button(this, "BtnOptions", 88, 496, 65, 25, QStringLiteral("Options"),
+                                   QStringLiteral("Click to set options for Ohmbrook"));
+    m_helpButton = form::button(this, "BtnHelp", 672, 496, 65, 25, QStringLiteral("Help"));
+    m_helpButton->setIcon(QIcon(artwork::helpGlyph()));
+    m_closeButton = form::button(this, "BtnClose", 744, 496, 65, 25, QStringLiteral("Exit"),
+                                 QStringLiteral("Click to exit Ohmbrook"));
+
+    m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("PanelStack"));
+    m_stack->setGeometry(168, 72, 650, 400);
+}
+
+void TFormMainApplication::connectFrame()
+{
     const std::pair<QPushButton*, void (TFormMainApplication::*)()> buttons[] = {
-        {BtnClose, &TFormMainApplication::BtnCloseClick},
-        {About, &TFormMainApplication::AboutClick},
-        {BtnOptions, &TFormMainApplication::BtnOptionsClick},
-        {BtnHelp, &TFormMainApplication::BtnHelpClick},
-        {BtnExpandCategories, &TFormMainApplication::BtnExpandCategoriesClick},
+        {m_aboutButton, &TFormMainApplication::showAbout},
+        {m_optionsButton, &TFormMainApplication::showOptions},
+        {m_helpButton, &TFormMainApplication::showHelpForFrontPanel},
+        {m_expandButton, &TFormMainApplication::toggleExpandAll},
     };
     for (const auto& [button, member] : buttons) {
         const auto handler = member; // clang 14 cannot capture a structured binding
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     }
-
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { guarded([this] { close(); }); });
     // Ctrl+Q quits through the same path as Exit, questions included.
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(quit, &QShortcut::activated, BtnClose, &QPushButton::click);
-
-    m_panels = new QStackedWidget(this);
-    m_panels->setObjectName(QStringLiteral("PanelStack"));
-    m_panels->setGeometry(168, 72, 650, 400);
+    connect(quit, &QShortcut::activated, m_closeButton, &QPushButton::click);
 }
 
 void TFormMainApplication::guarded(const std::function<void()>& handler)
@@ -182,7 +193,7 @@ void TFormMainApplication::guarded(const std::function<void()>& handler)
     runGuarded(this, handler);
 }
 
-bool TFormMainApplication::CheckDisclaimerAccepted()
+bool TFormMainApplication::checkDisclaimerAccepted()
 {
     const QString valueName = kAcceptedDisclaimerName + QLatin1String(app::kVersionText);
     auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey));
@@ -211,22 +222,20 @@ bool TFormMainApplication::CheckDisclaimerAccepted()
         return true;
     const QString question =
         QStringLiteral("Before using Ohmbrook, you must first agree to the terms of this disclaimer.\n\n") +
-        DisclaimerPanel::disclaimerText() +
+        app::disclaimerText() +
         QStringLiteral("\n\nDo you agree with and understand these conditions, and want to run Ohmbrook?");
     if (!ui::askYesNo(this, QStringLiteral("Accept Disclaimer"), question))
         return false;
-    if (key) {
+    if (key)
         key->writeString(valueName, QStringLiteral("yes"));
-        key->close();
-    }
     return true;
 }
 
-void TFormMainApplication::FormShow()
+void TFormMainApplication::showSplashOnce()
 {
-    if (!FirstShowPending)
+    if (!m_firstShowPending)
         return;
-    FirstShowPending = false;
+    m_firstShowPending = false;
     // Modal until its own timer closes it, at most one interval later.
     if (Splash)
         Splash->exec();
@@ -241,23 +250,24 @@ void TFormMainApplication::showEvent(QShowEvent* event)
     // other panels are built a moment later all the same.
     if (!m_allPanelsBuilt)
         QTimer::singleShot(1000, this, [this] { guarded([this] { finishBuilding(); }); });
-    guarded([this] { FormShow(); });
+    guarded([this] { showSplashOnce(); });
 }
 
-void TFormMainApplication::FormCloseQuery(bool& canClose)
+bool TFormMainApplication::agreesToClose()
 {
-    if (m_notes && m_notes->hasUnsavedText()) {
-        canClose = ui::askYesNo(
-            this, QStringLiteral("Warning"),
-            QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
-    }
-    SaveSettings();
+    // Every panel must exist to be asked and to give its settings.
+    finishBuilding();
+    bool agreed = true;
+    for (CalculatorPanel* panel : std::as_const(m_panels))
+        agreed = agreed && panel->agreesToClose();
+    saveSettings();
+    return agreed;
 }
 
 void TFormMainApplication::closeEvent(QCloseEvent* event)
 {
     bool canClose = true;
-    guarded([&] { FormCloseQuery(canClose); });
+    guarded([&] { canClose = agreesToClose(); });
     if (canClose)
         event->accept();
     else
@@ -267,24 +277,19 @@ void TFormMainApplication::closeEvent(QCloseEvent* event)
 void TFormMainApplication::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        BtnClose->click();
+        m_closeButton->click();
         event->accept();
         return;
     }
     if (event->key() == Qt::Key_F1) {
-        guarded([this] { FormHelp(); });
+        guarded([this] { showHelpForFrontPanel(); });
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void TFormMainApplication::BtnCloseClick()
-{
-    close();
-}
-
-void TFormMainApplication::AboutClick()
+void TFormMainApplication::showAbout()
 {
     if (!m_aboutDialog)
         m_aboutDialog = new TAboutDialog(this);
@@ -292,44 +297,45 @@ void TFormMainApplication::AboutClick()
     m_aboutDialog->exec();
 }
 
-void TFormMainApplication::BtnOptionsClick()
+void TFormMainApplication::showOptions()
 {
-    if (!OptionsDialog) {
-        OptionsDialog = new TOptionsDialog(this);
-        connect(OptionsDialog, &TOptionsDialog::optionsClosed, this,
-                [this] { guarded([this] { OptionsChanged(true); }); });
-        connect(OptionsDialog, &TOptionsDialog::helpRequested, this,
-                [this](const QString& page) { guarded([this, page] { LaunchHelp(page); }); });
+    if (!m_optionsDialog) {
+        m_optionsDialog = new TOptionsDialog(this);
+        connect(m_optionsDialog, &TOptionsDialog::optionsClosed, this,
+                [this] { guarded([this] { applyOptions(true); }); });
+        connect(m_optionsDialog, &TOptionsDialog::helpRequested, this,
+                [this](const QString& page) { guarded([this, page] { launchHelp(page); }); });
     }
-    OptionsDialog->SetOptionStates(ExpandCategoryListWhenLaunched, AutoExpandCategoryList);
-    ui::makeModalToItsWindow(OptionsDialog);
-    OptionsDialog->exec();
+    m_optionsDialog->setOptionStates(m_expandWhenLaunched, m_autoExpand);
+    ui::makeModalToItsWindow(m_optionsDialog);
+    m_optionsDialog->exec();
 }
 
-void TFormMainApplication::LoadSettings()
+void TFormMainApplication::loadSettings()
 {
-    ExpandCategoryListWhenLaunched = true;
-    AutoExpandCategoryList = false;
+    m_expandWhenLaunched = true;
+    m_autoExpand = false;
     auto key = settings::Key::openExisting(QString::fromLatin1(settings::kProgramKey));
     if (!key)
         return;
     const settings::Value expand = key->read(QStringLiteral("Expand Category List When Launched"));
     if (expand.isDword() && expand.dword == 0)
-        ExpandCategoryListWhenLaunched = false;
+        m_expandWhenLaunched = false;
     const settings::Value autoExpand = key->read(QStringLiteral("Auto Expand Category List"));
     if (autoExpand.isDword() && autoExpand.dword != 0)
-        AutoExpandCategoryList = true;
-    OptionsChanged(false);
-    // The frequency conversion panel takes its settings when it is built.
-    m_colourBands->loadSettings(*key);
-    key->close();
+        m_autoExpand = true;
+    applyOptions(false);
+    // The other panels take their settings when they are built.
+    for (CalculatorPanel* panel : std::as_const(m_panels)) {
+        if (panel)
+            panel->loadSettings(*key);
+    }
 }
 
-void TFormMainApplication::SaveSettings()
+void TFormMainApplication::saveSettings()
 {
     // Every value is attempted; the first failure is told once, and closing
-    // goes on. Every panel with settings must exist to give its values.
-    finishBuilding();
+    // goes on.
     if (m_settingsLeftAsFound)
         return;
     QString failure;
@@ -341,13 +347,11 @@ void TFormMainApplication::SaveSettings()
     bool saved = false;
     if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {
         saved = check(key->writeDword(QStringLiteral("Expand Category List When Launched"),
-                                      ExpandCategoryListWhenLaunched ? 1 : 0));
-        saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"),
-                                      AutoExpandCategoryList ? 1 : 0)) &&
+                                      m_expandWhenLaunched ? 1 : 0));
+        saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"), m_autoExpand ? 1 : 0)) &&
                 saved;
-        saved = check(m_frequencyConversions->saveSettings(*key)) && saved;
-        saved = check(m_colourBands->saveSettings(*key)) && saved;
-        key->close();
+        for (CalculatorPanel* panel : std::as_const(m_panels))
+            saved = check(panel->saveSettings(*key)) && saved;
     } else {
         check(false);
     }
@@ -367,11 +371,11 @@ void TFormMainApplication::reportSettingsNotSaved(const QString& reason)
          ui::BoxButtons::Ok, ui::BoxIcon::Warning});
 }
 
-void TFormMainApplication::OptionsChanged(bool takeFromDialog)
+void TFormMainApplication::applyOptions(bool takeFromDialog)
 {
-    if (takeFromDialog && OptionsDialog) {
-        ExpandCategoryListWhenLaunched = OptionsDialog->expandCategoryListWhenLaunched();
-        AutoExpandCategoryList = OptionsDialog->autoExpandCategoryList();
+    if (takeFromDialog && m_optionsDialog) {
+        m_expandWhenLaunched = m_optionsDialog->expandCategoryListWhenLaunched();
+        m_autoExpand = m_optionsDialog->autoExpandCategoryList();
     }
-    setSingleExpand(AutoExpandCategoryList);
+    setSingleExpand(m_autoExpand);
 }

@@ -1,46 +1,29 @@
 #pragma once
 
-// The main window: a topic tree on the left and twenty panels stacked in one
+// The main window: a topic tree on the left and the panels stacked in one
 // rectangle on the right, one of them in front.
 //
-// Architecture: each panel is its own class (shell/calculator_panel.h) that
-// owns its controls and handlers; this window only composes them. It keeps
-// the frame (background, logo, bottom buttons), the topic tree and panel
-// switching, context help, the start-up order, the settings order and the
-// close path. It is the one place that knows every panel: a hand-over from
-// one panel to another is a signal of the source that this window connects
-// to the target's public operation, before it brings the target forward.
+// Architecture: each panel is its own class (ui/calculator_panel.h) that owns
+// its controls and handlers; this window only composes them, from the one
+// panel table (app/panel_table.h) that lists every topic. It keeps the frame
+// (background, logo, bottom buttons), the topic tree and panel switching,
+// context help, the start-up order, the settings order and the close path.
+// A hand-over from one panel to another is a signal of the source that the
+// table connects to the target's public operation; the window then brings
+// the target forward.
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class CalculatorPanel;
-class CapacitorColourPanel;
-class CapacitorDigitPanel;
-class CapacitorDropperPanel;
-class CapacitorScalePanel;
-class CapacitorSeriesParallelPanel;
-class CoilFrequencyPanel;
-class ColourBandPanel;
-class DisclaimerPanel;
-class FrequencyConversionPanel;
-class ImageViewerPanel;
-class NotesPanel;
-class OhmsLawPanel;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
-class ReactancePanel;
-class ResistorDropperPanel;
-class ResistorSeriesParallelPanel;
-class ResonancePanel;
-class SchematicPanel;
-class SchematicWindow;
 class TAboutDialog;
 class TOptionsDialog;
 
@@ -69,34 +52,15 @@ public:
     // Runs a handler; faults it raises are shown in the standard error box.
     void guarded(const std::function<void()>& handler);
 
-    // Start-up and lifecycle
-    bool CheckDisclaimerAccepted();
-    void FormShow();
-    void FormCloseQuery(bool& canClose);
-    void BtnCloseClick();
-    void AboutClick();
-    void BtnOptionsClick();
-
-    // Settings
-    void LoadSettings();
-    void SaveSettings();
-    void OptionsChanged(bool takeFromDialog);
-    bool expandCategoryListWhenLaunched() const { return ExpandCategoryListWhenLaunched; }
-    bool autoExpandCategoryList() const { return AutoExpandCategoryList; }
-
-    // Topic tree, panels and help
-    void ShowPanel(QWidget* panel);
-    void ShowSelectedTreeTopic();
-    void TreeViewTopicSelectChange();
-    void TreeViewTopicSelectClick();
-    void BtnExpandCategoriesClick();
-    void BtnHelpClick();
-    void FormHelp();
-    void LaunchHelp(const QString& page);
-    void setSingleExpand(bool on);
+    bool expandCategoryListWhenLaunched() const { return m_expandWhenLaunched; }
+    bool autoExpandCategoryList() const { return m_autoExpand; }
+    void setSingleExpand(bool on) { m_singleExpand = on; }
     bool singleExpand() const { return m_singleExpand; }
+
+    // Brings a panel to the front, with its help page and its tree node.
+    void showPanel(QWidget* panel);
     QWidget* frontPanel() const;
-    const QString& currentHelpPage() const { return CurrentHelpPage; }
+    const QString& currentHelpPage() const { return m_currentHelpPage; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -105,87 +69,80 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Start-up and closing
     void buildFrame();
+    void connectFrame();
+    void startUp();
+    bool checkDisclaimerAccepted();
+    void showSplashOnce();
+    // Asks the panels whether the program may close, then saves the
+    // settings; false keeps the window open.
+    bool agreesToClose();
+    [[noreturn]] void abortStartup(int exitStatus);
+    void releaseGlobals();
+
+    // Dialogs and help
+    void showAbout();
+    void showOptions();
+    void showHelpForFrontPanel();
+    void launchHelp(const QString& page);
+
+    // Settings
+    void loadSettings();
+    void saveSettings();
+    void reportSettingsNotSaved(const QString& reason);
+    void applyOptions(bool takeFromDialog);
+
+    // Panels
+    CalculatorPanel* buildPanel(int topic);
     void buildFrontPanel();
     void placeBottomRowLastInTabOrder();
-    void connectHandOvers();
-    void connectSchematicWindows();
-    // Shows a schematic window, making it the first time.
-    template <typename Window> void showSchematicWindow(std::unique_ptr<SchematicWindow>& window);
+    // Runs a hand-over's target operation and brings the target forward; a
+    // fault in the operation leaves the source in front.
+    void handOver(CalculatorPanel* target, const std::function<void()>& operation);
+
+    // Topic tree
     void buildTopicTree();
     void connectTopicTree();
+    void showSelectedTopic();
     // The panel a topic node shows, if any.
     CalculatorPanel* panelOfNode(const QTreeWidgetItem* node) const;
     // Selects the node of the panel in front, without running the tree's
     // selection handlers.
     void highlightTopicOf(CalculatorPanel* panel);
-    // One warning naming the settings file and the reason; closing goes on.
-    void reportSettingsNotSaved(const QString& reason);
-    [[noreturn]] void abortStartup(int exitStatus);
-    void releaseGlobals();
     void expandAll(bool expand);
-    // Runs a hand-over's target operation and brings the target forward; a
-    // fault in the operation leaves the source in front.
-    void handOver(CalculatorPanel* target, const std::function<void()>& operation);
+    void toggleExpandAll();
 
     // Frame
-    QWidget* ImageBackground = nullptr;
-    QWidget* Image1 = nullptr;
-    QTreeWidget* TreeViewTopicSelect = nullptr;
-    QPushButton* BtnExpandCategories = nullptr;
-    QLabel* LabelBottomText = nullptr;
-    QPushButton* About = nullptr;
-    QPushButton* BtnOptions = nullptr;
-    QPushButton* BtnHelp = nullptr;
-    QPushButton* BtnClose = nullptr;
+    QWidget* m_background = nullptr;
+    QWidget* m_logo = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QPushButton* m_expandButton = nullptr;
+    QLabel* m_bottomText = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_optionsButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 
     // Panels, in the rectangle right of the tree; only the one in front is
     // visible, so neither the keyboard nor a screen reader reaches the others.
-    // Until finishBuilding() has run, only the colour-band panel exists.
-    QStackedWidget* m_panels = nullptr;
+    // One per topic of the panel table, in its order; until finishBuilding()
+    // has run, only the one in front at start-up exists.
+    QStackedWidget* m_stack = nullptr;
+    QList<CalculatorPanel*> m_panels;
     bool m_allPanelsBuilt = false;
     // The settings file could not be read: it is left as it is, unwritten.
     bool m_settingsLeftAsFound = false;
-    DisclaimerPanel* m_disclaimer = nullptr;
-    NotesPanel* m_notes = nullptr;
-    ImageViewerPanel* m_images = nullptr;
-    SchematicPanel* m_schematicGeneral = nullptr;
-    SchematicPanel* m_schematicLogicGates = nullptr;
-    SchematicPanel* m_schematicValves = nullptr;
-    SchematicPanel* m_schematicConnectors = nullptr;
-    ColourBandPanel* m_colourBands = nullptr;
-    ResistorSeriesParallelPanel* m_resistorsSeriesParallel = nullptr;
-    ResistorDropperPanel* m_resistorDropper = nullptr;
-    CapacitorDigitPanel* m_capacitorDigitValues = nullptr;
-    CapacitorColourPanel* m_capacitorColourCodes = nullptr;
-    CapacitorScalePanel* m_capacitorScale = nullptr;
-    CapacitorSeriesParallelPanel* m_capacitorsSeriesParallel = nullptr;
-    CapacitorDropperPanel* m_capacitorDropper = nullptr;
-    OhmsLawPanel* m_ohmsLaw = nullptr;
-    FrequencyConversionPanel* m_frequencyConversions = nullptr;
-    ResonancePanel* m_resonance = nullptr;
-    CoilFrequencyPanel* m_coilFrequency = nullptr;
-    ReactancePanel* m_reactance = nullptr;
 
-    // The secondary windows, each made when first needed: no one can tell
-    // that from making them all at start-up, which would cost the start-up
-    // time. The schematic windows are top-level windows of their own, so they
-    // can go behind the main window.
+    // The dialogs, each made when first needed: most sessions never open
+    // them, and making them at start-up would cost the start-up time.
     TAboutDialog* m_aboutDialog = nullptr;
-    std::unique_ptr<SchematicWindow> m_formSchematicGeneral;
-    std::unique_ptr<SchematicWindow> m_formSchematicValves;
-    std::unique_ptr<SchematicWindow> m_formSchematicConnectorsSwitchesRelays;
-    std::unique_ptr<SchematicWindow> m_formSchematicLogicGates;
+    TOptionsDialog* m_optionsDialog = nullptr;
 
-    bool FirstShowPending = false;
-    QString CurrentHelpPage;
-    bool NextClickExpands = true;
-    bool ExpandCategoryListWhenLaunched = true;
-    bool AutoExpandCategoryList = false;
+    bool m_firstShowPending = false;
+    QString m_currentHelpPage;
+    bool m_nextClickExpands = true;
+    bool m_expandWhenLaunched = true;
+    bool m_autoExpand = false;
     bool m_singleExpand = false;
-    // Built on first use: most sessions never open it.
-    TOptionsDialog* OptionsDialog = nullptr;
 };
-
-// The one main window, once it exists.
-extern TFormMainApplication* FormMainApplication;

@@ -47,7 +47,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent)
     connect(m_help, &QPushButton::clicked, this, &TOptionsDialog::BtnHelpClick);
 }
 
-void TOptionsDialog::SetOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList)
+void TOptionsDialog::setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList)
 {
     m_ownerSet = true;
     m_expandWhenLaunched->setChecked(expandCategoryListWhenLaunched);

@@ -3,7 +3,7 @@
 // The Options dialog: the two options of the topic tree.
 //
 // The check boxes are a copy of the main window's options, ticked by
-// SetOptionStates before the dialog is shown. However the dialog is closed
+// setOptionStates before the dialog is shown. However the dialog is closed
 // (Close, the title-bar close box, Esc) it hands them back through
 // optionsClosed(); the main window takes them over and applies the tree's
 // auto-expansion at once. Nothing is written to the settings here.
@@ -24,7 +24,7 @@ public:
 
     // Ticks the check boxes from the owner's options; from then on closing the
     // dialog hands them back and Help asks the owner for the help page.
-    void SetOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList);
+    void setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList);
     bool expandCategoryListWhenLaunched() const;
     bool autoExpandCategoryList() const;
 

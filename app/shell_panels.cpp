@@ -1,5 +1,6 @@
 #include "app/shell_panels.h"
 
+#include "app/schematic_window.h"
 #include "artwork/artwork.h"
 #include "ui/form_builder.h"
 
@@ -11,11 +12,11 @@
 DisclaimerPanel::DisclaimerPanel(QWidget* parent) : CalculatorPanel("PanelDisclaimer", parent)
 {
     QGroupBox* box = form::group(this, "GroupDisclaimer", 96, 48, 433, 289, QStringLiteral(" Disclaimer "));
-    DisclaimerText = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
-    DisclaimerText->setText(disclaimerText());
+    m_text = form::textBlock(box, "DisclaimerText", 40, 40, 345, 217, QString());
+    m_text->setText(app::disclaimerText());
 }
 
-QString DisclaimerPanel::disclaimerText()
+QString app::disclaimerText()
 {
     return QStringLiteral(
         "Ohmbrook is provided as it is, without warranty of any kind, either expressed or implied, "
@@ -30,10 +31,11 @@ QString DisclaimerPanel::disclaimerText()
 
 QString DisclaimerPanel::shownText() const
 {
-    return DisclaimerText->text();
+    return m_text->text();
 }
 
-SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent) : CalculatorPanel(sheet.panelName, parent)
+SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent)
+    : CalculatorPanel(sheet.panelName, parent), m_makeWindow(sheet.makeWindow)
 {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QString::fromLatin1(sheet.panelName) + QStringLiteral("Scroll"));
@@ -51,5 +53,14 @@ SchematicPanel::SchematicPanel(const Sheet& sheet, QWidget* parent) : Calculator
     QPushButton* open = form::button(this, sheet.buttonName, 412, 368, 229, 25,
                                      QStringLiteral("Open Schematics in Separate Window"),
                                      QStringLiteral("Open the schematic symbols in a separate window"));
-    connect(open, &QPushButton::clicked, this, &SchematicPanel::separateWindowRequested);
+    onClick(open, &SchematicPanel::showSeparateWindow);
+}
+
+SchematicPanel::~SchematicPanel() = default;
+
+void SchematicPanel::showSeparateWindow()
+{
+    if (!m_window)
+        m_window = m_makeWindow();
+    m_window->showInFront();
 }

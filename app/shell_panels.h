@@ -5,12 +5,21 @@
 
 #include "ui/calculator_panel.h"
 
+#include <memory>
+
 namespace artwork {
 enum class SymbolSheet;
 }
 
 class QLabel;
 class QPushButton;
+class SchematicWindow;
+
+namespace app {
+// The disclaimer's wording, shown on its panel and quoted by the question at
+// first start.
+QString disclaimerText();
+} // namespace app
 
 class DisclaimerPanel : public CalculatorPanel
 {
@@ -19,16 +28,15 @@ class DisclaimerPanel : public CalculatorPanel
 public:
     explicit DisclaimerPanel(QWidget* parent = nullptr);
 
-    // The disclaimer's wording, also quoted by the question at first start.
-    static QString disclaimerText();
     QString shownText() const;
 
 private:
-    QLabel* DisclaimerText = nullptr;
+    QLabel* m_text = nullptr;
 };
 
 // One sheet of schematic symbols in a scroll box, with a button that opens the
-// same sheet in a window of its own.
+// same sheet in a window of its own. The window is made the first time it is
+// asked for and ends with the panel, so with the program.
 class SchematicPanel : public CalculatorPanel
 {
     Q_OBJECT
@@ -40,9 +48,15 @@ public:
         const char* caption;
         artwork::SymbolSheet symbols;
         const char* buttonName;
+        std::unique_ptr<SchematicWindow> (*makeWindow)();
     };
     explicit SchematicPanel(const Sheet& sheet, QWidget* parent = nullptr);
+    ~SchematicPanel() override;
 
-signals:
-    void separateWindowRequested();
+    // Shows the sheet's own window, making it the first time.
+    void showSeparateWindow();
+
+private:
+    std::unique_ptr<SchematicWindow> (*m_makeWindow)();
+    std::unique_ptr<SchematicWindow> m_window;
 };

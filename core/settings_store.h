@@ -79,9 +79,6 @@ public:
     bool writeString(const QString& name, const QString& text) const;
     bool writeDword(const QString& name, std::uint32_t value) const;
 
-    // Closing is a no-op kept for symmetry with the callers' open/use/close flow.
-    void close() {}
-
     const QString& path() const { return m_path; }
 
 private:

@@ -81,6 +81,14 @@ bool NotesPanel::hasUnsavedText() const
     return m_memoPad->document()->isModified();
 }
 
+bool NotesPanel::agreesToClose()
+{
+    return !hasUnsavedText() ||
+           ui::askYesNo(
+               window(), QStringLiteral("Warning"),
+               QStringLiteral("The current memo text is not saved.\n\nAre you sure you want to exit?"));
+}
+
 void NotesPanel::openFile()
 {
     if (hasUnsavedText() &&

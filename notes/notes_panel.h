@@ -31,6 +31,8 @@ public:
     // True when the pad holds changes that are not saved; the main window
     // asks before it closes.
     bool hasUnsavedText() const;
+    // Asks, when the pad holds unsaved text, whether to close all the same.
+    bool agreesToClose() override;
 
     // Full path of the current notes file; empty when none.
     const QString& fileName() const { return m_fileName; }

@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
         const QString& name = names[index];
         if (name == QLatin1String("OptionsDialog")) {
             TOptionsDialog dialog(&window);
-            dialog.SetOptionStates(window.expandCategoryListWhenLaunched(), window.autoExpandCategoryList());
+            dialog.setOptionStates(window.expandCategoryListWhenLaunched(), window.autoExpandCategoryList());
             showAndSave(dialog, name);
             continue;
         }
@@ -142,7 +142,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "no panel %s\n", qPrintable(name));
             continue;
         }
-        window.ShowPanel(panel);
+        window.showPanel(panel);
         QString file = name;
         for (const Step& step : steps.value(int(index))) {
             QWidget* target = window.findChild<QWidget*>(step.name);
