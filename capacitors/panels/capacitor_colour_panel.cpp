@@ -74,6 +74,13 @@ QPixmap drawCeramicGuides()
 CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
     : CalculatorPanel("PanelCapacitorColourCodes", parent)
 {
+    buildBandGroup();
+    buildValueGroup();
+    connectControls();
+}
+
+void CapacitorColourPanel::buildBandGroup()
+{
     QGroupBox* g = form::group(this, "GroupCapacitorColourCodes", 8, 4, 633, 218,
                                QStringLiteral(" Capacitor Colour Codes "));
     form::instruction(g, "LabelSelectCapacitorType", 16, 21, 170, 16,
@@ -117,7 +124,10 @@ CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
         if (i == 4)
             m_ratingCaption = caption;
     }
+}
 
+void CapacitorColourPanel::buildValueGroup()
+{
     QGroupBox* r =
         form::group(this, "GroupCapacitorValue", 8, 228, 633, 164, QStringLiteral(" Capacitor Value "));
     form::label(r, nullptr, 16, 26, QStringLiteral("Capacitor value: "));
@@ -138,15 +148,13 @@ CapacitorColourPanel::CapacitorColourPanel(QWidget* parent)
     m_scaleCompareTolerance = form::button(
         r, "BtnCapScaleCompareToleranceColour", 174, 124, 170, 25, QStringLiteral("Scale Compare Tolerance"),
         QStringLiteral("Put the tolerance value (in pF) into the scale comparison sheet"));
+}
 
-    void (CapacitorColourPanel::*bandHandlers[])() = {
-        &CapacitorColourPanel::band1Changed, &CapacitorColourPanel::band2Changed,
-        &CapacitorColourPanel::band3Changed, &CapacitorColourPanel::band4Changed,
-        &CapacitorColourPanel::band5Changed};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto handler = bandHandlers[i];
-        connect(m_lists[i], &QComboBox::editTextChanged, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+void CapacitorColourPanel::connectControls()
+{
+    for (int band = 0; band < 5; ++band) {
+        connect(m_lists[std::size_t(band)], &QComboBox::editTextChanged, this,
+                [this, band] { guarded([this, band] { bandChanged(band); }); });
     }
     onClick(m_general, &CapacitorColourPanel::resetCapacitorColourBands);
     onClick(m_ceramic, &CapacitorColourPanel::resetCapacitorColourBands);
@@ -197,11 +205,8 @@ void CapacitorColourPanel::resetCapacitorColourBands()
     refill(m_lists[4], items.rating);
     for (std::size_t i = 0; i < 5; ++i)
         selectQuietly(m_lists[i], colour_codes::kDefaultItems[i]);
-    band1Changed();
-    band2Changed();
-    band3Changed();
-    band4Changed();
-    band5Changed();
+    for (int band = 0; band < 5; ++band)
+        bandChanged(band);
     showCapacitorColourValue();
 }
 
@@ -212,55 +217,45 @@ void CapacitorColourPanel::paintBand(int band, std::string_view colour)
     paintSwatch(m_ceramicSwatches[std::size_t(band)], rgb, colour);
 }
 
-void CapacitorColourPanel::band1Changed()
+void CapacitorColourPanel::bandChanged(int band)
 {
-    const std::string text = listText(m_lists[0]);
-    if (const auto digit = colour_codes::digitOf(text)) {
-        m_capDigit1 = *digit;
-        paintBand(0, text);
-    }
+    const std::string text = listText(m_lists[std::size_t(band)]);
+    // A multiplier the type does not know counts as none.
+    if (band == 2)
+        m_capMultiplier = 0;
+    if (takeBand(band, text))
+        paintBand(band, text);
     showCapacitorColourValue();
 }
 
-void CapacitorColourPanel::band2Changed()
+bool CapacitorColourPanel::takeBand(int band, const std::string& text)
 {
-    const std::string text = listText(m_lists[1]);
-    if (const auto digit = colour_codes::digitOf(text)) {
-        m_capDigit2 = *digit;
-        paintBand(1, text);
-    }
-    showCapacitorColourValue();
-}
-
-void CapacitorColourPanel::band3Changed()
-{
-    const std::string text = listText(m_lists[2]);
-    m_capMultiplier = 0;
-    if (const auto multiplier = colour_codes::multiplierOf(text, checkedType())) {
-        m_capMultiplier = *multiplier;
-        paintBand(2, text);
-    }
-    showCapacitorColourValue();
-}
-
-void CapacitorColourPanel::band4Changed()
-{
-    const std::string text = listText(m_lists[3]);
-    if (colour_codes::isToleranceColour(text)) {
+    switch (band) {
+    case 0:
+    case 1:
+        if (const auto digit = colour_codes::digitOf(text)) {
+            (band == 0 ? m_capDigit1 : m_capDigit2) = *digit;
+            return true;
+        }
+        return false;
+    case 2:
+        if (const auto multiplier = colour_codes::multiplierOf(text, checkedType())) {
+            m_capMultiplier = *multiplier;
+            return true;
+        }
+        return false;
+    case 3:
+        if (!colour_codes::isToleranceColour(text))
+            return false;
         m_capToleranceColour = QString::fromStdString(text);
-        paintBand(3, text);
+        return true;
+    default:
+        if (const auto rating = colour_codes::ratingOf(text, checkedType())) {
+            m_capRatingValue = textOf(*rating);
+            return true;
+        }
+        return false;
     }
-    showCapacitorColourValue();
-}
-
-void CapacitorColourPanel::band5Changed()
-{
-    const std::string text = listText(m_lists[4]);
-    if (const auto rating = colour_codes::ratingOf(text, checkedType())) {
-        m_capRatingValue = textOf(*rating);
-        paintBand(4, text);
-    }
-    showCapacitorColourValue();
 }
 
 void CapacitorColourPanel::showCapacitorColourValue()

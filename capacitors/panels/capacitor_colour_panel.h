@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -34,12 +35,9 @@ public:
 
     // Rebuilds lists 3 to 5 for the checked type and selects its defaults.
     void resetCapacitorColourBands();
-    // Each band applies its list's text to the band state and the swatches.
-    void band1Changed();
-    void band2Changed();
-    void band3Changed();
-    void band4Changed();
-    void band5Changed();
+    // A band (0 to 4, left to right) applies its list's text to the band
+    // state and the swatches.
+    void bandChanged(int band);
     void showCapacitorColourValue();
     void scaleCompareValue();
     void scaleCompareTolerance();
@@ -48,6 +46,12 @@ signals:
     void sendToScaleSheet(capacitance::Unit unit, const QString& text);
 
 private:
+    void buildBandGroup();
+    void buildValueGroup();
+    void connectControls();
+    // Takes a band's text into the band state; false when the band does not
+    // know the text.
+    bool takeBand(int band, const std::string& text);
     colour_codes::CapacitorType checkedType() const;
     void paintBand(int band, std::string_view colour);
     void showDrawing(colour_codes::CapacitorType type);

@@ -28,6 +28,13 @@ QStringList itemsOf(std::span<const std::string_view> items)
 CapacitorDigitPanel::CapacitorDigitPanel(QWidget* parent)
     : CalculatorPanel("PanelCapacitorDigitValues", parent)
 {
+    buildCodeGroup();
+    buildKeyGroup();
+    connectControls();
+}
+
+void CapacitorDigitPanel::buildCodeGroup()
+{
     QGroupBox* g = form::group(this, "GroupCapacitorDigitValues", 8, 8, 633, 250,
                                QStringLiteral(" Capacitor Digit Values "));
     form::instruction(
@@ -64,7 +71,10 @@ CapacitorDigitPanel::CapacitorDigitPanel(QWidget* parent)
         form::button(g, "CapScaleCompare", 16, 204, 150, 25, QStringLiteral("Scale Compare Value"), hint);
     m_capScaleCompareTolerance = form::button(g, "CapScaleCompareTolerance", 174, 204, 170, 25,
                                               QStringLiteral("Scale Compare Telerance"), hint);
+}
 
+void CapacitorDigitPanel::buildKeyGroup()
+{
     QGroupBox* key = form::group(this, "GroupCapacitorDigitKey", 8, 266, 633, 126, QStringLiteral(" Key "));
     form::textBlock(key, nullptr, 16, 24, 290, 92,
                     QStringLiteral("Third digit (multiplier):\n0 = x 1,  1 = x 10,  2 = x 100,  3 = x 1000,\n"
@@ -72,7 +82,10 @@ CapacitorDigitPanel::CapacitorDigitPanel(QWidget* parent)
     form::textBlock(key, nullptr, 320, 24, 300, 92,
                     QStringLiteral("Fourth letter (tolerance):\nD = +/- 0.5 pF,  F = 1%,  G = 2%,  H = 3%,\n"
                                    "J = 5%,  K = 10%,  M = 20%,\nP = +100% / -0%,  Z = +80% / -20%"));
+}
 
+void CapacitorDigitPanel::connectControls()
+{
     for (QComboBox* list : {m_cap1, m_cap2, m_cap3, m_cap4}) {
         connect(list, &QComboBox::editTextChanged, this,
                 [this] { guarded([this] { showCapacitorDigitValue(); }); });

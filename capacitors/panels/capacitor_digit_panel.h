@@ -32,6 +32,10 @@ signals:
     void sendToScaleSheet(capacitance::Unit unit, const QString& text);
 
 private:
+    void buildCodeGroup();
+    void buildKeyGroup();
+    void connectControls();
+
     QComboBox* m_cap1;
     QComboBox* m_cap2;
     QComboBox* m_cap3;

@@ -21,6 +21,11 @@ namespace {
 // The circuit drawing, with the entry fields laid into the gaps it leaves.
 constexpr QPoint kCircuitAt(12, 116);
 
+// The entry fields' clear buttons, in the order of the fields.
+constexpr const char* kClearButtons[] = {
+    "BtnClearCapacitorDropperVoltageIn", "BtnClearCapacitorDropperFrequencyIn",
+    "BtnClearCapacitorDropperLoadVoltage", "BtnClearCapacitorDropperLoadCurrent"};
+
 } // namespace
 
 CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
@@ -28,6 +33,14 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
 {
     QGroupBox* g = form::group(this, "GroupCapacitorDropper", 8, 4, 633, 388,
                                QStringLiteral(" In-Line Capacitor Dropper Calculations "));
+    buildHeading(g);
+    buildCircuit(g);
+    buildResults(g);
+    connectControls();
+}
+
+void CapacitorDropperPanel::buildHeading(QWidget* g)
+{
     QLabel* notice =
         form::label(g, "LabelCapacitorDropperNotice", 12, 20,
                     QStringLiteral("For use with AC supplies only - see Help for more information."));
@@ -56,7 +69,10 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
         QStringLiteral("Check this box to also get the value to use as a surge limiting "
                        "resistor when clicking Calculate - see Help for more information"));
     m_surgeLimiter->setChecked(true);
+}
 
+void CapacitorDropperPanel::buildCircuit(QWidget* g)
+{
     form::picture(g, "ImageCapInLineDropperCircuit", QRect(kCircuitAt, QSize(610, 172)),
                   &artwork::capacitorDropperCircuit);
     m_surgeOverlay = form::picture(
@@ -69,28 +85,29 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     {
         QLineEdit** field;
         const char* name;
-        const char* clear;
         int x, y;
         const char* caption;
         const char* hint;
     };
     const Input inputs[] = {
-        {&m_voltageIn, "CapacitorDropperVoltageIn", "BtnClearCapacitorDropperVoltageIn", 32, 156,
-         "&Voltage in", "Enter the voltage in"},
-        {&m_frequencyIn, "CapacitorDropperFrequencyIn", "BtnClearCapacitorDropperFrequencyIn", 32, 202,
-         "&Frequency (Hz)", "Enter the frequency of the source voltage in Hz"},
-        {&m_loadVoltage, "CapacitorDropperLoadVoltage", "BtnClearCapacitorDropperLoadVoltage", 524, 156,
-         "&Load voltage", "Enter the load voltage (forward voltage)"},
-        {&m_loadCurrent, "CapacitorDropperLoadCurrent", "BtnClearCapacitorDropperLoadCurrent", 524, 202,
-         "Load &current (A)", "Enter the current rating of the load in Amps"},
+        {&m_voltageIn, "CapacitorDropperVoltageIn", 32, 156, "&Voltage in", "Enter the voltage in"},
+        {&m_frequencyIn, "CapacitorDropperFrequencyIn", 32, 202, "&Frequency (Hz)",
+         "Enter the frequency of the source voltage in Hz"},
+        {&m_loadVoltage, "CapacitorDropperLoadVoltage", 524, 156, "&Load voltage",
+         "Enter the load voltage (forward voltage)"},
+        {&m_loadCurrent, "CapacitorDropperLoadCurrent", 524, 202, "Load &current (A)",
+         "Enter the current rating of the load in Amps"},
     };
-    for (const Input& in : inputs) {
+    for (std::size_t i = 0; i < std::size(inputs); ++i) {
+        const Input& in = inputs[i];
         form::label(g, nullptr, in.x, in.y, QString::fromLatin1(in.caption));
         *in.field = form::field(g, in.name, in.x, in.y + 16, 90, QString::fromLatin1(in.hint));
-        form::clearButton(g, in.clear, in.x - 11, in.y + 12);
-        connectClearButton(in.clear, *in.field);
+        form::clearButton(g, kClearButtons[i], in.x - 11, in.y + 12);
     }
+}
 
+void CapacitorDropperPanel::buildResults(QWidget* g)
+{
     form::label(g, nullptr, 12, 296, QStringLiteral("Capacitor dropper value:"));
     m_result = form::resultLabel(g, "LabelCapacitorDropperResult", 180, 296);
     m_resultUnit = form::label(g, "LabelCapacitorDropperUnit", 185, 296, QStringLiteral("uF"));
@@ -108,7 +125,13 @@ CapacitorDropperPanel::CapacitorDropperPanel(QWidget* parent)
     m_scaleCompare =
         form::button(g, "BtnCapDropperScaleCompare", 512, 352, 110, 25, QStringLiteral("Scale Compare"),
                      QStringLiteral("Put the capacitor value (in uF) into the scale comparison sheet"));
+}
 
+void CapacitorDropperPanel::connectControls()
+{
+    QLineEdit* const fields[] = {m_voltageIn, m_frequencyIn, m_loadVoltage, m_loadCurrent};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        connectClearButton(kClearButtons[i], fields[i]);
     onClick(m_calculate, &CapacitorDropperPanel::calculate);
     calculateOnEnter({m_voltageIn, m_frequencyIn, m_loadVoltage, m_loadCurrent}, m_calculate);
     onClick(m_clearAll, &CapacitorDropperPanel::clearAll);

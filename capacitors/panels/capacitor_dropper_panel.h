@@ -34,6 +34,11 @@ signals:
     void sendToScaleSheet(capacitance::Unit unit, const QString& text);
 
 private:
+    void buildHeading(QWidget* group);
+    void buildCircuit(QWidget* group);
+    void buildResults(QWidget* group);
+    void connectControls();
+
     QLineEdit* m_voltageIn;
     QLineEdit* m_frequencyIn;
     QLineEdit* m_loadVoltage;

@@ -53,6 +53,12 @@ void equalsSigns(QWidget* parent, int y)
 CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
     : CalculatorPanel("PanelCapacitorScaleComparisons", parent)
 {
+    buildControls();
+    connectControls();
+}
+
+void CapacitorScalePanel::buildControls()
+{
     QGroupBox* g = form::group(this, "GroupCapacitorScaleComparisons", 8, 8, 633, 262,
                                QStringLiteral(" Capacitor Scale Comparisons "));
     form::instruction(
@@ -65,10 +71,7 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
         const int x = kColumnX[i];
         m_fields[i] = form::field(g, u.field, x, 64, 100, QString::fromLatin1(u.hint));
         form::label(g, nullptr, x + 104, 67, QString::fromLatin1(u.unit));
-        QPushButton* clear = form::clearButton(g, u.clear, x - 11, 60);
-        const auto unit = Unit(i);
-        connect(clear, &QPushButton::clicked, this,
-                [this, unit] { guarded([this, unit] { clearField(unit); }); });
+        m_clearButtons[i] = form::clearButton(g, u.clear, x - 11, 60);
         m_ticks[i] = new QCheckBox(QStringLiteral("Tick to clear"), g);
         m_ticks[i]->setObjectName(QString::fromLatin1(u.tick));
         m_ticks[i]->setGeometry(x, 90, 100, 17);
@@ -83,7 +86,12 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
     m_clearCapacitance = form::button(g, "ClearCapacitance", kColumnX[0] + 98, 116, 120, 25,
                                       QStringLiteral("Clear ticked units"),
                                       QStringLiteral("Clear the unit fields with ticks"));
+    buildReference(g);
+    buildKeyGroup();
+}
 
+void CapacitorScalePanel::buildReference(QWidget* g)
+{
     int y = 156;
     for (const auto& row : kReferenceRows) {
         for (std::size_t i = 0; i < kUnitCount; ++i)
@@ -101,14 +109,25 @@ CapacitorScalePanel::CapacitorScalePanel(QWidget* parent)
         exponent->setFont(small);
         form::fitToText(exponent);
     }
+}
 
+void CapacitorScalePanel::buildKeyGroup()
+{
     QGroupBox* key = form::group(this, "GroupCapacitorScaleKey", 8, 278, 633, 114, QStringLiteral(" Key "));
     form::label(key, nullptr, 16, 24, QStringLiteral("pF - pico Farad"));
     form::label(key, nullptr, 16, 44, QStringLiteral("nF - nano Farad"));
     form::label(key, nullptr, 16, 64, QStringLiteral("uF - micro Farad"));
     form::label(key, nullptr, 124, 64, QStringLiteral("(aka mfd or MF)"));
     form::label(key, nullptr, 16, 84, QStringLiteral("mF - milli Farad"));
+}
 
+void CapacitorScalePanel::connectControls()
+{
+    for (std::size_t i = 0; i < kUnitCount; ++i) {
+        const auto unit = Unit(i);
+        connect(m_clearButtons[i], &QPushButton::clicked, this,
+                [this, unit] { guarded([this, unit] { clearField(unit); }); });
+    }
     onClick(m_calcCapacitance, &CapacitorScalePanel::calcCapacitance);
     calculateOnEnter({m_fields[0], m_fields[1], m_fields[2], m_fields[3]}, m_calcCapacitance);
     onClick(m_clearCapacitance, &CapacitorScalePanel::clearCapacitance);

@@ -34,10 +34,15 @@ public:
     void convertHandedOverValue(capacitance::Unit unit, const QString& text);
 
 private:
+    void buildControls();
+    void buildReference(QWidget* group);
+    void buildKeyGroup();
+    void connectControls();
     QLineEdit* field(capacitance::Unit unit) const { return m_fields[std::size_t(unit)]; }
 
     std::array<QLineEdit*, capacitance::kUnitCount> m_fields{};
     std::array<QCheckBox*, capacitance::kUnitCount> m_ticks{};
+    std::array<QPushButton*, capacitance::kUnitCount> m_clearButtons{};
     QPushButton* m_calcCapacitance;
     QPushButton* m_clearCapacitance;
 };

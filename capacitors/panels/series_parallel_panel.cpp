@@ -9,6 +9,12 @@
 CapacitorSeriesParallelPanel::CapacitorSeriesParallelPanel(QWidget* parent)
     : CalculatorPanel("PanelCapacitorsSeriesParallel", parent)
 {
+    buildControls();
+    connectControls();
+}
+
+void CapacitorSeriesParallelPanel::buildControls()
+{
     const QString hint = QStringLiteral("Capacitor value");
     const QString totalHint = QStringLiteral("Effective capacitance value");
     const QString totalCaption = QStringLiteral("Real (or required) capacitance:");
@@ -32,7 +38,10 @@ CapacitorSeriesParallelPanel::CapacitorSeriesParallelPanel(QWidget* parent)
                    "Use this to calculate the effective capacitance of capacitors connected in parallel, or "
                    "to calculate what capacitor to add in parallel to change the overall capacitance.  Use "
                    "any units (pF, nF, uF etc.), but ensure you use the same units for all values.")});
+}
 
+void CapacitorSeriesParallelPanel::connectControls()
+{
     onClick(m_series.calculate, &CapacitorSeriesParallelPanel::calculateSeries);
     onClick(m_series.clearAll, &CapacitorSeriesParallelPanel::clearSeries);
     onClick(m_parallel.calculate, &CapacitorSeriesParallelPanel::calculateParallel);

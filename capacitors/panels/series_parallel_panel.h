@@ -25,6 +25,9 @@ public:
     void clearParallel();
 
 private:
+    void buildControls();
+    void connectControls();
+
     TwoOfThreeControls m_series{};
     TwoOfThreeControls m_parallel{};
 };

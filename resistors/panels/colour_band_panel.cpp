@@ -31,25 +31,39 @@ using band_widgets::textOf;
 
 ColourBandPanel::ColourBandPanel(QWidget* parent) : CalculatorPanel("PanelResistorColourBands", parent)
 {
+    buildControls();
+    connectControls();
+}
+
+void ColourBandPanel::buildControls()
+{
+    buildBandControls();
+    buildBodyTipSpot();
+    buildValueGroup();
+    buildSaveGroup();
+}
+
+void ColourBandPanel::buildBandControls()
+{
     using namespace colour_bands;
     QWidget* p = this;
 
     form::label(p, "LabelConventionalType", 8, 8, QStringLiteral("Conventional Colour Band type"));
-    RadBtnResTwoDigits =
+    m_twoDigitButton =
         form::radio(p, "RadBtnResTwoDigits", 8, 30, 170, QStringLiteral("2 digits (4-5 bands)"));
-    RadBtnResTwoDigits->setToolTip(QStringLiteral("Read two digit bands, a multiplier, the tolerance and the "
-                                                  "temperature coefficient (this resets the bands)"));
-    RadBtnResTwoDigits->setChecked(true);
-    RadBtnResThreeDigits =
+    m_twoDigitButton->setToolTip(QStringLiteral("Read two digit bands, a multiplier, the tolerance and the "
+                                                "temperature coefficient (this resets the bands)"));
+    m_twoDigitButton->setChecked(true);
+    m_threeDigitButton =
         form::radio(p, "RadBtnResThreeDigits", 8, 50, 170, QStringLiteral("3 digits (5-6 bands)"));
-    RadBtnResThreeDigits->setToolTip(QStringLiteral("Read three digit bands, a multiplier and the tolerance, "
-                                                    "as on 1 % precision resistors (this resets the bands)"));
+    m_threeDigitButton->setToolTip(QStringLiteral("Read three digit bands, a multiplier and the tolerance, "
+                                                  "as on 1 % precision resistors (this resets the bands)"));
     form::picture(p, "ImageResistor", QRect(215, 4, 220, 58), &artwork::resistorBody);
-    ResBand1Colour = swatch(p, "ResBand1Colour", 267, 13, 17, 40);
-    ResBand2Colour = swatch(p, "ResBand2Colour", 291, 13, 17, 40);
-    ResBand3Colour = swatch(p, "ResBand3Colour", 315, 13, 17, 40);
-    ResBand4Colour = swatch(p, "ResBand4Colour", 355, 13, 17, 40);
-    ResBand5Colour = swatch(p, "ResBand5Colour", 379, 13, 17, 40);
+    const int swatchX[] = {267, 291, 315, 355, 379};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const QByteArray name = "ResBand" + QByteArray::number(int(i) + 1) + "Colour";
+        m_bandSwatches[i] = swatch(p, name.constData(), swatchX[i], 13, 17, 40);
+    }
     m_twoDigitLeaders =
         form::picture(p, "ImageBandLeaderLines", QRect(80, 62, 487, 48), &artwork::bandLeaderLines);
     m_precisionLeaders = form::picture(p, "ImageBandLeaderLinesPrecision", QRect(80, 62, 487, 48),
@@ -61,44 +75,49 @@ ColourBandPanel::ColourBandPanel(QWidget* parent) : CalculatorPanel("PanelResist
     m_standardValues = form::resultLabel(p, "ResStandardValues", 452, 25);
     m_standardValues->setAccessibleDescription(QStringLiteral("Nearest standard E12, E24 and E96 values"));
 
-    const QString ordinals[] = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
-                                QStringLiteral("fourth"), QStringLiteral("fifth")};
-    auto hint = [&](int i) { return QStringLiteral("Select the %1 resistor band colour").arg(ordinals[i]); };
-    ComboResCol1 = form::comboBox(p, "ComboResCol1", 80, 110, 89, itemsOf(kDigitBands),
-                                  QStringLiteral("Brown"), hint(0));
-    ComboResCol2 =
-        form::comboBox(p, "ComboResCol2", 179, 110, 89, itemsOf(kDigitBands), QStringLiteral("Red"), hint(1));
-    ComboResCol3 = form::comboBox(p, "ComboResCol3", 278, 110, 89, itemsOf(kMultiplierBands),
-                                  QStringLiteral("Gold"), hint(2));
-    ComboResCol4 = form::comboBox(p, "ComboResCol4", 377, 110, 89, itemsOf(kToleranceBands),
-                                  QStringLiteral("Violet"), hint(3));
-    ComboResCol5 = form::comboBox(p, "ComboResCol5", 476, 110, 89, itemsOf(kTempCoeffBands),
-                                  QStringLiteral("Grey"), hint(4));
-
-    Calc1 = form::field(p, "Calc1", 0, 0, 10, QString());
-    Calc2 = form::field(p, "Calc2", 0, 0, 10, QString());
-    Calc3 = form::field(p, "Calc3", 0, 0, 10, QString());
-    Calc4 = form::field(p, "Calc4", 0, 0, 10, QString());
-    Calc5 = form::field(p, "Calc5", 0, 0, 10, QString());
-    for (QLineEdit* hidden : {Calc1, Calc2, Calc3, Calc4, Calc5}) {
+    const struct
+    {
+        QStringList items;
+        QString start;
+        const char* ordinal;
+    } lists[] = {{itemsOf(kDigitBands), QStringLiteral("Brown"), "first"},
+                 {itemsOf(kDigitBands), QStringLiteral("Red"), "second"},
+                 {itemsOf(kMultiplierBands), QStringLiteral("Gold"), "third"},
+                 {itemsOf(kToleranceBands), QStringLiteral("Violet"), "fourth"},
+                 {itemsOf(kTempCoeffBands), QStringLiteral("Grey"), "fifth"}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const QByteArray name = "ComboResCol" + QByteArray::number(int(i) + 1);
+        m_bandLists[i] = form::comboBox(
+            p, name.constData(), 80 + 99 * int(i), 110, 89, lists[i].items, lists[i].start,
+            QStringLiteral("Select the %1 resistor band colour").arg(QLatin1String(lists[i].ordinal)));
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        const QByteArray name = "Calc" + QByteArray::number(int(i) + 1);
+        m_bandTexts[i] = form::field(p, name.constData(), 0, 0, 10, QString());
+    }
+    for (QLineEdit* hidden : m_bandTexts) {
         hidden->setEnabled(false);
         hidden->setVisible(false);
     }
+}
 
+void ColourBandPanel::buildBodyTipSpot()
+{
+    QWidget* p = this;
     m_bodyTipSpot << form::picture(p, "ImageBodyTipSpotLeaderLines", QRect(100, 133, 350, 79),
                                    &artwork::bodyTipSpotLeaderLines);
     m_bodyTipSpot << form::label(p, "LabelBodyTipSpotType", 8, 222, QStringLiteral("Body, Tip Spot type"));
-    ResImageBody = new QLabel(p);
-    ResImageBody->setObjectName(QStringLiteral("ResImageBody"));
-    ResImageBody->setGeometry(181, 212, 187, 39);
-    ResImageTip = new QLabel(p);
-    ResImageTip->setObjectName(QStringLiteral("ResImageTip"));
-    ResImageTip->setGeometry(181, 212, 25, 39);
-    ResImageSpot = swatch(p, "ResImageSpot", 266, 223, 17, 17);
-    ResImageTol = new QLabel(p);
-    ResImageTol->setObjectName(QStringLiteral("ResImageTol"));
-    ResImageTol->setGeometry(341, 212, 11, 39);
-    m_bodyTipSpot << ResImageBody << ResImageTip << ResImageSpot << ResImageTol;
+    m_bodyImage = new QLabel(p);
+    m_bodyImage->setObjectName(QStringLiteral("ResImageBody"));
+    m_bodyImage->setGeometry(181, 212, 187, 39);
+    m_tipImage = new QLabel(p);
+    m_tipImage->setObjectName(QStringLiteral("ResImageTip"));
+    m_tipImage->setGeometry(181, 212, 25, 39);
+    m_spotSwatch = swatch(p, "ResImageSpot", 266, 223, 17, 17);
+    m_toleranceImage = new QLabel(p);
+    m_toleranceImage->setObjectName(QStringLiteral("ResImageTol"));
+    m_toleranceImage->setGeometry(341, 212, 11, 39);
+    m_bodyTipSpot << m_bodyImage << m_tipImage << m_spotSwatch << m_toleranceImage;
     m_noBodyTipSpot = form::label(
         p, "LabelBodyTipSpotNotUsed", 8, 222,
         QStringLiteral("Body, Tip Spot type: this older marking has two digits only, so it is not shown "
@@ -110,70 +129,73 @@ ColourBandPanel::ColourBandPanel(QWidget* parent) : CalculatorPanel("PanelResist
         QStringLiteral("You can find the value of a resistor, or find the colour bands of a resistor "
                        "you are looking for."));
 
-    ToleranceValue = form::resultLabel(p, "ToleranceValue", 8, 253);
-    ToleranceValue->setAccessibleDescription(QStringLiteral("Tolerance"));
-    LabelTempCoeff = form::resultLabel(p, "LabelTempCoeff", 8, 253);
-    LabelTempCoeff->setAccessibleDescription(QStringLiteral("Temperature coefficient"));
+    m_toleranceValue = form::resultLabel(p, "ToleranceValue", 8, 253);
+    m_toleranceValue->setAccessibleDescription(QStringLiteral("Tolerance"));
+    m_tempCoeff = form::resultLabel(p, "LabelTempCoeff", 8, 253);
+    m_tempCoeff->setAccessibleDescription(QStringLiteral("Temperature coefficient"));
+}
 
+void ColourBandPanel::buildValueGroup()
+{
     QGroupBox* value =
-        form::group(p, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
+        form::group(this, "GroupResistorValue", 8, 270, 400, 126, QStringLiteral(" Resistor Value "));
     form::instruction(
         value, "LabelResistorValueInstruction", 10, 16, 382, 42,
         QStringLiteral("Put in the value of the resistor you want, and click Calculate Nearest Match "
                        "to see what colours you need for that value.  Then to see how near the colour "
                        "band value is to yours, click Confirm Colour Bands."));
     form::label(value, nullptr, 22, 58, QStringLiteral("Value in ohms"));
-    ResValue =
+    m_resValue =
         form::field(value, "ResValue", 22, 74, 110, QStringLiteral("Shows the resistor value in ohms"), 50);
     form::clearButton(value, "BtnClearResValue", 11, 70);
     form::label(value, nullptr, 150, 58, QStringLiteral("Value in K ohms"));
-    ResValueK = form::field(value, "ResValueK", 150, 74, 110,
-                            QStringLiteral("Shows the resistor value in K ohms"), 50);
+    m_resValueK = form::field(value, "ResValueK", 150, 74, 110,
+                              QStringLiteral("Shows the resistor value in K ohms"), 50);
     form::clearButton(value, "BtnClearResValueK", 139, 70);
     form::label(value, nullptr, 278, 58, QStringLiteral("Value in M ohms"));
-    ResValueM = form::field(value, "ResValueM", 278, 74, 110,
-                            QStringLiteral("Shows the resistor value in M ohms"), 50);
+    m_resValueM = form::field(value, "ResValueM", 278, 74, 110,
+                              QStringLiteral("Shows the resistor value in M ohms"), 50);
     form::clearButton(value, "BtnClearResValueM", 267, 70);
-    QPushButton* CalculateResValues =
+    m_calculateNearest =
         form::button(value, "CalculateResValues", 10, 99, 150, 23, QStringLiteral("Calculate Nearest Match"),
                      QStringLiteral("Calculate the other units, and the colour bands to make up that value"));
-    QPushButton* ConfirmResValues =
+    m_confirmBands =
         form::button(value, "ConfirmResValues", 166, 99, 140, 23, QStringLiteral("Confirm Colour Bands"),
                      QStringLiteral("Confirm the resulting resistor value from the current colour bands"));
-    QPushButton* ClearResValues =
-        form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
-                     QStringLiteral("Clear the ohm, K and M fields"));
+    m_clearValues = form::button(value, "ClearResValues", 312, 99, 76, 23, QStringLiteral("Clear All"),
+                                 QStringLiteral("Clear the ohm, K and M fields"));
+}
 
+void ColourBandPanel::buildSaveGroup()
+{
     QGroupBox* save =
-        form::group(p, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
+        form::group(this, "GroupSaveValues", 416, 270, 226, 126, QStringLiteral(" Save the value to file "));
     form::label(save, nullptr, 10, 24, QStringLiteral("Record tag name for save:"));
-    TagName = form::field(
+    m_tagName = form::field(
         save, "TagName", 10, 42, 206,
         QStringLiteral("Specify the leading text to include if the resistor information is saved"), 50);
-    TagName->setText(QStringLiteral("Resistor"));
-    QPushButton* SaveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
-                                           QStringLiteral("Save the resistor value shown into a data file"));
+    m_tagName->setText(QStringLiteral("Resistor"));
+    m_saveValues = form::button(save, "SaveValues", 10, 76, 100, 25, QStringLiteral("Save Values"),
+                                QStringLiteral("Save the resistor value shown into a data file"));
+}
 
-    auto onBandChange = [this](QComboBox* list, void (ColourBandPanel::*handler)()) {
-        connect(list, &QComboBox::editTextChanged, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-    };
-    onBandChange(ComboResCol1, &ColourBandPanel::band1Changed);
-    onBandChange(ComboResCol2, &ColourBandPanel::band2Changed);
-    onBandChange(ComboResCol3, &ColourBandPanel::band3Changed);
-    onBandChange(ComboResCol4, &ColourBandPanel::band4Changed);
-    onBandChange(ComboResCol5, &ColourBandPanel::band5Changed);
-    connect(RadBtnResThreeDigits, &QRadioButton::toggled, this,
+void ColourBandPanel::connectControls()
+{
+    for (int band = 0; band < 5; ++band) {
+        connect(m_bandLists[std::size_t(band)], &QComboBox::editTextChanged, this,
+                [this, band] { guarded([this, band] { bandChanged(band); }); });
+    }
+    connect(m_threeDigitButton, &QRadioButton::toggled, this,
             [this](bool three) { guarded([this, three] { setDigits(three ? 3 : 2); }); });
-    connect(Calc5, &QLineEdit::textChanged, this,
+    connect(m_bandTexts[4], &QLineEdit::textChanged, this,
             [this] { guarded([this] { temperatureCoefficientChanged(); }); });
-    onClick(CalculateResValues, &ColourBandPanel::calculateNearestMatch);
-    onClick(ConfirmResValues, &ColourBandPanel::confirmColourBands);
-    onClick(ClearResValues, &ColourBandPanel::clearValues);
-    connectClearButton("BtnClearResValue", ResValue);
-    connectClearButton("BtnClearResValueK", ResValueK);
-    connectClearButton("BtnClearResValueM", ResValueM);
-    onClick(SaveValues, &ColourBandPanel::saveValues);
+    onClick(m_calculateNearest, &ColourBandPanel::calculateNearestMatch);
+    onClick(m_confirmBands, &ColourBandPanel::confirmColourBands);
+    onClick(m_clearValues, &ColourBandPanel::clearValues);
+    connectClearButton("BtnClearResValue", m_resValue);
+    connectClearButton("BtnClearResValueK", m_resValueK);
+    connectClearButton("BtnClearResValueM", m_resValueM);
+    onClick(m_saveValues, &ColourBandPanel::saveValues);
 }
 
 void ColourBandPanel::resetToStartState()
@@ -181,90 +203,100 @@ void ColourBandPanel::resetToStartState()
     setDigits(2);
 }
 
-void ColourBandPanel::band1Changed()
+namespace {
+
+// The entry of a band table that a list's text names, if any.
+template <typename Table>
+const typename Table::value_type* entryNamed(const Table& table, std::string_view text)
 {
-    const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol1));
-    if (i) {
-        const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
-        m_digit1 = band.digit;
-        Calc1->setText(QString::number(band.digit));
-        paintSwatch(ResBand1Colour, band.colour, band.item);
-        ResImageBody->setPixmap(artwork::bodyImage(m_digit1));
-    } else {
-        ResImageBody->setPixmap(artwork::bodyImage(0));
-    }
-    showColourBandValue();
+    const std::optional<int> i = colour_bands::match(table, text);
+    return i ? &table[std::size_t(*i)] : nullptr;
 }
 
-void ColourBandPanel::band2Changed()
+} // namespace
+
+std::optional<ColourBandPanel::BandShown> ColourBandPanel::readBand(int band, const std::string& text)
 {
-    const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol2));
-    if (i) {
-        const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
-        m_digit2 = band.digit;
-        Calc2->setText(QString::number(band.digit));
-        paintSwatch(ResBand2Colour, band.colour, band.item);
-        ResImageTip->setPixmap(artwork::tipImage(m_digit2));
-    } else {
-        ResImageTip->setPixmap(artwork::tipImage(0));
+    using namespace colour_bands;
+    // The digits: bands 1 and 2, and band 3 of three digits.
+    if (band < 2 || (m_threeDigits && band == 2)) {
+        const DigitBand* b = entryNamed(kDigitBands, text);
+        if (!b)
+            return std::nullopt;
+        (band == 0 ? m_digit1 : band == 1 ? m_digit2 : m_digit3) = b->digit;
+        return BandShown{QString::number(b->digit), b->colour, b->item, b->digit};
     }
-    showColourBandValue();
+    // The tolerance: band 4 of two digits, band 5 of three.
+    if (band == (m_threeDigits ? 4 : 3)) {
+        const ToleranceBand* b = entryNamed(kToleranceBands, text);
+        if (!b)
+            return std::nullopt;
+        m_tolerancePercent = b->percent;
+        return BandShown{textOf(b->text), b->colour, b->item, b->picture};
+    }
+    if (band == 2) {
+        const MultiplierBand* b = entryNamed(kMultiplierBands, text);
+        if (!b)
+            return std::nullopt;
+        m_multiplier = b->multiplier;
+        return BandShown{textOf(b->text), b->colour, b->item, 0};
+    }
+    if (band == 3) {
+        const precision_bands::MultiplierBand* b = entryNamed(precision_bands::kMultiplierBands, text);
+        if (!b)
+            return std::nullopt;
+        m_exponent = b->exponent;
+        return BandShown{textOf(b->text), b->colour, b->item, 0};
+    }
+    const TempCoeffBand* b = entryNamed(kTempCoeffBands, text);
+    if (!b)
+        return std::nullopt;
+    return BandShown{textOf(b->text), b->colour, b->item, 0};
 }
 
-void ColourBandPanel::band3Changed()
+void ColourBandPanel::bandChanged(int band)
 {
-    if (m_threeDigits) {
-        precisionDigit3Changed();
+    const auto i = std::size_t(band);
+    const std::optional<BandShown> shown = readBand(band, listText(m_bandLists[i]));
+    if (shown) {
+        m_bandTexts[i]->setText(shown->text);
+        paintSwatch(m_bandSwatches[i], shown->colour, shown->item);
+    }
+    showBodyTipSpot(band, shown);
+    // The temperature coefficient leaves the value as it is.
+    if (m_threeDigits || band != 4)
+        showColourBandValue();
+}
+
+void ColourBandPanel::showBodyTipSpot(int band, const std::optional<BandShown>& shown)
+{
+    // An unknown text shows a band's first picture. The body and tip follow
+    // the first two digits in either marking; the spot and the tolerance
+    // picture belong to two digits only.
+    const int picture = shown ? shown->picture : 0;
+    if (band == 0) {
+        m_bodyImage->setPixmap(artwork::bodyImage(picture));
+    } else if (band == 1) {
+        m_tipImage->setPixmap(artwork::tipImage(picture));
+    } else if (m_threeDigits) {
         return;
-    }
-    const auto i = colour_bands::match(colour_bands::kMultiplierBands, listText(ComboResCol3));
-    if (i) {
-        const auto& band = colour_bands::kMultiplierBands[std::size_t(*i)];
-        m_multiplier = band.multiplier;
-        Calc3->setText(textOf(band.text));
-        paintSwatch(ResBand3Colour, band.colour, band.item);
-        paintSwatch(ResImageSpot, band.colour, band.item);
-    }
-    showColourBandValue();
-}
-
-void ColourBandPanel::band4Changed()
-{
-    if (m_threeDigits) {
-        precisionMultiplierChanged();
-        return;
-    }
-    const auto i = colour_bands::match(colour_bands::kToleranceBands, listText(ComboResCol4));
-    if (i) {
-        const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
-        m_tolerancePercent = band.percent;
-        Calc4->setText(textOf(band.text));
-        paintSwatch(ResBand4Colour, band.colour, band.item);
-        if (band.picture >= 0) {
-            ResImageTol->setPixmap(artwork::toleranceImage(band.picture));
-            ResImageTol->show();
+    } else if (band == 2) {
+        if (shown)
+            paintSwatch(m_spotSwatch, shown->colour, shown->item);
+    } else if (band == 3) {
+        if (picture >= 0) {
+            m_toleranceImage->setPixmap(artwork::toleranceImage(picture));
+            m_toleranceImage->show();
         } else {
-            ResImageTol->hide();
+            m_toleranceImage->hide();
         }
-    } else {
-        ResImageTol->setPixmap(artwork::toleranceImage(0));
-        ResImageTol->show();
     }
-    showColourBandValue();
 }
 
-void ColourBandPanel::band5Changed()
+void ColourBandPanel::runBandHandlers()
 {
-    if (m_threeDigits) {
-        precisionToleranceChanged();
-        return;
-    }
-    const auto i = colour_bands::match(colour_bands::kTempCoeffBands, listText(ComboResCol5));
-    if (!i)
-        return;
-    const auto& band = colour_bands::kTempCoeffBands[std::size_t(*i)];
-    Calc5->setText(textOf(band.text));
-    paintSwatch(ResBand5Colour, band.colour, band.item);
+    for (int band = 0; band < 5; ++band)
+        bandChanged(band);
 }
 
 void ColourBandPanel::showColourBandValue()
@@ -275,15 +307,16 @@ void ColourBandPanel::showColourBandValue()
         m_threeDigits ? precision_bands::compose(m_digit1, m_digit2, m_digit3, m_exponent, m_tolerancePercent)
                       : colour_bands::compose(m_digit1, m_digit2, m_multiplier, m_tolerancePercent);
     // The tolerance band is band 4 of two digits, band 5 of three.
-    const QLineEdit* toleranceText = m_threeDigits ? Calc5 : Calc4;
-    ToleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") + FormatResult(v.toleranceOhms) +
-                            QStringLiteral(" ohms (") + toleranceText->text() + QStringLiteral(")"));
-    ToleranceValue->adjustSize();
-    LabelTempCoeff->move(ToleranceValue->x() + ToleranceValue->width(), LabelTempCoeff->y());
+    const QLineEdit* toleranceText = m_threeDigits ? m_bandTexts[4] : m_bandTexts[3];
+    m_toleranceValue->setText(QStringLiteral("Extra info: Tolerance is +/- ") +
+                              FormatResult(v.toleranceOhms) + QStringLiteral(" ohms (") +
+                              toleranceText->text() + QStringLiteral(")"));
+    m_toleranceValue->adjustSize();
+    m_tempCoeff->move(m_toleranceValue->x() + m_toleranceValue->width(), m_tempCoeff->y());
     if (!m_valueFieldsHeld) {
-        ResValue->setText(FormatResult(v.ohms));
-        ResValueK->setText(FormatResult(v.kiloOhms));
-        ResValueM->setText(FormatResult(v.megaOhms));
+        m_resValue->setText(FormatResult(v.ohms));
+        m_resValueK->setText(FormatResult(v.kiloOhms));
+        m_resValueM->setText(FormatResult(v.megaOhms));
         showStandardValues(v.ohms);
     }
 }
@@ -306,25 +339,20 @@ void ColourBandPanel::temperatureCoefficientChanged()
 {
     // Three-digit bands have no temperature coefficient: band 5 is the
     // tolerance.
-    if (m_threeDigits || Calc5->text().isEmpty()) {
-        LabelTempCoeff->hide();
+    if (m_threeDigits || m_bandTexts[4]->text().isEmpty()) {
+        m_tempCoeff->hide();
         return;
     }
-    LabelTempCoeff->setText(QStringLiteral(", Temperature Coefficient is ") + Calc5->text());
-    LabelTempCoeff->adjustSize();
-    LabelTempCoeff->show();
-}
-
-void ColourBandPanel::selectBandItem(QComboBox* list, int index)
-{
-    band_widgets::selectQuietly(list, index);
+    m_tempCoeff->setText(QStringLiteral(", Temperature Coefficient is ") + m_bandTexts[4]->text());
+    m_tempCoeff->adjustSize();
+    m_tempCoeff->show();
 }
 
 void ColourBandPanel::calculateNearestMatch()
 {
-    const LenientReadings r = ReadNumericFields(this, {{ResValue, QStringLiteral("Ohms")},
-                                                       {ResValueK, QStringLiteral("K Ohm")},
-                                                       {ResValueM, QStringLiteral("M Ohm")}});
+    const LenientReadings r = ReadNumericFields(this, {{m_resValue, QStringLiteral("Ohms")},
+                                                       {m_resValueK, QStringLiteral("K Ohm")},
+                                                       {m_resValueM, QStringLiteral("M Ohm")}});
     if (r.errorSeen)
         return;
     if (r.givenCount > 1) {
@@ -348,29 +376,29 @@ void ColourBandPanel::calculateNearestMatch()
         ohms = r.fields[0].value;
         const double k = checked::mul(ohms, 0.001);
         const double m = checked::mul(ohms, 0.000001);
-        ResValueK->setText(FormatResult(k));
-        ResValueM->setText(FormatResult(m));
+        m_resValueK->setText(FormatResult(k));
+        m_resValueM->setText(FormatResult(m));
     } else if (r.fields[1].given()) {
         ohms = checked::mul(r.fields[1].value, 1000);
         const double m = checked::mul(r.fields[1].value, 0.001);
-        ResValue->setText(FormatResult(ohms));
-        ResValueM->setText(FormatResult(m));
+        m_resValue->setText(FormatResult(ohms));
+        m_resValueM->setText(FormatResult(m));
     } else {
         ohms = checked::mul(r.fields[2].value, 1000000);
         const double k = checked::mul(r.fields[2].value, 1000);
-        ResValue->setText(FormatResult(ohms));
-        ResValueK->setText(FormatResult(k));
+        m_resValue->setText(FormatResult(ohms));
+        m_resValueK->setText(FormatResult(k));
     }
 
     if (m_threeDigits) {
         findPrecisionBands(ohms);
     } else {
         const colour_bands::NearestBands bands = colour_bands::nearestBands(ohms);
-        selectBandsHeld({{ComboResCol1, bands.digit1},
-                         {ComboResCol2, bands.digit2},
-                         {ComboResCol3, bands.multiplierIndex},
-                         {ComboResCol4, colour_bands::kNoToleranceBandIndex},
-                         {ComboResCol5, colour_bands::kNoTempCoeffBandIndex}});
+        selectBandsHeld({{m_bandLists[0], bands.digit1},
+                         {m_bandLists[1], bands.digit2},
+                         {m_bandLists[2], bands.multiplierIndex},
+                         {m_bandLists[3], colour_bands::kNoToleranceBandIndex},
+                         {m_bandLists[4], colour_bands::kNoTempCoeffBandIndex}});
     }
     // The standard values answer the value the user asked for, not the
     // bands' approximation of it.
@@ -382,35 +410,31 @@ void ColourBandPanel::selectBandsHeld(const QList<std::pair<QComboBox*, std::opt
     m_valueFieldsHeld = true;
     for (const auto& [list, index] : selections) {
         if (index)
-            selectBandItem(list, *index);
+            band_widgets::selectQuietly(list, *index);
     }
     struct Release
     {
         bool& held;
         ~Release() { held = false; }
     } release{m_valueFieldsHeld};
-    band1Changed();
-    band2Changed();
-    band3Changed();
-    band4Changed();
-    band5Changed();
+    runBandHandlers();
 }
 
 void ColourBandPanel::confirmColourBands()
 {
-    band1Changed();
+    bandChanged(0);
 }
 
 void ColourBandPanel::clearValues()
 {
-    ResValue->setText(QString());
-    ResValueK->setText(QString());
-    ResValueM->setText(QString());
+    m_resValue->setText(QString());
+    m_resValueK->setText(QString());
+    m_resValueM->setText(QString());
 }
 
 void ColourBandPanel::findNearestBands(const QString& ohms)
 {
     clearValues();
-    ResValue->setText(ohms);
+    m_resValue->setText(ohms);
     calculateNearestMatch();
 }

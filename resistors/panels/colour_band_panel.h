@@ -10,16 +10,21 @@
 // digits, a multiplier and the tolerance. The same five lists, swatches and
 // fields serve both; the marking decides what each list holds.
 
+#include "maths/band_colours.h"
 #include "ui/calculator_panel.h"
 
 #include <QList>
 
+#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 class ColourBandPanel : public CalculatorPanel
@@ -43,12 +48,8 @@ public:
     void setDigits(int digits);
     int digits() const { return m_threeDigits ? 3 : 2; }
 
-    // Band handlers: the list's text drives the band state.
-    void band1Changed();
-    void band2Changed();
-    void band3Changed();
-    void band4Changed();
-    void band5Changed();
+    // A band list's text drives the band state: band 0 to 4, left to right.
+    void bandChanged(int band);
     void showColourBandValue();
     void temperatureCoefficientChanged();
 
@@ -62,52 +63,63 @@ public:
     void saveValues();
 
 private:
-    void selectBandItem(QComboBox* list, int index);
+    // What a band shows once its list's text is read: its text, its colour
+    // and its picture in the body-tip-spot drawing.
+    struct BandShown
+    {
+        QString text;
+        band_colours::Rgb colour;
+        std::string_view item;
+        int picture;
+    };
+
+    void buildControls();
+    void buildBandControls();
+    void buildBodyTipSpot();
+    void buildValueGroup();
+    void buildSaveGroup();
+    void connectControls();
+
+    // Takes a band's text into the band state, as the marking reads that
+    // band; nothing when the text names no item of the band's list.
+    std::optional<BandShown> readBand(int band, const std::string& text);
+    // The body-tip-spot drawing's part for a band.
+    void showBodyTipSpot(int band, const std::optional<BandShown>& shown);
+    // The five band handlers in order.
+    void runBandHandlers();
     // Selects the given items with the value fields held, then runs the five
     // band handlers in order; a list without an index keeps its selection.
     void selectBandsHeld(const QList<std::pair<QComboBox*, std::optional<int>>>& selections);
     // The lists' items and start texts, the drawing and the labels of a
     // marking; the band state is left to the caller.
     void applyMarking(bool threeDigits);
-    // Three-digit handlers of bands 3 to 5: the third digit, the multiplier,
-    // the tolerance.
-    void precisionDigit3Changed();
-    void precisionMultiplierChanged();
-    void precisionToleranceChanged();
     void findPrecisionBands(double ohms);
     // The nearest E12, E24 and E96 values to `ohms` and how far each lies
     // from it; hidden when there are none (zero or a negative value).
     void showStandardValues(double ohms);
 
-    QComboBox* ComboResCol1 = nullptr;
-    QComboBox* ComboResCol2 = nullptr;
-    QComboBox* ComboResCol3 = nullptr;
-    QComboBox* ComboResCol4 = nullptr;
-    QComboBox* ComboResCol5 = nullptr;
-    QLineEdit* Calc1 = nullptr;
-    QLineEdit* Calc2 = nullptr;
-    QLineEdit* Calc3 = nullptr;
-    QLineEdit* Calc4 = nullptr;
-    QLineEdit* Calc5 = nullptr;
-    QLineEdit* ResBand1Colour = nullptr;
-    QLineEdit* ResBand2Colour = nullptr;
-    QLineEdit* ResBand3Colour = nullptr;
-    QLineEdit* ResBand4Colour = nullptr;
-    QLineEdit* ResBand5Colour = nullptr;
-    QLabel* ResImageBody = nullptr;
-    QLabel* ResImageTip = nullptr;
-    QLineEdit* ResImageSpot = nullptr;
-    QLabel* ResImageTol = nullptr;
-    QLineEdit* ResValue = nullptr;
-    QLineEdit* ResValueK = nullptr;
-    QLineEdit* ResValueM = nullptr;
-    QLabel* ToleranceValue = nullptr;
-    QLabel* LabelTempCoeff = nullptr;
-    QLineEdit* TagName = nullptr;
+    std::array<QComboBox*, 5> m_bandLists{};
+    // Hidden: each band's meaning as text.
+    std::array<QLineEdit*, 5> m_bandTexts{};
+    std::array<QLineEdit*, 5> m_bandSwatches{};
+    QLabel* m_bodyImage = nullptr;
+    QLabel* m_tipImage = nullptr;
+    QLineEdit* m_spotSwatch = nullptr;
+    QLabel* m_toleranceImage = nullptr;
+    QLineEdit* m_resValue = nullptr;
+    QLineEdit* m_resValueK = nullptr;
+    QLineEdit* m_resValueM = nullptr;
+    QLabel* m_toleranceValue = nullptr;
+    QLabel* m_tempCoeff = nullptr;
+    QLineEdit* m_tagName = nullptr;
     QLabel* m_standardCaption = nullptr;
     QLabel* m_standardValues = nullptr;
-    QRadioButton* RadBtnResTwoDigits = nullptr;
-    QRadioButton* RadBtnResThreeDigits = nullptr;
+    QRadioButton* m_twoDigitButton = nullptr;
+    QRadioButton* m_threeDigitButton = nullptr;
+    QPushButton* m_calculateNearest = nullptr;
+    QPushButton* m_confirmBands = nullptr;
+    QPushButton* m_clearValues = nullptr;
+    QPushButton* m_saveValues = nullptr;
     QWidget* m_twoDigitLeaders = nullptr;
     QWidget* m_precisionLeaders = nullptr;
     QList<QWidget*> m_bodyTipSpot; // the drawing and its caption

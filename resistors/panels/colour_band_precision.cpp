@@ -1,6 +1,5 @@
 // The colour-band panel's two markings: switching between them, the
-// three-digit band handlers and nearest match, and the marking kept between
-// runs.
+// three-digit nearest match, and the marking kept between runs.
 
 #include "resistors/panels/colour_band_panel.h"
 
@@ -16,9 +15,6 @@
 #include <QSignalBlocker>
 
 using band_widgets::itemsOf;
-using band_widgets::listText;
-using band_widgets::paintSwatch;
-using band_widgets::textOf;
 
 namespace {
 
@@ -35,9 +31,9 @@ void ColourBandPanel::setDigits(int digits)
 {
     const bool three = digits == 3;
     {
-        const QSignalBlocker blockTwo(RadBtnResTwoDigits);
-        const QSignalBlocker blockThree(RadBtnResThreeDigits);
-        (three ? RadBtnResThreeDigits : RadBtnResTwoDigits)->setChecked(true);
+        const QSignalBlocker blockTwo(m_twoDigitButton);
+        const QSignalBlocker blockThree(m_threeDigitButton);
+        (three ? m_threeDigitButton : m_twoDigitButton)->setChecked(true);
     }
     applyMarking(three);
     m_valueFieldsHeld = false;
@@ -48,11 +44,7 @@ void ColourBandPanel::setDigits(int digits)
     m_exponent = 0;
     m_tolerancePercent = 0.1;
     m_valueDeferred = true;
-    band1Changed();
-    band2Changed();
-    band3Changed();
-    band4Changed();
-    band5Changed();
+    runBandHandlers();
     m_valueDeferred = false;
     showColourBandValue();
     temperatureCoefficientChanged();
@@ -69,13 +61,13 @@ void ColourBandPanel::applyMarking(bool threeDigits)
         QStringList items;
         QString start;
     } lists[] = {
-        {ComboResCol1, digitItems, QStringLiteral("Brown")},
-        {ComboResCol2, digitItems, threeDigits ? QStringLiteral("Black") : QStringLiteral("Red")},
-        {ComboResCol3, threeDigits ? digitItems : itemsOf(kMultiplierBands),
+        {m_bandLists[0], digitItems, QStringLiteral("Brown")},
+        {m_bandLists[1], digitItems, threeDigits ? QStringLiteral("Black") : QStringLiteral("Red")},
+        {m_bandLists[2], threeDigits ? digitItems : itemsOf(kMultiplierBands),
          threeDigits ? QStringLiteral("Black") : QStringLiteral("Gold")},
-        {ComboResCol4, threeDigits ? itemsOf(precision_bands::kMultiplierBands) : itemsOf(kToleranceBands),
+        {m_bandLists[3], threeDigits ? itemsOf(precision_bands::kMultiplierBands) : itemsOf(kToleranceBands),
          threeDigits ? QStringLiteral("Brown") : QStringLiteral("Violet")},
-        {ComboResCol5, threeDigits ? itemsOf(kToleranceBands) : itemsOf(kTempCoeffBands),
+        {m_bandLists[4], threeDigits ? itemsOf(kToleranceBands) : itemsOf(kTempCoeffBands),
          threeDigits ? QStringLiteral("Brown") : QStringLiteral("Grey")},
     };
     for (const auto& l : lists) {
@@ -86,7 +78,7 @@ void ColourBandPanel::applyMarking(bool threeDigits)
         l.list->setEditText(l.start);
     }
 
-    ResBand4Colour->move(threeDigits ? kBand4ThreeDigitX : kBand4TwoDigitX, ResBand4Colour->y());
+    m_bandSwatches[3]->move(threeDigits ? kBand4ThreeDigitX : kBand4TwoDigitX, m_bandSwatches[3]->y());
     m_twoDigitLeaders->setVisible(!threeDigits);
     m_precisionLeaders->setVisible(threeDigits);
     // The body-tip-spot marking has no third digit. Its tolerance picture
@@ -94,42 +86,6 @@ void ColourBandPanel::applyMarking(bool threeDigits)
     for (QWidget* part : std::as_const(m_bodyTipSpot))
         part->setVisible(!threeDigits);
     m_noBodyTipSpot->setVisible(threeDigits);
-}
-
-void ColourBandPanel::precisionDigit3Changed()
-{
-    const auto i = colour_bands::match(colour_bands::kDigitBands, listText(ComboResCol3));
-    if (i) {
-        const auto& band = colour_bands::kDigitBands[std::size_t(*i)];
-        m_digit3 = band.digit;
-        Calc3->setText(QString::number(band.digit));
-        paintSwatch(ResBand3Colour, band.colour, band.item);
-    }
-    showColourBandValue();
-}
-
-void ColourBandPanel::precisionMultiplierChanged()
-{
-    const auto i = colour_bands::match(precision_bands::kMultiplierBands, listText(ComboResCol4));
-    if (i) {
-        const auto& band = precision_bands::kMultiplierBands[std::size_t(*i)];
-        m_exponent = band.exponent;
-        Calc4->setText(textOf(band.text));
-        paintSwatch(ResBand4Colour, band.colour, band.item);
-    }
-    showColourBandValue();
-}
-
-void ColourBandPanel::precisionToleranceChanged()
-{
-    const auto i = colour_bands::match(colour_bands::kToleranceBands, listText(ComboResCol5));
-    if (i) {
-        const auto& band = colour_bands::kToleranceBands[std::size_t(*i)];
-        m_tolerancePercent = band.percent;
-        Calc5->setText(textOf(band.text));
-        paintSwatch(ResBand5Colour, band.colour, band.item);
-    }
-    showColourBandValue();
 }
 
 void ColourBandPanel::findPrecisionBands(double ohms)
@@ -143,10 +99,10 @@ void ColourBandPanel::findPrecisionBands(double ohms)
         return;
     }
     // The tolerance band stays as the user chose it.
-    selectBandsHeld({{ComboResCol1, bands->digit1},
-                     {ComboResCol2, bands->digit2},
-                     {ComboResCol3, bands->digit3},
-                     {ComboResCol4, bands->multiplierIndex}});
+    selectBandsHeld({{m_bandLists[0], bands->digit1},
+                     {m_bandLists[1], bands->digit2},
+                     {m_bandLists[2], bands->digit3},
+                     {m_bandLists[3], bands->multiplierIndex}});
 }
 
 void ColourBandPanel::loadSettings(const settings::Key& key)

@@ -26,7 +26,6 @@ void ColourBandPanel::saveValues()
         const settings::Value last = key->read(kLastSaveFileValue);
         if (last.type == settings::Value::Type::String && !last.text.isEmpty())
             request.initialFile = last.text;
-        key->close();
     }
 
     const std::optional<QString> chosen = ui::askForFile(this, request);
@@ -40,11 +39,11 @@ void ColourBandPanel::saveValues()
                            "information will be appended to this file.\n\nDo you want to continue?")))
         return;
 
-    const QByteArray line = record_file::recordLine(TagName->text(),
-                                                    {ComboResCol1->currentText(), ComboResCol2->currentText(),
-                                                     ComboResCol3->currentText(), ComboResCol4->currentText(),
-                                                     ComboResCol5->currentText()},
-                                                    ResValue->text(), ToleranceValue->text());
+    QStringList bands;
+    for (const QComboBox* list : m_bandLists)
+        bands.append(list->currentText());
+    const QByteArray line =
+        record_file::recordLine(m_tagName->text(), bands, m_resValue->text(), m_toleranceValue->text());
     const QString failure = record_file::appendLine(path, line);
     if (!failure.isEmpty()) {
         ui::showMessageBox(this,
@@ -57,6 +56,5 @@ void ColourBandPanel::saveValues()
     }
     if (auto key = settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))) {
         key->writeString(kLastSaveFileValue, QFileInfo(path).absoluteFilePath());
-        key->close();
     }
 }

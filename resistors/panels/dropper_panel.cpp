@@ -20,6 +20,14 @@
 ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     : CalculatorPanel("PanelResistorInLineDropper", parent)
 {
+    buildControls();
+    buildKeyGroup();
+    buildHeatGroup();
+    connectControls();
+}
+
+void ResistorDropperPanel::buildControls()
+{
     QGroupBox* g = form::group(this, "GroupInLineDropper", 8, 8, 633, 250,
                                QStringLiteral(" In-Line Resistor Dropper Calculations "));
     form::instruction(
@@ -29,26 +37,26 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     form::picture(g, "ImageInLineDropperCircuit", QRect(90, 40, 392, 179), &artwork::dropperCircuit);
 
     form::label(g, nullptr, 22, 104, QStringLiteral("V source"));
-    DropperInLineVSource =
+    m_dropperInLineVSource =
         form::field(g, "DropperInLineVSource", 22, 120, 64, QStringLiteral("Input the source voltage"));
     form::clearButton(g, "BtnClearLEDVSource", 11, 116);
     form::label(g, nullptr, 500, 96, QStringLiteral("V forward"));
-    DropperInLineVForward = form::field(g, "DropperInLineVForward", 500, 112, 90,
-                                        QStringLiteral("Input the forward voltage of the load"));
+    m_dropperInLineVForward = form::field(g, "DropperInLineVForward", 500, 112, 90,
+                                          QStringLiteral("Input the forward voltage of the load"));
     form::clearButton(g, "BtnClearLEDVForward", 489, 108);
     form::label(g, nullptr, 500, 144, QStringLiteral("I forward (mA)"));
-    DropperInLineIForward = form::field(g, "DropperInLineIForward", 500, 160, 90,
-                                        QStringLiteral("Input the forward current of the load (in mA)"));
+    m_dropperInLineIForward = form::field(g, "DropperInLineIForward", 500, 160, 90,
+                                          QStringLiteral("Input the forward current of the load (in mA)"));
     form::clearButton(g, "BtnClearLEDIForward", 489, 156);
 
-    DropperInLineResistor = form::resultLabel(g, "DropperInLineResistor", 226, 100);
-    DropperInLineResistor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    DropperInLineResistor->setGeometry(206, 100, 160, 16);
-    DropperInLineResistor->setAccessibleDescription(QStringLiteral("Required dropper resistor"));
-    LabelOhms = form::resultLabel(g, "LabelOhms", 226, 118);
-    LabelOhms->setAccessibleDescription(QStringLiteral("Unit of the required dropper resistor"));
-    LabelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    LabelOhms->setGeometry(206, 118, 160, 16);
+    m_dropperInLineResistor = form::resultLabel(g, "DropperInLineResistor", 226, 100);
+    m_dropperInLineResistor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_dropperInLineResistor->setGeometry(206, 100, 160, 16);
+    m_dropperInLineResistor->setAccessibleDescription(QStringLiteral("Required dropper resistor"));
+    m_labelOhms = form::resultLabel(g, "LabelOhms", 226, 118);
+    m_labelOhms->setAccessibleDescription(QStringLiteral("Unit of the required dropper resistor"));
+    m_labelOhms->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_labelOhms->setGeometry(206, 118, 160, 16);
     // Inside the circuit, under the result: the standard values to buy.
     m_e12Up = form::resultLabel(g, "LabelDropperE12Up", 136, 140);
     m_e12Up->setAccessibleDescription(QStringLiteral("Next E12 value up and the current it gives"));
@@ -59,16 +67,17 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
         line->setGeometry(136, line->y(), 300, 16);
     }
 
-    QPushButton* DropperInLineCalculate =
-        form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
-                     QStringLiteral("Calculate the required resistor"));
-    QPushButton* DropperInLineClear =
-        form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
-                     QStringLiteral("Clear all of the fields"));
-    QPushButton* DropperInLineGetColourBands = form::button(
+    m_calculate = form::button(g, "DropperInLineCalculate", 22, 216, 75, 25, QStringLiteral("Calculate"),
+                               QStringLiteral("Calculate the required resistor"));
+    m_clearAll = form::button(g, "DropperInLineClear", 104, 216, 75, 25, QStringLiteral("Clear All"),
+                              QStringLiteral("Clear all of the fields"));
+    m_getColourBands = form::button(
         g, "DropperInLineGetColourBands", 500, 216, 120, 25, QStringLiteral("Get Colour Bands"),
         QStringLiteral("Click here to get the nearest colour bands for a resistor of this value"));
+}
 
+void ResistorDropperPanel::buildKeyGroup()
+{
     QGroupBox* key = form::group(this, "GroupInLineDropperKey", 8, 264, 313, 129, QStringLiteral(" Key "));
     const struct
     {
@@ -87,7 +96,10 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
         form::textBlock(key, nullptr, 80, y, 225, 30, QString::fromLatin1(k.meaning));
         y += 32;
     }
+}
 
+void ResistorDropperPanel::buildHeatGroup()
+{
     QGroupBox* heat =
         form::group(this, "GroupHeatDissipation", 328, 264, 313, 129, QStringLiteral(" Heat Dissipation "));
     // The group's caption is red; its contents keep the normal text colour.
@@ -102,31 +114,33 @@ ResistorDropperPanel::ResistorDropperPanel(QWidget* parent)
     QPalette black = heatText->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     heatText->setPalette(black);
-    QPushButton* BtnCalcHeatDissipation = form::button(
-        heat, "BtnCalcHeatDissipation", 12, 92, 180, 25, QStringLiteral("Calculate Heat Dissipation"),
-        QStringLiteral("Calculate the heat dissipation of the required resistor"));
+    m_calculateHeat = form::button(heat, "BtnCalcHeatDissipation", 12, 92, 180, 25,
+                                   QStringLiteral("Calculate Heat Dissipation"),
+                                   QStringLiteral("Calculate the heat dissipation of the required resistor"));
     m_heatWatts = form::resultLabel(heat, "LabelHeatWatts", 202, 88);
     m_heatWatts->setAccessibleDescription(QStringLiteral("Heat dissipated in the dropper resistor"));
     m_heatRating = form::resultLabel(heat, "LabelHeatRating", 202, 104);
     m_heatRating->setAccessibleDescription(QStringLiteral("Power rating the dropper resistor needs"));
+}
 
-    onClick(DropperInLineCalculate, &ResistorDropperPanel::calculate);
-    calculateOnEnter({DropperInLineVSource, DropperInLineVForward, DropperInLineIForward},
-                     DropperInLineCalculate);
-    onClick(DropperInLineClear, &ResistorDropperPanel::clearAll);
-    onClick(DropperInLineGetColourBands, &ResistorDropperPanel::requestColourBands);
-    onClick(BtnCalcHeatDissipation, &ResistorDropperPanel::requestHeatDissipation);
-    connectClearButton("BtnClearLEDVSource", DropperInLineVSource);
-    connectClearButton("BtnClearLEDVForward", DropperInLineVForward);
-    connectClearButton("BtnClearLEDIForward", DropperInLineIForward);
+void ResistorDropperPanel::connectControls()
+{
+    onClick(m_calculate, &ResistorDropperPanel::calculate);
+    calculateOnEnter({m_dropperInLineVSource, m_dropperInLineVForward, m_dropperInLineIForward}, m_calculate);
+    onClick(m_clearAll, &ResistorDropperPanel::clearAll);
+    onClick(m_getColourBands, &ResistorDropperPanel::requestColourBands);
+    onClick(m_calculateHeat, &ResistorDropperPanel::requestHeatDissipation);
+    connectClearButton("BtnClearLEDVSource", m_dropperInLineVSource);
+    connectClearButton("BtnClearLEDVForward", m_dropperInLineVForward);
+    connectClearButton("BtnClearLEDIForward", m_dropperInLineIForward);
 }
 
 void ResistorDropperPanel::calculate()
 {
     const LenientReadings r =
-        ReadNumericFields(this, {{DropperInLineVSource, QStringLiteral("Source Voltage")},
-                                 {DropperInLineVForward, QStringLiteral("Forward Voltage")},
-                                 {DropperInLineIForward, QStringLiteral("Forward Current")}});
+        ReadNumericFields(this, {{m_dropperInLineVSource, QStringLiteral("Source Voltage")},
+                                 {m_dropperInLineVForward, QStringLiteral("Forward Voltage")},
+                                 {m_dropperInLineIForward, QStringLiteral("Forward Current")}});
     if (r.errorSeen)
         return;
     if (r.givenCount < 3) {
@@ -137,8 +151,8 @@ void ResistorDropperPanel::calculate()
         return;
     }
     const double ohms = dropper::resistorOhms(r.fields[0].value, r.fields[1].value, r.fields[2].value);
-    DropperInLineResistor->setText(FormatResult(ohms));
-    LabelOhms->setText(QStringLiteral("ohms"));
+    m_dropperInLineResistor->setText(FormatResult(ohms));
+    m_labelOhms->setText(QStringLiteral("ohms"));
     showStandardValuesAndHeat(r.fields[0].value, r.fields[1].value, r.fields[2].value, ohms);
     if (ohms == 0) {
         ui::showNote(
@@ -202,38 +216,38 @@ void ResistorDropperPanel::clearStandardValuesAndHeat()
 
 void ResistorDropperPanel::clearAll()
 {
-    DropperInLineResistor->setText(QString());
-    LabelOhms->setText(QString());
+    m_dropperInLineResistor->setText(QString());
+    m_labelOhms->setText(QString());
     clearStandardValuesAndHeat();
-    DropperInLineVSource->setText(QString());
-    DropperInLineVForward->setText(QString());
-    DropperInLineIForward->setText(QString());
+    m_dropperInLineVSource->setText(QString());
+    m_dropperInLineVForward->setText(QString());
+    m_dropperInLineIForward->setText(QString());
 }
 
 void ResistorDropperPanel::requestColourBands()
 {
-    if (DropperInLineResistor->text().isEmpty()) {
+    if (m_dropperInLineResistor->text().isEmpty()) {
         ui::showNote(
             this, QStringLiteral("No Resistor Value"),
             QStringLiteral("Resistor value not yet shown.\n\nInput your values and click Calculate\nbefore "
                            "getting the colour bands."));
         return;
     }
-    emit colourBandsRequested(DropperInLineResistor->text());
+    emit colourBandsRequested(m_dropperInLineResistor->text());
 }
 
 void ResistorDropperPanel::requestHeatDissipation()
 {
     const QString invalid = QStringLiteral("Invalid inputs to calculate heat dissipation.");
-    if (DropperInLineResistor->text().isEmpty()) {
+    if (m_dropperInLineResistor->text().isEmpty()) {
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;
     }
-    const double milliamps = ReadNumberOrZero(DropperInLineIForward->text());
+    const double milliamps = ReadNumberOrZero(m_dropperInLineIForward->text());
     if (milliamps == 0) {
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;
     }
     emit heatDissipationRequested(FormatResult(checked::mul(milliamps, 0.001)),
-                                  DropperInLineResistor->text());
+                                  m_dropperInLineResistor->text());
 }

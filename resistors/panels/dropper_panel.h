@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class ResistorDropperPanel : public CalculatorPanel
 {
@@ -33,17 +34,25 @@ signals:
     void heatDissipationRequested(const QString& amps, const QString& ohms);
 
 private:
+    void buildControls();
+    void buildKeyGroup();
+    void buildHeatGroup();
+    void connectControls();
     // Standard values and heat for a result shown; nothing for a resistance
     // of zero or less.
     void showStandardValuesAndHeat(double sourceVolts, double forwardVolts, double forwardMilliamps,
                                    double ohms);
     void clearStandardValuesAndHeat();
 
-    QLineEdit* DropperInLineVSource = nullptr;
-    QLineEdit* DropperInLineVForward = nullptr;
-    QLineEdit* DropperInLineIForward = nullptr;
-    QLabel* DropperInLineResistor = nullptr;
-    QLabel* LabelOhms = nullptr;
+    QLineEdit* m_dropperInLineVSource = nullptr;
+    QLineEdit* m_dropperInLineVForward = nullptr;
+    QLineEdit* m_dropperInLineIForward = nullptr;
+    QLabel* m_dropperInLineResistor = nullptr;
+    QLabel* m_labelOhms = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QPushButton* m_clearAll = nullptr;
+    QPushButton* m_getColourBands = nullptr;
+    QPushButton* m_calculateHeat = nullptr;
     QLabel* m_e12Up = nullptr;
     QLabel* m_e24Up = nullptr;
     QLabel* m_heatWatts = nullptr;

@@ -9,6 +9,12 @@
 ResistorSeriesParallelPanel::ResistorSeriesParallelPanel(QWidget* parent)
     : CalculatorPanel("PanelResistorsSeriesParallel", parent)
 {
+    buildControls();
+    connectControls();
+}
+
+void ResistorSeriesParallelPanel::buildControls()
+{
     const QString hint = QStringLiteral("Resistor value");
     const QString totalHint = QStringLiteral("Overall resistance value");
     const QString totalCaption = QStringLiteral("Real (or required) resistance:");
@@ -30,7 +36,10 @@ ResistorSeriesParallelPanel::ResistorSeriesParallelPanel(QWidget* parent)
                    "Use this to calculate the effective resistance of resistors connected in series, or to "
                    "calculate what resistor to add in series to change the overall effective resistence.  "
                    "Use any units (ohms, K, M etc.), but ensure you use the same units for all values.")});
+}
 
+void ResistorSeriesParallelPanel::connectControls()
+{
     onClick(m_parallel.calculate, &ResistorSeriesParallelPanel::calculateParallel);
     onClick(m_parallel.clearAll, &ResistorSeriesParallelPanel::clearParallel);
     onClick(m_series.calculate, &ResistorSeriesParallelPanel::calculateSeries);

@@ -25,6 +25,9 @@ public:
     void clearSeries();
 
 private:
+    void buildControls();
+    void connectControls();
+
     TwoOfThreeControls m_parallel{};
     TwoOfThreeControls m_series{};
 };
