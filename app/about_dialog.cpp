@@ -23,32 +23,32 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent)
     setFont(artwork::face(12));
     setFixedSize(346, 258);
 
-    OKBtn = form::button(this, "OKBtn", 129, 224, 87, 25, QStringLiteral("OK"));
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    m_okButton = form::button(this, "OKBtn", 129, 224, 87, 25, QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 329, 201);
+    m_bevel = new QFrame(this);
+    m_bevel->setObjectName(QStringLiteral("Bevel1"));
+    m_bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_bevel->setGeometry(8, 8, 329, 201);
 
-    Label1 = form::label(this, "Label1", 32, 32, QString());
-    Label1->setFont(artwork::face(12, true));
-    Label2 = form::label(this, "Label2", 32, 64, QString());
-    Label3 = form::label(this, "Label3", 32, 80, QString());
-    Label4 = form::label(this, "Label4", 32, 112, QString());
-    Label5 = form::label(this, "Label5", 32, 128, QString());
-    Image1 = form::picture(this, "Image1", QRect(257, 16, 70, 55), &artwork::aboutLogo);
-    Label6 = form::textBlock(this, "Label6", 33, 161, 264, 32, QString());
+    m_titleLabel = form::label(this, "Label1", 32, 32, QString());
+    m_titleLabel->setFont(artwork::face(12, true));
+    m_line2 = form::label(this, "Label2", 32, 64, QString());
+    m_line3 = form::label(this, "Label3", 32, 80, QString());
+    m_line4 = form::label(this, "Label4", 32, 112, QString());
+    m_line5 = form::label(this, "Label5", 32, 128, QString());
+    m_logo = form::picture(this, "Image1", QRect(257, 16, 70, 55), &artwork::aboutLogo);
+    m_helpNote = form::textBlock(this, "Label6", 33, 161, 264, 32, QString());
 
-    Label1->setText(QStringLiteral("Ohmbrook  Version ") + QLatin1String(app::kVersionText));
-    Label2->setText(QStringLiteral("Electronics calculator"));
-    Label3->setText(QStringLiteral("for hobbyists and technicians."));
-    Label4->setText(QStringLiteral("Freeware: free to use, copy and pass on."));
-    Label5->setText(QStringLiteral("Provided as it is, with no warranty."));
-    Label6->setText(QStringLiteral("Help: press F1 or the Help button; the help file "
-                                   "Ohmbrook2Help.chm is in the program's folder."));
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5})
+    m_titleLabel->setText(QStringLiteral("Ohmbrook  Version ") + QLatin1String(app::kVersionText));
+    m_line2->setText(QStringLiteral("Electronics calculator"));
+    m_line3->setText(QStringLiteral("for hobbyists and technicians."));
+    m_line4->setText(QStringLiteral("Freeware: free to use, copy and pass on."));
+    m_line5->setText(QStringLiteral("Provided as it is, with no warranty."));
+    m_helpNote->setText(QStringLiteral("Help: press F1 or the Help button; the help file "
+                                       "Ohmbrook2Help.chm is in the program's folder."));
+    for (QLabel* label : {m_titleLabel, m_line2, m_line3, m_line4, m_line5})
         label->adjustSize();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -18,15 +18,15 @@ public:
     ~TAboutDialog() override;
 
 private:
-    QPushButton* OKBtn = nullptr;
-    QFrame* Bevel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QWidget* Image1 = nullptr;
-    QLabel* Label6 = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QFrame* m_bevel = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_line2 = nullptr;
+    QLabel* m_line3 = nullptr;
+    QLabel* m_line4 = nullptr;
+    QLabel* m_line5 = nullptr;
+    QWidget* m_logo = nullptr;
+    QLabel* m_helpNote = nullptr;
 };
 
 // The one About box, once it exists.

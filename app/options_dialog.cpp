@@ -43,8 +43,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent)
     m_help = form::button(application, "BtnHelp", 160, 136, 75, 25, QStringLiteral("Help"));
     m_help->setIcon(QIcon(artwork::helpGlyph()));
 
-    connect(m_close, &QPushButton::clicked, this, &TOptionsDialog::BtnCloseClick);
-    connect(m_help, &QPushButton::clicked, this, &TOptionsDialog::BtnHelpClick);
+    connect(m_close, &QPushButton::clicked, this, &TOptionsDialog::closeDialog);
+    connect(m_help, &QPushButton::clicked, this, &TOptionsDialog::showHelp);
 }
 
 void TOptionsDialog::setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList)
@@ -64,12 +64,12 @@ bool TOptionsDialog::autoExpandCategoryList() const
     return m_autoExpand->isChecked();
 }
 
-void TOptionsDialog::BtnCloseClick()
+void TOptionsDialog::closeDialog()
 {
     close();
 }
 
-void TOptionsDialog::BtnHelpClick()
+void TOptionsDialog::showHelp()
 {
     if (m_ownerSet)
         emit helpRequested(QString::fromLatin1(kHelpPage));
@@ -87,7 +87,7 @@ void TOptionsDialog::done(int result)
 void TOptionsDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        BtnHelpClick();
+        showHelp();
         event->accept();
         return;
     }

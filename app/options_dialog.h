@@ -28,8 +28,8 @@ public:
     bool expandCategoryListWhenLaunched() const;
     bool autoExpandCategoryList() const;
 
-    void BtnCloseClick();
-    void BtnHelpClick();
+    void closeDialog();
+    void showHelp();
 
     void done(int result) override;
 

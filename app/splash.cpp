@@ -19,13 +19,13 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-    Image1 = form::picture(this, "Image1", QRect(0, 0, 350, 232), &artwork::splash);
+    m_picture = form::picture(this, "Image1", QRect(0, 0, 350, 232), &artwork::splash);
 
-    SplashTimer = new QTimer(this);
-    SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
-    SplashTimer->setInterval(kTimerInterval);
-    connect(SplashTimer, &QTimer::timeout, this, &TSplash::SplashTimerTimer);
-    SplashTimer->start();
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("SplashTimer"));
+    m_timer->setInterval(kTimerInterval);
+    connect(m_timer, &QTimer::timeout, this, &TSplash::closeWhenTimeIsUp);
+    m_timer->start();
 }
 
 TSplash::~TSplash()
@@ -34,13 +34,13 @@ TSplash::~TSplash()
         Splash = nullptr;
 }
 
-void TSplash::SplashTimerTimer()
+void TSplash::closeWhenTimeIsUp()
 {
     if (!isVisible())
         return;
     // The splash is shown once per run; with it gone the timer has nothing
     // left to do, so it stops rather than wake the program every interval.
-    SplashTimer->stop();
+    m_timer->stop();
     done(QDialog::Accepted);
 }
 
@@ -48,6 +48,6 @@ void TSplash::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Shown again after its timer stopped: the same limit applies.
-    if (!SplashTimer->isActive())
-        SplashTimer->start();
+    if (!m_timer->isActive())
+        m_timer->start();
 }

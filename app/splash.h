@@ -20,14 +20,14 @@ public:
     static constexpr int kTimerInterval = 1500; // milliseconds
 
     // The timer's tick: closes the splash when it is shown.
-    void SplashTimerTimer();
+    void closeWhenTimeIsUp();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* Image1 = nullptr;
-    QTimer* SplashTimer = nullptr;
+    QWidget* m_picture = nullptr;
+    QTimer* m_timer = nullptr;
 };
 
 // The one splash, once it exists.
