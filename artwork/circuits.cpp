@@ -161,6 +161,98 @@ QPixmap drawCapacitorsSeries(QSize size)
     return drawSeries(size, Part::Capacitor);
 }
 
+// The coil picture: a helix seen from the side with a little perspective: x
+// advances with the turn and swings with its depth, so each turn shows as a
+// loop whose near half is drawn heavier than its far half.
+namespace helix {
+
+constexpr int turns = 5;
+constexpr qreal x0 = 44, pitch = 24, swing = 10, radius = 30, yc = 88;
+constexpr qreal pi = std::numbers::pi;
+constexpr qreal t0 = pi, t1 = pi + 2 * pi * turns;
+
+QPointF at(qreal t)
+{
+    return QPointF(x0 + pitch * (t - pi) / (2 * pi) + swing * std::sin(t), yc - radius * std::cos(t));
+}
+
+} // namespace helix
+
+// The wire, its far halves faint, its near halves and leads heavy.
+void drawHelix(QPainter& p)
+{
+    using namespace helix;
+    QPainterPath back, front;
+    const int steps = 400;
+    bool wasFront = false;
+    for (int i = 0; i <= steps; ++i) {
+        const qreal t = t0 + (t1 - t0) * i / steps;
+        const bool isFront = std::sin(t) >= 0;
+        QPainterPath& path = isFront ? front : back;
+        if (i == 0 || isFront != wasFront) {
+            if (i > 0)
+                path.moveTo(at(t0 + (t1 - t0) * (i - 1) / steps));
+            else
+                path.moveTo(at(t));
+        }
+        path.lineTo(at(t));
+        wasFront = isFront;
+    }
+    const QColor copper(184, 108, 48);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(184, 108, 48, 110), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(back);
+
+    const QPointF start = at(t0), end = at(t1);
+    p.setPen(QPen(QColor(90, 45, 15), 4.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, start.y()), start);
+    p.drawLine(end, QPointF(194, end.y()));
+    p.drawPath(front);
+    p.setPen(QPen(copper.lighter(115), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, start.y()), start);
+    p.drawLine(end, QPointF(194, end.y()));
+    p.drawPath(front);
+}
+
+// "Number of turns" above the coil, pointing at the top of every loop. Leaves
+// the caption's pen and face set.
+void drawTurnsPointers(QPainter& p)
+{
+    using namespace helix;
+    p.setPen(kCaption);
+    p.setFont(font(11));
+    centredText(p, QPointF(102, 10), QStringLiteral("Number of turns"));
+    p.setPen(QPen(QColor(95, 95, 95), 0.9));
+    const QPointF hub(102, 20);
+    for (int k = 1; k <= turns; ++k) {
+        const QPointF loopTop = at(2 * pi * k);
+        arrowHead(p, loopTop - QPointF(0, 2), hub, 5, 2.2);
+        p.drawLine(hub, loopTop - QPointF(0, 6));
+    }
+}
+
+// A brace under the coil from its first turn to its last.
+void drawWidthBrace(QPainter& p)
+{
+    using namespace helix;
+    const qreal left = at(t0 + pi / 2).x(), right = at(t1 - pi / 2).x();
+    const qreal y = 132, mid = (left + right) / 2, depth = 7;
+    QPainterPath brace(QPointF(left, y));
+    brace.quadTo(left, y + depth, left + depth, y + depth);
+    brace.lineTo(mid - depth, y + depth);
+    brace.quadTo(mid, y + depth, mid, y + 2 * depth);
+    brace.quadTo(mid, y + depth, mid + depth, y + depth);
+    brace.lineTo(right - depth, y + depth);
+    brace.quadTo(right, y + depth, right, y);
+    p.setPen(QPen(QColor(70, 70, 70), 1.2));
+    p.drawPath(brace);
+    p.setPen(QPen(QColor(150, 150, 150), 0.8, Qt::DotLine));
+    p.drawLine(QPointF(left, y - 4), QPointF(left, yc + radius - 6));
+    p.drawLine(QPointF(right, y - 4), QPointF(right, yc + radius - 6));
+    p.setPen(kCaption);
+    centredText(p, QPointF(mid, y + 2 * depth + 12), QStringLiteral("Width of coil"));
+}
+
 } // namespace
 
 QPixmap dropperCircuit()
@@ -207,77 +299,9 @@ QPixmap coilIllustration()
         QPixmap pm = canvas({204, 181});
         QPainter p(&pm);
         prepare(p);
-
-        // A helix seen from the side with a little perspective: x advances
-        // with the turn and swings with its depth, so each turn shows as a
-        // loop whose near half is drawn heavier than its far half.
-        constexpr int turns = 5;
-        constexpr qreal x0 = 44, pitch = 24, swing = 10, radius = 30, yc = 88;
-        constexpr qreal pi = std::numbers::pi;
-        auto at = [&](qreal t) {
-            return QPointF(x0 + pitch * (t - pi) / (2 * pi) + swing * std::sin(t), yc - radius * std::cos(t));
-        };
-        const qreal t0 = pi, t1 = pi + 2 * pi * turns;
-
-        QPainterPath back, front;
-        const int steps = 400;
-        bool wasFront = false;
-        for (int i = 0; i <= steps; ++i) {
-            const qreal t = t0 + (t1 - t0) * i / steps;
-            const bool isFront = std::sin(t) >= 0;
-            QPainterPath& path = isFront ? front : back;
-            if (i == 0 || isFront != wasFront) {
-                if (i > 0)
-                    path.moveTo(at(t0 + (t1 - t0) * (i - 1) / steps));
-                else
-                    path.moveTo(at(t));
-            }
-            path.lineTo(at(t));
-            wasFront = isFront;
-        }
-        const QColor copper(184, 108, 48);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(184, 108, 48, 110), 2.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(back);
-
-        const QPointF start = at(t0), end = at(t1);
-        p.setPen(QPen(QColor(90, 45, 15), 4.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(10, start.y()), start);
-        p.drawLine(end, QPointF(194, end.y()));
-        p.drawPath(front);
-        p.setPen(QPen(copper.lighter(115), 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(10, start.y()), start);
-        p.drawLine(end, QPointF(194, end.y()));
-        p.drawPath(front);
-
-        p.setPen(kCaption);
-        p.setFont(font(11));
-        centredText(p, QPointF(102, 10), QStringLiteral("Number of turns"));
-        p.setPen(QPen(QColor(95, 95, 95), 0.9));
-        const QPointF hub(102, 20);
-        for (int k = 1; k <= turns; ++k) {
-            const QPointF loopTop = at(2 * pi * k);
-            arrowHead(p, loopTop - QPointF(0, 2), hub, 5, 2.2);
-            p.drawLine(hub, loopTop - QPointF(0, 6));
-        }
-
-        // A brace under the coil from its first turn to its last.
-        const qreal left = at(t0 + pi / 2).x(), right = at(t1 - pi / 2).x();
-        const qreal y = 132, mid = (left + right) / 2, depth = 7;
-        QPainterPath brace(QPointF(left, y));
-        brace.quadTo(left, y + depth, left + depth, y + depth);
-        brace.lineTo(mid - depth, y + depth);
-        brace.quadTo(mid, y + depth, mid, y + 2 * depth);
-        brace.quadTo(mid, y + depth, mid + depth, y + depth);
-        brace.lineTo(right - depth, y + depth);
-        brace.quadTo(right, y + depth, right, y);
-        p.setPen(QPen(QColor(70, 70, 70), 1.2));
-        p.drawPath(brace);
-        p.setPen(QPen(QColor(150, 150, 150), 0.8, Qt::DotLine));
-        p.drawLine(QPointF(left, y - 4), QPointF(left, yc + radius - 6));
-        p.drawLine(QPointF(right, y - 4), QPointF(right, yc + radius - 6));
-        p.setPen(kCaption);
-        centredText(p, QPointF(mid, y + 2 * depth + 12), QStringLiteral("Width of coil"));
+        drawHelix(p);
+        drawTurnsPointers(p);
+        drawWidthBrace(p);
         return pm;
     }();
     return picture;

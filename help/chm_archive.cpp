@@ -118,6 +118,98 @@ bool fitsWithin(quint64 start, quint64 length, quint64 limit)
     return start <= limit && length <= limit - start;
 }
 
+// Where the parts of the container lie, as its ITSF and ITSP headers state
+// it; nothing when the headers are damaged.
+struct DirectoryLayout
+{
+    quint64 dataOffset;
+    quint64 chunksBegin;
+    quint64 chunkSize;
+    quint64 chunkCount;
+    qint64 firstListingChunk;
+};
+
+std::optional<DirectoryLayout> readDirectoryLayout(const QByteArray& bytes)
+{
+    const quint64 size = quint64(bytes.size());
+    if (!hasSignature(bytes, 0, "ITSF"))
+        return std::nullopt;
+    const quint32 version = readUInt32(bytes, 4);
+    const quint64 headerSize = version == 3 ? kItsfV3HeaderSize : kItsfV2HeaderSize;
+    if ((version != 2 && version != 3) || size < headerSize)
+        return std::nullopt;
+    const quint64 directoryOffset = readUInt64(bytes, kItsfDirectoryOffset);
+    const quint64 directoryLength = readUInt64(bytes, kItsfDirectoryLength);
+    if (!fitsWithin(directoryOffset, directoryLength, size))
+        return std::nullopt;
+    const quint64 dataOffset =
+        version == 3 ? readUInt64(bytes, kItsfContentOffset) : directoryOffset + directoryLength;
+    if (dataOffset > size)
+        return std::nullopt;
+
+    if (directoryLength < kItspHeaderSize || !hasSignature(bytes, directoryOffset, "ITSP"))
+        return std::nullopt;
+    const quint64 itspSize = readUInt32(bytes, directoryOffset + kItspHeaderSizeField);
+    const quint64 chunkSize = readUInt32(bytes, directoryOffset + kItspChunkSize);
+    if (itspSize < kItspHeaderSize || itspSize > directoryLength || chunkSize <= kListingHeaderSize)
+        return std::nullopt;
+    return DirectoryLayout{dataOffset, directoryOffset + itspSize, chunkSize,
+                           (directoryLength - itspSize) / chunkSize,
+                           readInt32(bytes, directoryOffset + kItspFirstListingChunk)};
+}
+
+// The entries of the listing chunk at <begin> into <entries>, and the names
+// of the stored files among them into <names>. The number of the next chunk,
+// or nothing when the chunk is damaged or repeats a name.
+template <typename Entries>
+std::optional<qint64> readListingChunk(const QByteArray& bytes, quint64 begin, quint64 chunkSize,
+                                       Entries& entries, QStringList& names)
+{
+    if (!hasSignature(bytes, begin, "PMGL"))
+        return std::nullopt;
+    const quint64 freeSpace = readUInt32(bytes, begin + kListingFreeSpace);
+    if (freeSpace > chunkSize - kListingHeaderSize)
+        return std::nullopt;
+    const quint64 end = begin + chunkSize - freeSpace;
+    quint64 at = begin + kListingHeaderSize;
+    while (at < end) {
+        const auto nameLength = readEncodedNumber(bytes, at, end);
+        if (!nameLength || *nameLength == 0 || *nameLength > end - at)
+            return std::nullopt;
+        const QString name = QString::fromUtf8(bytes.constData() + at, qsizetype(*nameLength));
+        at += *nameLength;
+        const auto section = readEncodedNumber(bytes, at, end);
+        const auto start = readEncodedNumber(bytes, at, end);
+        const auto length = readEncodedNumber(bytes, at, end);
+        if (!section || !start || !length || entries.contains(name))
+            return std::nullopt;
+        entries.insert(name, {*section, *start, *length});
+        if (!name.startsWith(QLatin1String("::")) && !name.endsWith(u'/'))
+            names.append(name);
+    }
+    return readInt32(bytes, begin + kListingNextChunk);
+}
+
+// The listing chunks, in chain order. Each chunk may be visited once: a chain
+// that loops or leaves the directory is damage.
+template <typename Entries>
+bool readListing(const QByteArray& bytes, const DirectoryLayout& layout, Entries& entries, QStringList& names)
+{
+    std::vector<bool> visited(layout.chunkCount, false);
+    qint64 chunk = layout.firstListingChunk;
+    while (chunk != -1) {
+        if (chunk < 0 || quint64(chunk) >= layout.chunkCount || visited[chunk])
+            return false;
+        visited[chunk] = true;
+        const auto next = readListingChunk(bytes, layout.chunksBegin + quint64(chunk) * layout.chunkSize,
+                                           layout.chunkSize, entries, names);
+        if (!next)
+            return false;
+        chunk = *next;
+    }
+    return true;
+}
+
 // A sealed in-memory file holding <bytes>, opened by chmlib through its
 // /proc path; the descriptor is closed once chmlib holds its own.
 chmFile* openSealedCopy(const QByteArray& bytes)
@@ -255,66 +347,13 @@ bool ChmArchive::open(const QString& fileName, const HelpFileDigest& expected)
 
 bool ChmArchive::readContainer()
 {
-    const QByteArray& bytes = m_bytes;
-    const quint64 size = quint64(bytes.size());
-    if (!hasSignature(bytes, 0, "ITSF"))
+    const auto layout = readDirectoryLayout(m_bytes);
+    if (!layout || !readListing(m_bytes, *layout, m_entries, m_names))
         return false;
-    const quint32 version = readUInt32(bytes, 4);
-    const quint64 headerSize = version == 3 ? kItsfV3HeaderSize : kItsfV2HeaderSize;
-    if ((version != 2 && version != 3) || size < headerSize)
-        return false;
-    const quint64 directoryOffset = readUInt64(bytes, kItsfDirectoryOffset);
-    const quint64 directoryLength = readUInt64(bytes, kItsfDirectoryLength);
-    if (!fitsWithin(directoryOffset, directoryLength, size))
-        return false;
-    m_dataOffset = version == 3 ? readUInt64(bytes, kItsfContentOffset) : directoryOffset + directoryLength;
-    if (m_dataOffset > size)
-        return false;
-
-    if (directoryLength < kItspHeaderSize || !hasSignature(bytes, directoryOffset, "ITSP"))
-        return false;
-    const quint64 itspSize = readUInt32(bytes, directoryOffset + kItspHeaderSizeField);
-    const quint64 chunkSize = readUInt32(bytes, directoryOffset + kItspChunkSize);
-    if (itspSize < kItspHeaderSize || itspSize > directoryLength || chunkSize <= kListingHeaderSize)
-        return false;
-    const quint64 chunksBegin = directoryOffset + itspSize;
-    const quint64 chunkCount = (directoryLength - itspSize) / chunkSize;
-
-    // The listing chunks, in chain order. Each chunk may be visited once: a
-    // chain that loops or leaves the directory is damage.
-    std::vector<bool> visited(chunkCount, false);
-    qint64 chunk = readInt32(bytes, directoryOffset + kItspFirstListingChunk);
-    while (chunk != -1) {
-        if (chunk < 0 || quint64(chunk) >= chunkCount || visited[chunk])
-            return false;
-        visited[chunk] = true;
-        const quint64 begin = chunksBegin + quint64(chunk) * chunkSize;
-        if (!hasSignature(bytes, begin, "PMGL"))
-            return false;
-        const quint64 freeSpace = readUInt32(bytes, begin + kListingFreeSpace);
-        if (freeSpace > chunkSize - kListingHeaderSize)
-            return false;
-        const quint64 end = begin + chunkSize - freeSpace;
-        quint64 at = begin + kListingHeaderSize;
-        while (at < end) {
-            const auto nameLength = readEncodedNumber(bytes, at, end);
-            if (!nameLength || *nameLength == 0 || *nameLength > end - at)
-                return false;
-            const QString name = QString::fromUtf8(bytes.constData() + at, qsizetype(*nameLength));
-            at += *nameLength;
-            const auto section = readEncodedNumber(bytes, at, end);
-            const auto start = readEncodedNumber(bytes, at, end);
-            const auto length = readEncodedNumber(bytes, at, end);
-            if (!section || !start || !length || m_entries.contains(name))
-                return false;
-            m_entries.insert(name, {*section, *start, *length});
-            if (!name.startsWith(QLatin1String("::")) && !name.endsWith(u'/'))
-                m_names.append(name);
-        }
-        chunk = readInt32(bytes, begin + kListingNextChunk);
-    }
+    m_dataOffset = layout->dataOffset;
 
     // The compressed section's length, as its reset table states it.
+    const quint64 size = quint64(m_bytes.size());
     const Entry resetTable = m_entries.value(QString::fromLatin1(kResetTable), Entry{~quint64(0), 0, 0});
     if (resetTable.section == kSectionUncompressed && resetTable.length >= kResetTableSize) {
         if (const auto table = readEntry(resetTable)) {

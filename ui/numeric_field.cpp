@@ -63,6 +63,20 @@ void PlaceUnitLabel(QLabel* result, QLabel* unit)
     unit->move(result->x() + result->width() + 5, unit->y());
 }
 
+void CalculateFromTwoFields(QWidget* owner, const StrictField& first, const StrictField& second,
+                            const std::function<double(double, double)>& compute, QLabel* result,
+                            QLabel* unit)
+{
+    const auto a = ReadStrictNumericField(owner, first.field, first.quantity);
+    if (!a)
+        return;
+    const auto b = ReadStrictNumericField(owner, second.field, second.quantity);
+    if (!b)
+        return;
+    result->setText(FormatResult(compute(*a, *b)));
+    PlaceUnitLabel(result, unit);
+}
+
 LenientReadings ReadNumericFields(QWidget* owner, std::initializer_list<LenientField> fields)
 {
     LenientReadings readings;

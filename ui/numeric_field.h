@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -50,6 +51,19 @@ QString FormatResult(double value);
 // Moves a unit label so that it starts 5 pixels after its result label, which
 // is first sized to its new text.
 void PlaceUnitLabel(QLabel* result, QLabel* unit);
+
+// The handler of a strict calculator with two fields: reads them in order,
+// stopping at the first bad one, then writes compute(first, second) into the
+// result label and moves the unit label after it. A fault raised by a reading
+// or by compute leaves the result as it was, for the panel's guard to report.
+struct StrictField
+{
+    QLineEdit* field;
+    QString quantity;
+};
+void CalculateFromTwoFields(QWidget* owner, const StrictField& first, const StrictField& second,
+                            const std::function<double(double, double)>& compute, QLabel* result,
+                            QLabel* unit);
 
 // Reads the fields of a lenient calculator in order and counts the given ones.
 struct LenientReadings

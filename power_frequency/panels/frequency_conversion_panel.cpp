@@ -67,6 +67,22 @@ const StoredLimit kStoredLimits[] = {
     {"Freq Convert Slide Bar Meters Max", FrequencyConversionPanel::Slider::Metres, SliderBound::Maximum},
 };
 
+// A slider of the conversion. Sliders are named for screen readers here: the
+// caption nearest to each is a "-" sign, not what the slider sets.
+QSlider* addSlider(QWidget* parent, const char* name, int x, int y, const QString& quantity)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setAccessibleName(quantity + QStringLiteral(" slider"));
+    s->setAccessibleDescription(QStringLiteral("Puts its position into the ") + quantity.toLower() +
+                                QStringLiteral(" field and converts it"));
+    s->setGeometry(x, y, 200, 20);
+    s->setRange(1, 1000);
+    s->setValue(1);
+    s->setTickPosition(QSlider::NoTicks);
+    return s;
+}
+
 } // namespace
 
 FrequencyConversionPanel::FrequencyConversionPanel(QWidget* parent)
@@ -87,47 +103,7 @@ void FrequencyConversionPanel::buildControls()
         g, "LabelFreqConversionsInstruction2", 16, 42, 600, 16,
         QStringLiteral("Input one value to calculate the remaining two, or use the slider bars.."));
 
-    // Sliders are named for screen readers here: the caption nearest to each
-    // is a "-" sign, not what the slider sets.
-    const auto makeSlider = [g](const char* name, int x, int y, const QString& quantity) {
-        auto* s = new QSlider(Qt::Horizontal, g);
-        s->setObjectName(QString::fromLatin1(name));
-        s->setAccessibleName(quantity + QStringLiteral(" slider"));
-        s->setAccessibleDescription(QStringLiteral("Puts its position into the ") + quantity.toLower() +
-                                    QStringLiteral(" field and converts it"));
-        s->setGeometry(x, y, 200, 20);
-        s->setRange(1, 1000);
-        s->setValue(1);
-        s->setTickPosition(QSlider::NoTicks);
-        return s;
-    };
-
-    m_trackBarMC = makeSlider("TrackBarFreqMC", 44, 76, QStringLiteral("Megacycles"));
-    signLabel(g, "FreqSliderMegaMinus", 26, 72, QStringLiteral("-"), Slider::Megacycles, -1);
-    signLabel(g, "FreqSliderMegaPlus", 250, 72, QStringLiteral("+"), Slider::Megacycles, +1);
-    form::label(g, nullptr, 44, 102, QStringLiteral("&Megacycles (mc)"));
-    m_freqMega = form::field(g, "FreqMega", 44, 120, 200, QStringLiteral("Enter the megacycles"));
-    form::clearButton(g, "BtnClearFreqMega", 33, 116);
-
-    form::label(g, nullptr, 44, 154, QStringLiteral("&Kilocycles (kc)"));
-    m_freqKilo = form::field(g, "FreqKilo", 44, 172, 200, QStringLiteral("Enter the kilocycles"));
-    form::clearButton(g, "BtnClearFreqKilo", 33, 168);
-    m_trackBarKC = makeSlider("TrackBarFreqKC", 44, 202, QStringLiteral("Kilocycles"));
-    signLabel(g, "FreqSliderKiloMinus", 26, 198, QStringLiteral("-"), Slider::Kilocycles, -1);
-    signLabel(g, "FreqSliderKiloPlus", 250, 198, QStringLiteral("+"), Slider::Kilocycles, +1);
-
-    QLabel* equals = form::label(g, "LabelFreqEquals", 292, 130, QStringLiteral("="));
-    QFont big = equals->font();
-    big.setPixelSize(40);
-    equals->setFont(big);
-    form::fitToText(equals);
-
-    form::label(g, nullptr, 360, 128, QStringLiteral("M&eters"));
-    m_freqMeters = form::field(g, "FreqMeters", 360, 146, 200, QStringLiteral("Enter the meters"));
-    form::clearButton(g, "BtnClearFreqMeters", 349, 142);
-    m_trackBarMeters = makeSlider("TrackBarFreqMeters", 360, 176, QStringLiteral("Meters"));
-    signLabel(g, "FreqSliderMetersMinus", 342, 172, QStringLiteral("-"), Slider::Metres, -1);
-    signLabel(g, "FreqSliderMetersPlus", 566, 172, QStringLiteral("+"), Slider::Metres, +1);
+    buildConverters(g);
 
     m_calculate = form::button(g, "FreqCalculate", 44, 234, 75, 25, QStringLiteral("Calculate"),
                                QStringLiteral("Calculate the remaining values"));
@@ -146,8 +122,38 @@ void FrequencyConversionPanel::buildControls()
                           "kHz and megacycles MHz."));
 }
 
-QLabel* FrequencyConversionPanel::signLabel(QWidget* parent, const char* name, int x, int y,
-                                            const QString& sign, Slider slider, int step)
+void FrequencyConversionPanel::buildConverters(QGroupBox* g)
+{
+    m_megacyclesSlider = addSlider(g, "TrackBarFreqMC", 44, 76, QStringLiteral("Megacycles"));
+    addSignLabel(g, "FreqSliderMegaMinus", 26, 72, QStringLiteral("-"), Slider::Megacycles, -1);
+    addSignLabel(g, "FreqSliderMegaPlus", 250, 72, QStringLiteral("+"), Slider::Megacycles, +1);
+    form::label(g, nullptr, 44, 102, QStringLiteral("&Megacycles (mc)"));
+    m_megacycles = form::field(g, "FreqMega", 44, 120, 200, QStringLiteral("Enter the megacycles"));
+    form::clearButton(g, "BtnClearFreqMega", 33, 116);
+
+    form::label(g, nullptr, 44, 154, QStringLiteral("&Kilocycles (kc)"));
+    m_kilocycles = form::field(g, "FreqKilo", 44, 172, 200, QStringLiteral("Enter the kilocycles"));
+    form::clearButton(g, "BtnClearFreqKilo", 33, 168);
+    m_kilocyclesSlider = addSlider(g, "TrackBarFreqKC", 44, 202, QStringLiteral("Kilocycles"));
+    addSignLabel(g, "FreqSliderKiloMinus", 26, 198, QStringLiteral("-"), Slider::Kilocycles, -1);
+    addSignLabel(g, "FreqSliderKiloPlus", 250, 198, QStringLiteral("+"), Slider::Kilocycles, +1);
+
+    QLabel* equals = form::label(g, "LabelFreqEquals", 292, 130, QStringLiteral("="));
+    QFont big = equals->font();
+    big.setPixelSize(40);
+    equals->setFont(big);
+    form::fitToText(equals);
+
+    form::label(g, nullptr, 360, 128, QStringLiteral("M&eters"));
+    m_metres = form::field(g, "FreqMeters", 360, 146, 200, QStringLiteral("Enter the meters"));
+    form::clearButton(g, "BtnClearFreqMeters", 349, 142);
+    m_metresSlider = addSlider(g, "TrackBarFreqMeters", 360, 176, QStringLiteral("Meters"));
+    addSignLabel(g, "FreqSliderMetersMinus", 342, 172, QStringLiteral("-"), Slider::Metres, -1);
+    addSignLabel(g, "FreqSliderMetersPlus", 566, 172, QStringLiteral("+"), Slider::Metres, +1);
+}
+
+QLabel* FrequencyConversionPanel::addSignLabel(QWidget* parent, const char* name, int x, int y,
+                                               const QString& sign, Slider slider, int step)
 {
     auto* l = new SignLabel(parent, [this, slider, step] { stepSlider(slider, step); });
     l->setObjectName(QString::fromLatin1(name));
@@ -167,38 +173,38 @@ QLabel* FrequencyConversionPanel::signLabel(QWidget* parent, const char* name, i
 void FrequencyConversionPanel::connectControls()
 {
     onClick(m_calculate, &FrequencyConversionPanel::calculate);
-    calculateOnEnter({m_freqMega, m_freqKilo, m_freqMeters}, m_calculate);
+    calculateOnEnter({m_megacycles, m_kilocycles, m_metres}, m_calculate);
     onClick(m_clearAll, &FrequencyConversionPanel::clearAll);
     onClick(m_setSliderRanges, &FrequencyConversionPanel::showSliderRangeDialog);
-    connectClearButton("BtnClearFreqMega", m_freqMega);
-    connectClearButton("BtnClearFreqKilo", m_freqKilo);
-    connectClearButton("BtnClearFreqMeters", m_freqMeters);
+    connectClearButton("BtnClearFreqMega", m_megacycles);
+    connectClearButton("BtnClearFreqKilo", m_kilocycles);
+    connectClearButton("BtnClearFreqMeters", m_metres);
     // Every change of position, whatever made it: dragging, keys, a click on
     // the bar, a sign, a new range.
     for (Slider s : {Slider::Megacycles, Slider::Kilocycles, Slider::Metres})
         connect(slider(s), &QSlider::valueChanged, this,
-                [this, s] { guarded([this, s] { sliderMoved(s); }); });
+                [this, s] { guarded([this, s] { convertFromSlider(s); }); });
 }
 
 QSlider* FrequencyConversionPanel::slider(Slider which) const
 {
     switch (which) {
     case Slider::Megacycles:
-        return m_trackBarMC;
+        return m_megacyclesSlider;
     case Slider::Kilocycles:
-        return m_trackBarKC;
+        return m_kilocyclesSlider;
     case Slider::Metres:
         break;
     }
-    return m_trackBarMeters;
+    return m_metresSlider;
 }
 
 void FrequencyConversionPanel::calculate()
 {
     QWidget* owner = window();
-    const LenientReadings r = ReadNumericFields(owner, {{m_freqKilo, QStringLiteral("Kilocycles")},
-                                                        {m_freqMega, QStringLiteral("Megacycles")},
-                                                        {m_freqMeters, QStringLiteral("Meters")}});
+    const LenientReadings r = ReadNumericFields(owner, {{m_kilocycles, QStringLiteral("Kilocycles")},
+                                                        {m_megacycles, QStringLiteral("Megacycles")},
+                                                        {m_metres, QStringLiteral("Meters")}});
     if (r.errorSeen)
         return;
     if (r.givenCount < 1) {
@@ -218,32 +224,32 @@ void FrequencyConversionPanel::calculate()
     // as soon as it is known, so a fault in the second leaves the first shown.
     if (r.fields[0].given()) {
         const double kc = r.fields[0].value;
-        m_freqMeters->setText(FormatResult(frequency::metresFromKilocycles(kc)));
-        m_freqMega->setText(FormatResult(frequency::megacyclesFromKilocycles(kc)));
+        m_metres->setText(FormatResult(frequency::metresFromKilocycles(kc)));
+        m_megacycles->setText(FormatResult(frequency::megacyclesFromKilocycles(kc)));
     } else if (r.fields[1].given()) {
         const double kc = frequency::kilocyclesFromMegacycles(r.fields[1].value);
-        m_freqKilo->setText(FormatResult(kc));
-        m_freqMeters->setText(FormatResult(frequency::metresFromKilocycles(kc)));
+        m_kilocycles->setText(FormatResult(kc));
+        m_metres->setText(FormatResult(frequency::metresFromKilocycles(kc)));
     } else {
         const double kc = frequency::kilocyclesFromMetres(r.fields[2].value);
-        m_freqKilo->setText(FormatResult(kc));
-        m_freqMega->setText(FormatResult(frequency::megacyclesFromKilocycles(kc)));
+        m_kilocycles->setText(FormatResult(kc));
+        m_megacycles->setText(FormatResult(frequency::megacyclesFromKilocycles(kc)));
     }
 }
 
 void FrequencyConversionPanel::clearAll()
 {
-    m_freqKilo->setText(QString());
-    m_freqMega->setText(QString());
-    m_freqMeters->setText(QString());
+    m_kilocycles->setText(QString());
+    m_megacycles->setText(QString());
+    m_metres->setText(QString());
 }
 
-void FrequencyConversionPanel::sliderMoved(Slider which)
+void FrequencyConversionPanel::convertFromSlider(Slider which)
 {
     clearAll();
-    QLineEdit* field = which == Slider::Megacycles   ? m_freqMega
-                       : which == Slider::Kilocycles ? m_freqKilo
-                                                     : m_freqMeters;
+    QLineEdit* field = which == Slider::Megacycles   ? m_megacycles
+                       : which == Slider::Kilocycles ? m_kilocycles
+                                                     : m_metres;
     field->setText(QString::number(slider(which)->value()));
     calculate();
 }

@@ -10,6 +10,7 @@
 #include "power_frequency/maths/slider_range.h"
 #include "ui/calculator_panel.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,21 +47,23 @@ public:
 
 private:
     void buildControls();
+    // The three fields, each with its slider and signs.
+    void buildConverters(QGroupBox* group);
     void connectControls();
-    void sliderMoved(Slider slider);
+    void convertFromSlider(Slider slider);
     // One step of a slider towards its maximum (+1) or minimum (-1); nothing
     // at the bound.
     void stepSlider(Slider slider, int step);
     QSlider* slider(Slider which) const;
-    QLabel* signLabel(QWidget* parent, const char* name, int x, int y, const QString& sign, Slider slider,
-                      int step);
+    QLabel* addSignLabel(QWidget* parent, const char* name, int x, int y, const QString& sign, Slider slider,
+                         int step);
 
-    QLineEdit* m_freqMega = nullptr;
-    QLineEdit* m_freqKilo = nullptr;
-    QLineEdit* m_freqMeters = nullptr;
-    QSlider* m_trackBarMC = nullptr;
-    QSlider* m_trackBarKC = nullptr;
-    QSlider* m_trackBarMeters = nullptr;
+    QLineEdit* m_megacycles = nullptr;
+    QLineEdit* m_kilocycles = nullptr;
+    QLineEdit* m_metres = nullptr;
+    QSlider* m_megacyclesSlider = nullptr;
+    QSlider* m_kilocyclesSlider = nullptr;
+    QSlider* m_metresSlider = nullptr;
     QPushButton* m_calculate = nullptr;
     QPushButton* m_clearAll = nullptr;
     QPushButton* m_setSliderRanges = nullptr;

@@ -12,9 +12,14 @@
 
 OhmsLawPanel::OhmsLawPanel(QWidget* parent) : CalculatorPanel("PanelOhmsLawAndPower", parent)
 {
-    QWidget* p = this;
-    QGroupBox* g =
-        form::group(p, "GroupOhmsLaw", 8, 8, 633, 177, QStringLiteral(" Ohms Law and Power Calculations "));
+    buildControls();
+    connectControls();
+}
+
+void OhmsLawPanel::buildControls()
+{
+    QGroupBox* g = form::group(this, "GroupOhmsLaw", 8, 8, 633, 177,
+                               QStringLiteral(" Ohms Law and Power Calculations "));
     form::instruction(
         g, "LabelOhmsLawInstruction", 16, 24, 600, 16,
         QStringLiteral("Input any two known values into the corresponding fields, and calculate the "
@@ -41,25 +46,26 @@ OhmsLawPanel::OhmsLawPanel(QWidget* parent) : CalculatorPanel("PanelOhmsLawAndPo
         form::clearButton(g, f.clear, x - 11, 74);
         x += 150;
     }
-    QPushButton* calculateButton =
-        form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
-                     QStringLiteral("Calculate the remaining two values"));
-    QPushButton* clearButton =
-        form::button(g, "ClearPowerValues", 140, 126, 110, 25, QStringLiteral("Clear All Values"),
-                     QStringLiteral("Clear all fields"));
+    m_calculate = form::button(g, "CalculatePowerCalues", 28, 126, 100, 25, QStringLiteral("Calculate"),
+                               QStringLiteral("Calculate the remaining two values"));
+    m_clearAll = form::button(g, "ClearPowerValues", 140, 126, 110, 25, QStringLiteral("Clear All Values"),
+                              QStringLiteral("Clear all fields"));
 
     QGroupBox* formulas =
-        form::group(p, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
+        form::group(this, "GroupOhmsLawFormulas", 8, 196, 633, 120, QStringLiteral(" Formulas used "));
     form::textBlock(formulas, "LabelOhmsLawFormulas", 16, 24, 600, 90,
                     QString::fromUtf8(
                         "Voltage  V = I \u00d7 R          Current  I = V / R          Resistance  R = V / I\n"
                         "Power  P = V \u00d7 I = I\u00b2 \u00d7 R = V\u00b2 / R\n\n"
                         "V in volts, I in amps, R in ohms, P in watts. Enter milliamps as amps "
                         "(20 mA is 0.02) and kilohms as ohms (4.7 K is 4700)."));
+}
 
-    onClick(calculateButton, &OhmsLawPanel::calculate);
-    calculateOnEnter({m_voltage, m_current, m_resistance, m_watts}, calculateButton);
-    onClick(clearButton, &OhmsLawPanel::clearAll);
+void OhmsLawPanel::connectControls()
+{
+    onClick(m_calculate, &OhmsLawPanel::calculate);
+    calculateOnEnter({m_voltage, m_current, m_resistance, m_watts}, m_calculate);
+    onClick(m_clearAll, &OhmsLawPanel::clearAll);
     connectClearButton("BtnClearVoltage", m_voltage);
     connectClearButton("BtnClearCurrent", m_current);
     connectClearButton("BtnClearResistance", m_resistance);

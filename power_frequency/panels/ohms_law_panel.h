@@ -24,8 +24,13 @@ public:
     void calculateFromCurrentAndResistance(const QString& current, const QString& resistance);
 
 private:
+    void buildControls();
+    void connectControls();
+
     QLineEdit* m_voltage = nullptr;
     QLineEdit* m_current = nullptr;
     QLineEdit* m_resistance = nullptr;
     QLineEdit* m_watts = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QPushButton* m_clearAll = nullptr;
 };

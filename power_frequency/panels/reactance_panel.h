@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class ReactancePanel : public CalculatorPanel
 {
@@ -26,12 +27,19 @@ public:
     void clearCapacitive();
 
 private:
-    QLineEdit* ReactanceInductFreq = nullptr;
-    QLineEdit* ReactanceInductInductance = nullptr;
-    QLineEdit* ReactanceCapFreq = nullptr;
-    QLineEdit* ReactanceCapCapacitance = nullptr;
-    QLabel* LabelReactanceIndRes = nullptr;
-    QLabel* LabelReactanceIndOhms = nullptr;
-    QLabel* LabelReactanceCapRes = nullptr;
-    QLabel* LabelReactanceCapOhms = nullptr;
+    void buildControls();
+    void connectControls();
+
+    QLineEdit* m_inductiveFrequency = nullptr;
+    QLineEdit* m_inductance = nullptr;
+    QLineEdit* m_capacitiveFrequency = nullptr;
+    QLineEdit* m_capacitance = nullptr;
+    QPushButton* m_calculateInductive = nullptr;
+    QPushButton* m_clearInductive = nullptr;
+    QPushButton* m_calculateCapacitive = nullptr;
+    QPushButton* m_clearCapacitive = nullptr;
+    QLabel* m_inductiveResult = nullptr;
+    QLabel* m_inductiveUnit = nullptr;
+    QLabel* m_capacitiveResult = nullptr;
+    QLabel* m_capacitiveUnit = nullptr;
 };

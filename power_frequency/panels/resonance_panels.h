@@ -7,6 +7,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 class ResonancePanel : public CalculatorPanel
@@ -22,10 +23,15 @@ public:
     void clearAll();
 
 private:
-    QLineEdit* FreqResonanceInductance = nullptr;
-    QLineEdit* FreqResonanceCapacitance = nullptr;
-    QLabel* LabelFreqResonanceResult = nullptr;
-    QLabel* LabelFreqResonanceHz = nullptr;
+    void buildControls();
+    void connectControls();
+
+    QLineEdit* m_inductance = nullptr;
+    QLineEdit* m_capacitance = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QPushButton* m_clearAll = nullptr;
+    QLabel* m_result = nullptr;
+    QLabel* m_unit = nullptr;
 };
 
 class CoilFrequencyPanel : public CalculatorPanel
@@ -41,10 +47,15 @@ public:
     void clearAll();
 
 private:
-    QLineEdit* FreqCoilTurns = nullptr;
-    QLineEdit* FreqCoilWidth = nullptr;
-    QRadioButton* RadioFreqCoilCM = nullptr;
-    QRadioButton* RadioFreqCoilInches = nullptr;
-    QLabel* LabelFreqCoilResult = nullptr;
-    QLabel* LabelFreqCoilKHz = nullptr;
+    void buildControls();
+    void connectControls();
+
+    QLineEdit* m_turns = nullptr;
+    QLineEdit* m_width = nullptr;
+    QRadioButton* m_widthInCentimetres = nullptr;
+    QRadioButton* m_widthInInches = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QPushButton* m_clearAll = nullptr;
+    QLabel* m_result = nullptr;
+    QLabel* m_unit = nullptr;
 };

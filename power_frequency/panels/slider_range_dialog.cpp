@@ -18,7 +18,12 @@ TSetSliderBarRangesFrequencyConvert::TSetSliderBarRangesFrequencyConvert(QWidget
     // The dialog takes its owner's face, like the panels.
     setAttribute(Qt::WA_WindowPropagation);
     setFixedSize(472, 190);
+    buildControls();
+    connectControls();
+}
 
+void TSetSliderBarRangesFrequencyConvert::buildControls()
+{
     form::textBlock(this, "LabelSliderRangesInstruction", 16, 12, 440, 32,
                     QStringLiteral("Define the minimum and maximum values (inclusive) for each of the slider "
                                    "bars - must be whole positive numbers"));
@@ -57,7 +62,10 @@ TSetSliderBarRangesFrequencyConvert::TSetSliderBarRangesFrequencyConvert(QWidget
     m_ok = form::button(this, "BtnOk", 300, 152, 75, 25, QStringLiteral("Ok"));
     m_ok->setDefault(true);
     m_cancel = form::button(this, "BtnCancel", 381, 152, 75, 25, QStringLiteral("Cancel"));
+}
 
+void TSetSliderBarRangesFrequencyConvert::connectControls()
+{
     connect(m_ok, &QPushButton::clicked, this, [this] {
         applyFields();
         accept();

@@ -29,6 +29,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls();
+    void connectControls();
+
     struct Field
     {
         QLineEdit* edit;

@@ -3,6 +3,7 @@
 
 #include "power_frequency/panels/frequency_conversion_panel.h"
 #include "tests/support/gui_test_helpers.h"
+#include "tests/support/panel_harness.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,31 +30,23 @@ const char* const kDialogFields[] = {"SliderMegaMin", "SliderMegaMax",  "SliderK
                                      "SliderKiloMax", "SliderMeterMin", "SliderMeterMax"};
 const QList<int> kDesignRanges = {1, 1000, 1, 1, 1000, 1, 1, 1000, 1};
 
-// The panel alone in a window of its own.
-struct PanelHarness
+// The panel alone, shown, with the conversion's fields, sliders and dialog at
+// hand.
+struct Conversions : PanelHarness<FrequencyConversionPanel>
 {
-    PanelHarness() { panel.show(); }
+    Conversions() { host().show(); }
 
-    template <typename W> W* find(const char* name) const
-    {
-        W* w = panel.findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no widget named %s", name);
-        return w;
-    }
     QStringList texts() const
     {
         QStringList t;
         for (const char* name : kFields)
-            t.append(find<QLineEdit>(name)->text());
+            t.append(text(name));
         return t;
     }
     void type(const QStringList& texts)
     {
-        for (int i = 0; i < 3; ++i) {
-            find<QLineEdit>(kFields[i])->clear();
-            QTest::keyClicks(find<QLineEdit>(kFields[i]), texts.value(i));
-        }
+        for (int i = 0; i < 3; ++i)
+            PanelHost::type(kFields[i], texts.value(i));
     }
     // Minimum, maximum and position of each slider: megacycles, kilocycles, metres.
     QList<int> ranges() const
@@ -70,7 +63,7 @@ struct PanelHarness
     QStringList useRangeDialog(const std::function<void(QDialog*)>& use)
     {
         QStringList shown;
-        QTimer::singleShot(0, &panel, [&] {
+        QTimer::singleShot(0, &panel(), [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
@@ -80,12 +73,9 @@ struct PanelHarness
             if (dialog->isVisible())
                 dialog->reject();
         });
-        QTest::mouseClick(find<QPushButton>("BtnFreqConvSetSliderRanges"), Qt::LeftButton);
+        click("BtnFreqConvSetSliderRanges");
         return shown;
     }
-
-    BoxRecorder boxes;
-    FrequencyConversionPanel panel;
 };
 
 } // namespace
@@ -142,9 +132,9 @@ void TestFrequencyConversionPanel::calculation()
     QFETCH(QStringList, typed);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, boxes);
-    PanelHarness h;
+    Conversions h;
     h.type(typed);
-    QTest::mouseClick(h.find<QPushButton>("FreqCalculate"), Qt::LeftButton);
+    h.click("FreqCalculate");
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(h.texts(), expected);
     QCOMPARE(h.boxes.unownedBoxes(), 0);
@@ -185,14 +175,14 @@ void TestFrequencyConversionPanel::sliders()
     QFETCH(QString, gesture);
     QFETCH(QStringList, expected);
     QFETCH(QList<int>, ranges);
-    PanelHarness h;
-    QVERIFY(QTest::qWaitForWindowExposed(&h.panel));
+    Conversions h;
+    QVERIFY(QTest::qWaitForWindowExposed(&h.host()));
     h.type({QString(), QStringLiteral("9"), QString()});
     QWidget* w = h.find<QWidget>(target.constData());
     // Through the window system, so a double-click arrives as the user's does:
     // press, release, press, double-click, release.
-    QWindow* window = h.panel.windowHandle();
-    const QPoint at = w->mapTo(&h.panel, w->rect().center());
+    QWindow* window = h.host().windowHandle();
+    const QPoint at = w->mapTo(&h.host(), w->rect().center());
     if (gesture == QLatin1String("click"))
         QTest::mouseClick(window, Qt::LeftButton, {}, at);
     else if (gesture == QLatin1String("double-click"))
@@ -219,9 +209,9 @@ void TestFrequencyConversionPanel::clearButtons()
 {
     QFETCH(QByteArray, button);
     QFETCH(QStringList, expected);
-    PanelHarness h;
+    Conversions h;
     h.type({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    QTest::mouseClick(h.find<QPushButton>(button.constData()), Qt::LeftButton);
+    h.click(button.constData());
     QCOMPARE(h.texts(), expected);
     QCOMPARE(h.ranges(), kDesignRanges);
 }
@@ -269,7 +259,7 @@ void TestFrequencyConversionPanel::rangeDialog()
     QFETCH(QList<int>, ranges);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, boxes);
-    PanelHarness h;
+    Conversions h;
     const QStringList shown = h.useRangeDialog([&](QDialog* dialog) {
         for (int i = 0; i < 6; ++i)
             dialog->findChild<QLineEdit*>(QString::fromLatin1(kDialogFields[i]))->setText(entered[i]);

@@ -1,8 +1,8 @@
-// The Ohm's law and power panel, driven through the real window: any two of
-// voltage, current, resistance and watts give the other two.
+// The Ohm's law and power panel, built alone: any two of voltage, current,
+// resistance and watts give the other two.
 
 #include "power_frequency/panels/ohms_law_panel.h"
-#include "tests/support/gui_test_helpers.h"
+#include "tests/power_frequency/panel_checks.h"
 
 #include <QTest>
 
@@ -12,11 +12,13 @@ using guitest::kDomainError;
 using guitest::kNotEnough;
 using guitest::kTooMany;
 
+using Harness = PanelHarness<OhmsLawPanel>;
+
 namespace {
 
 const char* const kFields[] = {"Voltage", "Current", "Resistance", "Watts"};
 
-QStringList fieldTexts(MainWindowHarness& h)
+QStringList fieldTexts(Harness& h)
 {
     QStringList texts;
     for (const char* name : kFields)
@@ -24,10 +26,10 @@ QStringList fieldTexts(MainWindowHarness& h)
     return texts;
 }
 
-void typeAll(MainWindowHarness& h, const QStringList& texts)
+void typeAll(Harness& h, const QStringList& texts)
 {
     for (int i = 0; i < 4; ++i)
-        guitest::enter(h, kFields[i], texts.value(i));
+        paneltest::enter(h, kFields[i], texts.value(i));
 }
 
 } // namespace
@@ -128,8 +130,9 @@ void TestOhmsLawPanel::calculation()
     QFETCH(QStringList, typed);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, boxes);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelOhmsLawAndPower"));
+    Harness h;
+    paneltest::DomainErrorBoxes domainErrors(&h.host());
+    QVERIFY(h.show());
     typeAll(h, typed);
     h.click("CalculatePowerCalues");
     QCOMPARE(guitest::boxes(h.boxes), boxes);
@@ -139,8 +142,8 @@ void TestOhmsLawPanel::calculation()
 
 void TestOhmsLawPanel::calculatingTwiceFindsTooManyValues()
 {
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelOhmsLawAndPower"));
+    Harness h;
+    QVERIFY(h.show());
     typeAll(h, {QStringLiteral("12"), QStringLiteral("4")});
     h.click("CalculatePowerCalues");
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
@@ -165,8 +168,8 @@ void TestOhmsLawPanel::clearButtons()
 {
     QFETCH(QByteArray, button);
     QFETCH(QStringList, expected);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelOhmsLawAndPower"));
+    Harness h;
+    QVERIFY(h.show());
     typeAll(h, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
     h.click(button.constData());
     QCOMPARE(fieldTexts(h), expected);
@@ -177,11 +180,9 @@ void TestOhmsLawPanel::handOverCallsTheHandlersDirectly()
 {
     // The dropper's heat-dissipation hand-over clears the panel, writes a
     // current and a resistance and runs the calculation itself.
-    MainWindowHarness h;
-    h.open();
+    Harness h;
     typeAll(h, {QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
-    h.find<OhmsLawPanel>("PanelOhmsLawAndPower")
-        ->calculateFromCurrentAndResistance(QStringLiteral("0.02"), QStringLiteral("470"));
+    h.panel().calculateFromCurrentAndResistance(QStringLiteral("0.02"), QStringLiteral("470"));
     QCOMPARE(fieldTexts(h), (QStringList{"9.4", "0.02", "470", "0.188"}));
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
 }

@@ -1,17 +1,20 @@
-// The inductive and capacitive reactance calculators, driven through the real
-// window. Expected values worked out apart from the program:
+// The inductive and capacitive reactance calculators, on their panel built
+// alone. Expected values worked out apart from the program:
 //   2 pi x 50 x 1 = 100 pi = 314.15926535897932...
 //   2 pi x 1000 x 0.01 = 20 pi = 62.831853071795864...
 //   1 / (2 pi x 50 x 1e-6) = 3183.0988618379067...
 //   1 / (2 pi x 1000 x 1e-6) = 159.15494309189533...
 
-#include "tests/support/gui_test_helpers.h"
+#include "power_frequency/panels/reactance_panel.h"
+#include "tests/power_frequency/panel_checks.h"
 
 #include <QLabel>
 #include <QTest>
 
 using guitest::entryError;
 using guitest::fault;
+
+using Harness = PanelHarness<ReactancePanel>;
 
 namespace {
 
@@ -172,15 +175,15 @@ void TestReactancePanel::reactance()
     QFETCH(QString, result);
     QFETCH(QStringList, boxes);
     const Calculator& c = capacitive ? kCapacitive : kInductive;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelGeneralReactance"));
+    Harness h;
+    QVERIFY(h.show());
     h.type(c.frequency, QStringLiteral("1"));
     h.type(c.second, QStringLiteral("1"));
     h.click(c.calculate);
     QCOMPARE(h.text(c.result), capacitive ? kCapacitivePrevious : kInductivePrevious);
 
-    guitest::enter(h, c.frequency, frequency);
-    guitest::enter(h, c.second, second);
+    paneltest::enter(h, c.frequency, frequency);
+    paneltest::enter(h, c.second, second);
     h.click(c.calculate);
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(h.text(c.frequency), frequencyAfter);
@@ -205,8 +208,8 @@ void TestReactancePanel::calculatorsAreIndependent()
     QFETCH(bool, clear);
     const Calculator& used = capacitive ? kCapacitive : kInductive;
     const Calculator& other = capacitive ? kInductive : kCapacitive;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelGeneralReactance"));
+    Harness h;
+    QVERIFY(h.show());
     // The other calculator shows a result and holds fields it would reject.
     h.type(other.frequency, QStringLiteral("1"));
     h.type(other.second, QStringLiteral("1"));
@@ -244,8 +247,8 @@ void TestReactancePanel::unitLabelFollowsTheResult()
 {
     QFETCH(bool, capacitive);
     const Calculator& c = capacitive ? kCapacitive : kInductive;
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelGeneralReactance"));
+    Harness h;
+    QVERIFY(h.show());
     auto* result = h.find<QLabel>(c.result);
     auto* unit = h.find<QLabel>(c.unit);
     const int unitY = unit->y();
@@ -289,8 +292,8 @@ void TestReactancePanel::singleFieldClears()
     QFETCH(QByteArray, cleared);
     const char* fields[] = {"ReactanceInductFreq", "ReactanceInductInductance", "ReactanceCapFreq",
                             "ReactanceCapCapacitance"};
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelGeneralReactance"));
+    Harness h;
+    QVERIFY(h.show());
     for (const char* f : fields)
         h.type(f, QStringLiteral("7"));
     h.click(button.constData());

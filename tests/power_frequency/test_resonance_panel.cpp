@@ -1,15 +1,18 @@
-// The resonance and coil-frequency panels, driven through the real window.
+// The resonance and coil-frequency panels, each built alone.
 //
 // Expected frequencies were worked out apart from the program:
 //   1 / (2 pi sqrt(1e-3 x 1e-9)) = 159154.94309189533... Hz
 //   300000 / (4 pi x 10 x 0.0254) = 93989.139621198032... KHz
 //   1 / (2 pi) = 0.15915494309189533...
 
-#include "tests/support/gui_test_helpers.h"
+#include "power_frequency/panels/resonance_panels.h"
+#include "tests/power_frequency/panel_checks.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 using guitest::entryError;
 using guitest::fault;
@@ -22,11 +25,19 @@ const QString kResonancePrevious = QStringLiteral("0.159154943091895");
 // What the coil result shows before each case: 1 turn, 1 inch.
 const QString kCoilPrevious = QStringLiteral("939891.39621198");
 
-void checkUnitPlacement(MainWindowHarness& h, const char* result, const char* unit)
+void checkUnitPlacement(PanelHost& h, const char* result, const char* unit)
 {
     auto* r = h.find<QLabel>(result);
     auto* u = h.find<QLabel>(unit);
     QCOMPARE(u->x(), r->x() + r->width() + 5);
+}
+
+// The coil panel or the resonance panel, built alone.
+std::shared_ptr<PanelHost> openPanel(bool coilPanel)
+{
+    if (coilPanel)
+        return std::make_shared<PanelHarness<CoilFrequencyPanel>>();
+    return std::make_shared<PanelHarness<ResonancePanel>>();
 }
 
 } // namespace
@@ -149,16 +160,17 @@ void TestResonancePanel::resonance()
     QFETCH(QString, capacitanceAfter);
     QFETCH(QString, result);
     QFETCH(QStringList, boxes);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelFrequencyResonance"));
+    PanelHarness<ResonancePanel> h;
+    paneltest::DomainErrorBoxes domainErrors(&h.host());
+    QVERIFY(h.show());
     h.type("FreqResonanceInductance", QStringLiteral("1"));
     h.type("FreqResonanceCapacitance", QStringLiteral("1"));
     h.click("BtnCalcFreqResonance");
     QCOMPARE(h.text("LabelFreqResonanceResult"), kResonancePrevious);
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
 
-    guitest::enter(h, "FreqResonanceInductance", inductance);
-    guitest::enter(h, "FreqResonanceCapacitance", capacitance);
+    paneltest::enter(h, "FreqResonanceInductance", inductance);
+    paneltest::enter(h, "FreqResonanceCapacitance", capacitance);
     h.click("BtnCalcFreqResonance");
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(h.text("FreqResonanceInductance"), inductanceAfter);
@@ -227,8 +239,8 @@ void TestResonancePanel::coil()
     QFETCH(QString, widthAfter);
     QFETCH(QString, result);
     QFETCH(QStringList, boxes);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, "PanelFrequencyCoil"));
+    PanelHarness<CoilFrequencyPanel> h;
+    QVERIFY(h.show());
     QVERIFY(h.find<QRadioButton>("RadioFreqCoilCM")->isChecked());
     QTest::mouseClick(h.find<QRadioButton>("RadioFreqCoilInches"), Qt::LeftButton);
     h.type("FreqCoilTurns", QStringLiteral("1"));
@@ -239,8 +251,8 @@ void TestResonancePanel::coil()
     QTest::mouseClick(h.find<QRadioButton>(inches ? "RadioFreqCoilInches" : "RadioFreqCoilCM"),
                       Qt::LeftButton);
     QCOMPARE(h.find<QRadioButton>("RadioFreqCoilInches")->isChecked(), inches);
-    guitest::enter(h, "FreqCoilTurns", turns);
-    guitest::enter(h, "FreqCoilWidth", width);
+    paneltest::enter(h, "FreqCoilTurns", turns);
+    paneltest::enter(h, "FreqCoilWidth", width);
     h.click("BtnFreqCoilCalc");
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(h.text("FreqCoilTurns"), turnsAfter);
@@ -260,8 +272,9 @@ void TestResonancePanel::unitLabelFollowsTheResult_data()
 void TestResonancePanel::unitLabelFollowsTheResult()
 {
     QFETCH(bool, coilPanel);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, coilPanel ? "PanelFrequencyCoil" : "PanelFrequencyResonance"));
+    const std::shared_ptr<PanelHost> panel = openPanel(coilPanel);
+    PanelHost& h = *panel;
+    QVERIFY(h.show());
     const char* first = coilPanel ? "FreqCoilTurns" : "FreqResonanceInductance";
     const char* second = coilPanel ? "FreqCoilWidth" : "FreqResonanceCapacitance";
     const char* calc = coilPanel ? "BtnFreqCoilCalc" : "BtnCalcFreqResonance";
@@ -304,8 +317,9 @@ void TestResonancePanel::clearAll_data()
 void TestResonancePanel::clearAll()
 {
     QFETCH(bool, coilPanel);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, coilPanel ? "PanelFrequencyCoil" : "PanelFrequencyResonance"));
+    const std::shared_ptr<PanelHost> panel = openPanel(coilPanel);
+    PanelHost& h = *panel;
+    QVERIFY(h.show());
     const char* first = coilPanel ? "FreqCoilTurns" : "FreqResonanceInductance";
     const char* second = coilPanel ? "FreqCoilWidth" : "FreqResonanceCapacitance";
     const char* result = coilPanel ? "LabelFreqCoilResult" : "LabelFreqResonanceResult";
@@ -351,8 +365,10 @@ void TestResonancePanel::singleFieldClears()
     QFETCH(QByteArray, button);
     QFETCH(QByteArray, cleared);
     QFETCH(QByteArray, kept);
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, panel.constData()));
+    const std::shared_ptr<PanelHost> host = openPanel(panel == "PanelFrequencyCoil");
+    PanelHost& h = *host;
+    h.find<QWidget>(panel.constData());
+    QVERIFY(h.show());
     h.type(cleared.constData(), QStringLiteral("5"));
     h.type(kept.constData(), QStringLiteral("6"));
     h.click(button.constData());
