@@ -1,10 +1,13 @@
-// The colour-band panel driven through the real main window: bands to value,
-// value to bands, and the hold that keeps the user's value in place.
+// The colour-band panel built alone: bands to value, value to bands, and the
+// hold that keeps the user's value in place; and the bands it opens on in the
+// real main window.
 
 #include "artwork/artwork.h"
+#include "resistors/panels/colour_band_panel.h"
 #include "tests/resistors/band_swatches.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/panel_harness.h"
 
 #include <QComboBox>
 #include <QHash>
@@ -17,20 +20,20 @@ class TestColourBandPanel : public QObject
     Q_OBJECT
 
 private:
-    void select(MainWindowHarness& h, const char* list, const QString& item)
+    void select(PanelHost& h, const char* list, const QString& item)
     {
         auto* combo = h.find<QComboBox>(list);
         const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
         QVERIFY2(index >= 0, qPrintable(item));
         combo->setCurrentIndex(index);
     }
-    void typeInto(MainWindowHarness& h, const char* list, const QString& text)
+    void typeInto(PanelHost& h, const char* list, const QString& text)
     {
         auto* combo = h.find<QComboBox>(list);
         combo->lineEdit()->clear();
         QTest::keyClicks(combo->lineEdit(), text);
     }
-    QStringList bands(MainWindowHarness& h)
+    template <typename H> QStringList bands(H& h)
     {
         QStringList b;
         for (const char* name :
@@ -42,12 +45,12 @@ private:
     {
         return label->pixmap().toImage() == expected.toImage();
     }
-    QColor swatchColour(MainWindowHarness& h, const char* name)
+    QColor swatchColour(PanelHost& h, const char* name)
     {
         return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
     }
     // What the bands show: the values, both labels and every swatch.
-    QStringList bandState(MainWindowHarness& h)
+    QStringList bandState(PanelHost& h)
     {
         QStringList state;
         for (const char* name : {"ResValue", "ResValueK", "ResValueM", "ToleranceValue", "LabelTempCoeff"})
@@ -136,8 +139,7 @@ void TestColourBandPanel::bandsGiveValue()
     QFETCH(QStringList, values);
     QFETCH(QString, tolerance);
     QFETCH(bool, coefficientShown);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     const char* lists[] = {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"};
     for (int i = 0; i < 5; ++i)
         select(h, lists[i], choice[i]);
@@ -193,8 +195,7 @@ void TestColourBandPanel::everyBandItem()
     QFETCH(QString, item);
     QFETCH(qlonglong, ohms);
     QFETCH(QString, text);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     select(h, "ComboResCol2", "Black");
     select(h, "ComboResCol3", "Red");
     select(h, "ComboResCol4", "Gold");
@@ -213,8 +214,7 @@ void TestColourBandPanel::everyBandItem()
 
 void TestColourBandPanel::noBandToleranceHidesPicture()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     auto* picture = h.find<QLabel>("ResImageTol");
     select(h, "ComboResCol4", "No band");
     QVERIFY(picture->isHidden());
@@ -226,8 +226,7 @@ void TestColourBandPanel::noBandToleranceHidesPicture()
 
 void TestColourBandPanel::lowerCaseTextMatchesNothing()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     select(h, "ComboResCol1", "Yellow");
     QVERIFY(showsPicture(h.find<QLabel>("ResImageBody"), artwork::bodyImage(4)));
     typeInto(h, "ComboResCol1", QStringLiteral("brown"));
@@ -268,10 +267,8 @@ void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
     QFETCH(QString, typed);
     QFETCH(int, ohms);
     QFETCH(QString, swatch);
-    MainWindowHarness h;
-    TFormMainApplication& w = h.open();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    PanelHarness<ColourBandPanel> h;
+    QVERIFY(h.show());
     const QStringList start{"Yellow", "Violet", "Red", "Gold", "Red"};
     const QByteArray list = "ComboResCol" + QByteArray::number(band);
     const QByteArray swatchName = "ResBand" + QByteArray::number(band) + "Colour";
@@ -281,7 +278,7 @@ void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
     const QStringList before = bandState(h);
 
     auto* edit = h.find<QComboBox>(list.constData())->lineEdit();
-    w.activateWindow();
+    h.host().activateWindow();
     edit->setFocus();
     edit->clear();
     for (qsizetype i = 0; i < typed.size(); ++i) {
@@ -298,8 +295,7 @@ void TestColourBandPanel::typedNameChangesBandOnlyWhenWhole()
 
 void TestColourBandPanel::fifthBandLeavesValueFields()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.field("ResValue")->setText(QStringLiteral("typed by hand"));
     select(h, "ComboResCol5", "Black");
     QCOMPARE(h.text("ResValue"), QStringLiteral("typed by hand"));
@@ -363,8 +359,7 @@ void TestColourBandPanel::valueGivesBands()
     QFETCH(QStringList, values);
     QFETCH(QStringList, expected);
     QFETCH(QString, confirmed);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.click("ClearResValues");
     h.type(field.toLatin1().constData(), entry);
     h.click("CalculateResValues");
@@ -418,8 +413,7 @@ void TestColourBandPanel::valueMessages()
     QFETCH(QStringList, titles);
     QFETCH(QString, text);
     QFETCH(QStringList, after);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     select(h, "ComboResCol1", "Orange");
     const QStringList before = bands(h);
     h.type("ResValue", entries[0]);
@@ -437,8 +431,7 @@ void TestColourBandPanel::valueMessages()
 
 void TestColourBandPanel::clearAllKeepsBands()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     const QString tolerance = h.text("ToleranceValue");
     h.click("ClearResValues");
     QCOMPARE(h.text("ResValue"), QString());
@@ -453,8 +446,7 @@ void TestColourBandPanel::clearAllKeepsBands()
 
 void TestColourBandPanel::overflowChangesNothing()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.click("ClearResValues");
     h.type("ResValueM", QStringLiteral("1e305"));
     h.click("CalculateResValues");
@@ -472,8 +464,7 @@ void TestColourBandPanel::overflowChangesNothing()
 
 void TestColourBandPanel::standardValuesBesideTheValue()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     auto* standard = h.find<QLabel>("ResStandardValues");
     // 1.2 ohms: E96 has 1.18 and 1.21, and 1.21 is nearer.
     QCOMPARE(standard->text(), localised("E12: 1.2 (0.0 %)\nE24: 1.2 (0.0 %)\nE96: 1.21 (+0.8 %)"));

@@ -1,11 +1,14 @@
-// The colour-band panel's three-digit marking through the real window: the
-// switch between markings, every digit and multiplier, the nearest match, the
-// record line and the marking kept between runs. The two-digit marking's own
+// The colour-band panel's three-digit marking, the panel built alone: the
+// switch between markings, every digit and multiplier, the nearest match and
+// the record line; and, through the real window, the marking kept between
+// runs. The two-digit marking's own
 // tests run unchanged in test_colour_band_panel.
 
 #include "core/settings_store.h"
+#include "resistors/panels/colour_band_panel.h"
 #include "tests/resistors/band_swatches.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/panel_harness.h"
 #include "tests/support/settings_text.h"
 
 #include <QComboBox>
@@ -20,7 +23,7 @@ namespace {
 
 const char* const kLists[] = {"ComboResCol1", "ComboResCol2", "ComboResCol3", "ComboResCol4", "ComboResCol5"};
 
-void select(MainWindowHarness& h, const char* list, const QString& item)
+void select(PanelHost& h, const char* list, const QString& item)
 {
     auto* combo = h.find<QComboBox>(list);
     const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -28,7 +31,7 @@ void select(MainWindowHarness& h, const char* list, const QString& item)
     combo->setCurrentIndex(index);
 }
 
-QStringList bands(MainWindowHarness& h)
+template <typename H> QStringList bands(H& h)
 {
     QStringList b;
     for (const char* name : kLists)
@@ -36,7 +39,7 @@ QStringList bands(MainWindowHarness& h)
     return b;
 }
 
-QColor swatchColour(MainWindowHarness& h, const char* name)
+QColor swatchColour(PanelHost& h, const char* name)
 {
     return h.field(name)->palette().color(QPalette::Disabled, QPalette::Base);
 }
@@ -71,8 +74,7 @@ private slots:
 
 void TestColourBandPrecision::switchingResetsTheBands()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     QVERIFY(h.find<QRadioButton>("RadBtnResTwoDigits")->isChecked());
     select(h, "ComboResCol1", "Orange");
     h.click("RadBtnResThreeDigits");
@@ -198,8 +200,7 @@ void TestColourBandPrecision::everyDigitAndMultiplier()
     QFETCH(QString, item);
     QFETCH(QString, ohms);
     QFETCH(QString, text);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.click("RadBtnResThreeDigits");
     select(h, kLists[band - 1], item);
     QCOMPARE(h.text("ResValue"), ohms);
@@ -259,8 +260,7 @@ void TestColourBandPrecision::nearestMatch()
     QFETCH(QStringList, expected);
     QFETCH(QString, confirmed);
     QFETCH(QStringList, boxes);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.click("RadBtnResThreeDigits");
     select(h, "ComboResCol1", "Orange");
     select(h, "ComboResCol5", "Red");
@@ -279,8 +279,7 @@ void TestColourBandPrecision::nearestMatch()
 
 void TestColourBandPrecision::recordLineReadsThreeDigits()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.click("RadBtnResThreeDigits");
     h.click("ClearResValues");
     h.type("ResValueK", QStringLiteral("4.99"));

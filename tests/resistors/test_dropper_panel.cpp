@@ -1,6 +1,9 @@
-// The in-line resistor dropper and its two hand-overs, driven end to end.
+// The in-line resistor dropper built alone, and its two hand-overs driven end
+// to end through the real main window.
 
+#include "resistors/panels/dropper_panel.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/panel_harness.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -10,7 +13,8 @@ class TestDropperPanel : public QObject
     Q_OBJECT
 
 private:
-    void fill(MainWindowHarness& h, const QString& source, const QString& forward, const QString& current)
+    template <typename H>
+    void fill(H& h, const QString& source, const QString& forward, const QString& current)
     {
         h.type("DropperInLineVSource", source);
         h.type("DropperInLineVForward", forward);
@@ -67,8 +71,7 @@ void TestDropperPanel::calculates()
     QFETCH(QStringList, entries);
     QFETCH(QString, result);
     QFETCH(QString, note);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ResistorDropperPanel> h;
     fill(h, entries[0], entries[1], entries[2]);
     h.click("DropperInLineCalculate");
     QCOMPARE(h.text("DropperInLineResistor"), result);
@@ -101,8 +104,7 @@ void TestDropperPanel::rejectsBadEntries()
     QFETCH(QStringList, entries);
     QFETCH(QStringList, titles);
     QFETCH(QStringList, after);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ResistorDropperPanel> h;
     fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
     h.click("DropperInLineCalculate");
     fill(h, entries[0], entries[1], entries[2]);
@@ -212,7 +214,7 @@ void TestDropperPanel::handOversWithoutResult()
     QFETCH(QString, text);
     MainWindowHarness h;
     TFormMainApplication& w = h.open();
-    w.ShowPanel(h.find<QWidget>("PanelResistorInLineDropper"));
+    w.showPanel(h.find<QWidget>("PanelResistorInLineDropper"));
     fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
     h.click("DropperInLineCalculate");
     if (calculateFirst)
@@ -227,8 +229,7 @@ void TestDropperPanel::handOversWithoutResult()
 
 void TestDropperPanel::overflowKeepsPreviousResult()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ResistorDropperPanel> h;
     fill(h, QStringLiteral("12"), QStringLiteral("2"), QStringLiteral("20"));
     h.click("DropperInLineCalculate");
     fill(h, QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("20"));
@@ -268,8 +269,7 @@ void TestDropperPanel::standardValuesAndHeat()
     QFETCH(QString, result);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, titles);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ResistorDropperPanel> h;
     fill(h, entries[0], entries[1], entries[2]);
     h.click("DropperInLineCalculate");
     const char* names[] = {"LabelDropperE12Up", "LabelDropperE24Up", "LabelHeatWatts", "LabelHeatRating"};

@@ -3,7 +3,8 @@
 
 #include "core/settings_store.h"
 #include "resistors/maths/record_file.h"
-#include "tests/support/main_window_harness.h"
+#include "resistors/panels/colour_band_panel.h"
+#include "tests/support/panel_harness.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -93,8 +94,7 @@ void TestRecordFile::recordLine()
 
 void TestRecordFile::firstSaveWritesOneLine()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("parts.RES"));
     h.files.choose(path);
@@ -115,8 +115,7 @@ void TestRecordFile::firstSaveWritesOneLine()
 
 void TestRecordFile::secondSaveAppendsAfterAsking()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("parts.RES"));
     h.files.choose(path);
@@ -145,8 +144,7 @@ void TestRecordFile::secondSaveAppendsAfterAsking()
 
 void TestRecordFile::declinedSaveWritesNothing()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     QTemporaryDir dir;
     const QString remembered = dir.filePath(QStringLiteral("first.RES"));
     h.files.choose(remembered);
@@ -166,8 +164,7 @@ void TestRecordFile::declinedSaveWritesNothing()
 
 void TestRecordFile::cancelledDialogWritesNothing()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     h.files.choose(std::nullopt);
     h.click("SaveValues");
     QVERIFY(h.boxes.boxes().isEmpty());
@@ -176,8 +173,7 @@ void TestRecordFile::cancelledDialogWritesNothing()
 
 void TestRecordFile::oddTextsAreWrittenAsTheyAre()
 {
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     auto* band1 = h.find<QComboBox>("ComboResCol1");
     band1->lineEdit()->clear();
     QTest::keyClicks(band1->lineEdit(), QStringLiteral("brownish"));
@@ -202,8 +198,7 @@ void TestRecordFile::unwritableTargetIsReported()
 {
     QFETCH(QString, relative);
     QFETCH(bool, exists);
-    MainWindowHarness h;
-    h.open();
+    PanelHarness<ColourBandPanel> h;
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const QString earlier = dir.filePath(QStringLiteral("earlier.RES"));

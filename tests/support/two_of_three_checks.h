@@ -1,10 +1,12 @@
 #pragma once
 
-// Checks shared by the resistor and capacitor series/parallel tests: the two
-// panels hold twin calculators (two parts and a total, any two give the third)
-// that differ only in names, formulas and texts.
+// Checks shared by the series/parallel panels' tests: the resistor and the
+// capacitor panel hold twin calculators (two parts and a total, any two give
+// the third) that differ only in names, formulas and texts. Each check works
+// on a panel already built and shown.
 
 #include "tests/support/gui_test_helpers.h"
+#include "tests/support/panel_harness.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -19,23 +21,21 @@ struct Calculator
     const char* clears[3];
 };
 
-inline QStringList texts(MainWindowHarness& h, const Calculator& c)
+inline QStringList texts(PanelHost& h, const Calculator& c)
 {
     return {h.text(c.fields[0]), h.text(c.fields[1]), h.text(c.fields[2])};
 }
 
-inline void typeAll(MainWindowHarness& h, const Calculator& c, const QStringList& values)
+inline void typeAll(PanelHost& h, const Calculator& c, const QStringList& values)
 {
     for (int i = 0; i < 3; ++i)
-        guitest::enter(h, c.fields[i], values.value(i));
+        h.type(c.fields[i], values.value(i));
 }
 
 // Types the three texts, presses Calculate and compares the fields and boxes.
-inline void checkCalculation(const char* panel, const Calculator& c, const QStringList& typed,
+inline void checkCalculation(PanelHost& h, const Calculator& c, const QStringList& typed,
                              const QStringList& expected, const QStringList& boxes)
 {
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, panel));
     typeAll(h, c, typed);
     h.click(c.calculate);
     QCOMPARE(guitest::boxes(h.boxes), boxes);
@@ -48,11 +48,9 @@ inline void checkCalculation(const char* panel, const Calculator& c, const QStri
 // Calculating or clearing one calculator never reads or changes the other,
 // even when the other holds texts it would reject. 100 and 100 give
 // <combined> in the used calculator.
-inline void checkIndependence(const char* panel, const Calculator& used, const Calculator& other, bool clear,
+inline void checkIndependence(PanelHost& h, const Calculator& used, const Calculator& other, bool clear,
                               const QString& combined)
 {
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, panel));
     const QStringList otherTexts{QStringLiteral("abc"), QStringLiteral("0"), QStringLiteral("7")};
     typeAll(h, other, otherTexts);
     typeAll(h, used, {QStringLiteral("100"), QStringLiteral("100")});
@@ -65,11 +63,9 @@ inline void checkIndependence(const char* panel, const Calculator& used, const C
 
 // One field's clear button (which 0..2) or Clear All (which 3) empties only
 // what it should.
-inline void checkClearButton(const char* panel, const Calculator& c, const Calculator& other, int which,
+inline void checkClearButton(PanelHost& h, const Calculator& c, const Calculator& other, int which,
                              const QStringList& expected)
 {
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, panel));
     const QStringList filled{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     typeAll(h, c, filled);
     typeAll(h, other, filled);
@@ -81,12 +77,10 @@ inline void checkClearButton(const char* panel, const Calculator& c, const Calcu
 
 // After a calculation, the nearest E24 value stands under the computed field
 // only, and a new text in that field empties it.
-inline void checkStandardValueLine(const char* panel, const Calculator& c, const QStringList& typed,
+inline void checkStandardValueLine(PanelHost& h, const Calculator& c, const QStringList& typed,
                                    const QStringList& expected, const QStringList& standard,
                                    const QStringList& boxes)
 {
-    MainWindowHarness h;
-    QVERIFY(guitest::openOnPanel(h, panel));
     typeAll(h, c, typed);
     h.click(c.calculate);
     auto lines = [&] {
