@@ -1,13 +1,19 @@
 #include "app/main_startup.h"
 
+#include "app/main_window.h"
+#include "app/splash.h"
 #include "artwork/artwork.h"
 #include "core/app_info.h"
+#include "help/help_window.h"
+#include "ui/message_box.h"
 #include "ui/program_look.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWidget>
+
+#include <exception>
 
 namespace app {
 
@@ -52,6 +58,28 @@ void prepareApplication(QApplication& application)
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileId));
     QApplication::setWindowIcon(look::programIcon());
     application.installEventFilter(new HintDuration(&application));
+}
+
+int runProgram(QApplication& application)
+{
+    help::setHelpPresenter(help::helpWindowPresenter());
+    try {
+        TFormMainApplication window;
+        // Then the other windows, in their order: the About box, the Options
+        // dialog and the schematic windows are made by the main window when
+        // first asked for; the splash is made here, since its time runs from
+        // its creation, and comes up over the window's first frame.
+        TSplash splash;
+        window.show();
+        return application.exec();
+    } catch (const StartupAborted& aborted) {
+        return aborted.exitStatus;
+    } catch (const std::exception& error) {
+        ui::showMessageBox(nullptr, {QString::fromLatin1(kApplicationTitle), QString::fromUtf8(error.what()),
+                                     ui::BoxButtons::Ok, ui::BoxIcon::Critical});
+        // A start-up that failed is not reported as a success.
+        return 1;
+    }
 }
 
 } // namespace app

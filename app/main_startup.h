@@ -1,8 +1,7 @@
 #pragma once
 
-// What the program sets up on the application object before it makes its
-// windows, shared by the program's entry and the start-up benchmark so that
-// both start exactly the same way.
+// How the program starts, shared by its entry and the start-up benchmark's
+// probe so that both start exactly the same way.
 
 class QApplication;
 
@@ -10,5 +9,10 @@ namespace app {
 
 // Title, dialogs, style, palette, face, desktop id, icon and the ten-second hints.
 void prepareApplication(QApplication& application);
+
+// The program from its first window to its end: the main window (and the
+// disclaimer question on a first start), the splash, showing the window and
+// the event loop. Returns the exit status.
+int runProgram(QApplication& application);
 
 } // namespace app

@@ -108,7 +108,21 @@ void TFormMainApplication::startUp()
 bool TFormMainApplication::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_background && event->type() == QEvent::Paint) {
+        // The first frame is on the screen: the splash comes up over it, and
+        // once it is drawn too the hidden panels are built.
         m_background->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                guarded([this] { showSplashOnce(); });
+                if (Splash && Splash->isVisible())
+                    Splash->installEventFilter(this);
+                else
+                    guarded([this] { finishBuilding(); });
+            },
+            Qt::QueuedConnection);
+    } else if (watched == Splash && event->type() == QEvent::Paint) {
+        Splash->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this, [this] { guarded([this] { finishBuilding(); }); }, Qt::QueuedConnection);
     }
@@ -236,9 +250,10 @@ void TFormMainApplication::showSplashOnce()
     if (!m_firstShowPending)
         return;
     m_firstShowPending = false;
-    // Modal until its own timer closes it, at most one interval later.
+    // Over the window's first frame, modal until its own timer or the user
+    // closes it.
     if (Splash)
-        Splash->exec();
+        Splash->showOver(this);
 }
 
 void TFormMainApplication::showEvent(QShowEvent* event)
@@ -250,7 +265,6 @@ void TFormMainApplication::showEvent(QShowEvent* event)
     // other panels are built a moment later all the same.
     if (!m_allPanelsBuilt)
         QTimer::singleShot(1000, this, [this] { guarded([this] { finishBuilding(); }); });
-    guarded([this] { showSplashOnce(); });
 }
 
 bool TFormMainApplication::agreesToClose()

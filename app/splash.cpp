@@ -4,6 +4,8 @@
 #include "ui/form_builder.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -15,6 +17,7 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent)
     Splash = this;
     setObjectName(QStringLiteral("Splash"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setWindowModality(Qt::ApplicationModal);
     setFixedSize(350, 232);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(
@@ -24,6 +27,7 @@ TSplash::TSplash(QWidget* parent) : QDialog(parent)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("SplashTimer"));
     m_timer->setInterval(kTimerInterval);
+    m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &TSplash::closeWhenTimeIsUp);
     m_timer->start();
 }
@@ -34,12 +38,34 @@ TSplash::~TSplash()
         Splash = nullptr;
 }
 
+void TSplash::showOver(QWidget* window)
+{
+    if (m_timeIsUp || m_shown)
+        return;
+    m_shown = true;
+    move(window->geometry().center() - rect().center());
+    // The main window gets the keyboard back when the splash goes.
+    QPointer<QWidget> owner = window;
+    connect(this, &QDialog::finished, window, [owner] {
+        if (owner) {
+            owner->activateWindow();
+            owner->raise();
+        }
+    });
+    show();
+    raise();
+    activateWindow();
+}
+
 void TSplash::closeWhenTimeIsUp()
 {
-    if (!isVisible())
-        return;
-    // The splash is shown once per run; with it gone the timer has nothing
-    // left to do, so it stops rather than wake the program every interval.
+    m_timeIsUp = true;
+    if (isVisible())
+        closeNow();
+}
+
+void TSplash::closeNow()
+{
     m_timer->stop();
     done(QDialog::Accepted);
 }
@@ -47,7 +73,19 @@ void TSplash::closeWhenTimeIsUp()
 void TSplash::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // Shown again after its timer stopped: the same limit applies.
-    if (!m_timer->isActive())
-        m_timer->start();
+    // Shown when its time is already up (by exec, say): it goes at once.
+    if (m_timeIsUp)
+        QTimer::singleShot(0, this, &TSplash::closeNow);
+}
+
+void TSplash::mousePressEvent(QMouseEvent* event)
+{
+    QDialog::mousePressEvent(event);
+    closeNow();
+}
+
+void TSplash::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    closeNow();
 }

@@ -11,7 +11,7 @@ packages=(
     locales
     libjpeg62-turbo-dev libjpeg-turbo-progs qt6-svg-dev libwmf-dev libemf2svg-dev fonts-urw-base35
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-utils valgrind
+    xvfb xauth x11-utils valgrind libxcb-damage0-dev
     desktop-file-utils appstream debootstrap
 )
 

@@ -154,10 +154,10 @@ void TestCaptionFit::captionsFit()
     w.show();
     QStringList faults;
     for (auto* panel : h.find<QWidget>("PanelStack")->findChildren<CalculatorPanel*>()) {
-        w.ShowPanel(panel);
+        w.showPanel(panel);
         faults += captionFaults(panel);
     }
-    w.ShowPanel(h.find<QWidget>("PanelResistorColourBands"));
+    w.showPanel(h.find<QWidget>("PanelResistorColourBands"));
     faults += captionFaults(&w);
 
     auto* conversions = h.find<FrequencyConversionPanel>("PanelFrequencyConversions");

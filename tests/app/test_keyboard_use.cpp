@@ -191,7 +191,7 @@ void TestKeyboardUse::tabOrder()
         QCOMPARE(tabWalk(dialog->findChild<QWidget*>(order.first())), order);
         return;
     }
-    w.ShowPanel(h.find<QWidget>(window.toLatin1().constData()));
+    w.showPanel(h.find<QWidget>(window.toLatin1().constData()));
     QVERIFY(activate(&w));
     const QStringList expected = QStringList{"TreeViewTopicSelect", "BtnExpandCategories"} + order +
                                  QStringList{"About", "BtnOptions", "BtnHelp", "BtnClose"};
@@ -253,7 +253,7 @@ void TestKeyboardUse::everyResultCopies()
     QClipboard* clipboard = QGuiApplication::clipboard();
     int checked = 0;
     for (auto* panel : h.find<QWidget>("PanelStack")->findChildren<CalculatorPanel*>()) {
-        w.ShowPanel(panel);
+        w.showPanel(panel);
         for (QLabel* result : panel->findChildren<QLabel*>()) {
             if (!a11y::isResultLabel(result) || !result->isVisible())
                 continue;
@@ -322,7 +322,7 @@ void TestKeyboardUse::everyResultSaysWhatItHolds()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QStringList seen;
     for (auto* panel : h.find<QWidget>("PanelStack")->findChildren<CalculatorPanel*>()) {
-        w.ShowPanel(panel);
+        w.showPanel(panel);
         for (QLabel* label : panel->findChildren<QLabel*>()) {
             if (a11y::isResultLabel(label))
                 seen.append(label->objectName() + QStringLiteral(" = ") + label->accessibleDescription());

@@ -105,7 +105,7 @@ void TestPanelKeyboard::everyControlHasAnAccessibleName()
     QWidgetList controls;
     for (int i = 0; i < stack->count(); ++i) {
         // A screen reader reaches the panel in front.
-        window.ShowPanel(stack->widget(i));
+        window.showPanel(stack->widget(i));
         controls += stack->widget(i)->findChildren<QWidget*>();
     }
     for (QWidget* w : controls) {

@@ -58,7 +58,9 @@ class TestSecondaryWindows : public QObject
 private slots:
     void splashClosesItselfWithinItsInterval_data();
     void splashClosesItselfWithinItsInterval();
-    void splashOnTheFirstShowOnly();
+    void splashOverTheFirstFrameOnly_data();
+    void splashOverTheFirstFrameOnly();
+    void splashLateForItsTimeIsNotShown();
     void aboutBoxCloses_data();
     void aboutBoxCloses();
     void aboutLabelsFitTheirPlaces();
@@ -95,23 +97,65 @@ void TestSecondaryWindows::splashClosesItselfWithinItsInterval()
              qPrintable(QString::number(shown.elapsed())));
 }
 
-void TestSecondaryWindows::splashOnTheFirstShowOnly()
+void TestSecondaryWindows::splashOverTheFirstFrameOnly_data()
 {
-    MainWindowHarness h;
+    QTest::addColumn<bool>("firstStart");
+    QTest::addColumn<QString>("closedBy");
+    QTest::newRow("its timer") << false << "timer";
+    QTest::newRow("a key") << false << "key";
+    QTest::newRow("a click") << false << "click";
+    QTest::newRow("first start: the disclaimer comes before both windows") << true << "timer";
+}
+
+void TestSecondaryWindows::splashOverTheFirstFrameOnly()
+{
+    QFETCH(bool, firstStart);
+    QFETCH(QString, closedBy);
+    MainWindowHarness h(!firstStart);
+    h.boxes.answer(ui::BoxAnswer::Yes);
+    // As the program starts: the window (and the disclaimer question), then
+    // the splash, whose time runs from here, then the window shows.
     TFormMainApplication& w = h.open();
+    QCOMPARE(h.boxes.titles(), firstStart ? QStringList{QStringLiteral("Accept Disclaimer")} : QStringList());
     TSplash splash;
+    QElapsedTimer clock;
+    clock.start();
     ShowCounter counter;
     splash.installEventFilter(&counter);
-    QElapsedTimer shown;
-    shown.start();
-    w.show();
-    QCOMPARE(counter.shows, 1);
     QVERIFY(!splash.isVisible());
-    QVERIFY2(shown.elapsed() <= TSplash::kTimerInterval + 250, qPrintable(QString::number(shown.elapsed())));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Over the main window's first frame, centred on it, and modal.
+    QTRY_VERIFY(splash.isVisible());
+    QVERIFY(w.isVisible());
+    QVERIFY((splash.geometry().center() - w.geometry().center()).manhattanLength() <= 2);
+    QCOMPARE(QApplication::activeModalWidget(), &splash);
+    if (closedBy == QLatin1String("key"))
+        QTest::keyClick(&splash, Qt::Key_Space);
+    else if (closedBy == QLatin1String("click"))
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(20, 20));
+    if (closedBy != QLatin1String("timer"))
+        QVERIFY(!splash.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 3000);
+    QVERIFY2(clock.elapsed() <= TSplash::kTimerInterval + 250, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QTRY_COMPARE(QApplication::activeWindow(), &w);
 
+    // Never again in the run.
     w.hide();
     w.show();
+    QTest::qWait(50);
     QCOMPARE(counter.shows, 1);
+}
+
+void TestSecondaryWindows::splashLateForItsTimeIsNotShown()
+{
+    TSplash splash;
+    QTest::qWait(TSplash::kTimerInterval + 100);
+    QWidget window;
+    window.show();
+    splash.showOver(&window);
+    QVERIFY(!splash.isVisible());
 }
 
 void TestSecondaryWindows::aboutBoxCloses_data()
@@ -253,7 +297,7 @@ void TestSecondaryWindows::schematicButtonOpensOneWindow()
     QFETCH(QString, window);
     MainWindowHarness h;
     TFormMainApplication& w = h.open();
-    w.ShowPanel(h.find<QWidget>(panel.toLatin1().constData()));
+    w.showPanel(h.find<QWidget>(panel.toLatin1().constData()));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     h.click(button.toLatin1().constData());
@@ -273,7 +317,7 @@ void TestSecondaryWindows::allFourOpenAtOnceAndEndWithTheProgram()
     const char* buttons[] = {"BtnOpenSchematicGeneral", "BtnOpenSchematicLogicGates",
                              "BtnOpenSchematicValvesTubes", "BtnOpenSchematicConnectorsSwitchesRelays"};
     for (const char* button : buttons) {
-        w.ShowPanel(h.find<QPushButton>(button)->parentWidget());
+        w.showPanel(h.find<QPushButton>(button)->parentWidget());
         h.click(button);
     }
     for (const char* window : {"FormSchematicGeneral", "FormSchematicLogicGates", "FormSchematicValves",

@@ -131,7 +131,7 @@ void TestTopicTree::treeHighlightsThePanelInFront()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Brought forward by the program, as a hand-over does.
-    w.ShowPanel(h.find<QWidget>("PanelCapacitorsSeriesParallel"));
+    w.showPanel(h.find<QWidget>("PanelCapacitorsSeriesParallel"));
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Series/Parallel"));
     QCOMPARE(tree->currentItem()->parent()->text(0), QStringLiteral("Capacitors"));
     QVERIFY(tree->currentItem()->parent()->isExpanded());
@@ -157,7 +157,7 @@ void TestTopicTree::tabNeverLeavesThePanelInFront()
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     auto* front = h.find<QWidget>(panel.toLatin1().constData());
-    w.ShowPanel(front);
+    w.showPanel(front);
     QWidget* start = front->nextInFocusChain();
     while (!(start->focusPolicy() & Qt::TabFocus) || !start->isVisible())
         start = start->nextInFocusChain();
@@ -293,7 +293,7 @@ void TestTopicTree::clickingSelectedNodeShowsItAgain()
     QTreeWidgetItem* reactance = node(tree, {"General", "Reactance"});
     tree->setCurrentItem(reactance);
     // Another panel comes to the front by a hand-over, not through the tree.
-    w.ShowPanel(h.find<QWidget>("PanelResistorColourBands"));
+    w.showPanel(h.find<QWidget>("PanelResistorColourBands"));
     tree->scrollToItem(reactance);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(reactance).center());
     QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelGeneralReactance"));
