@@ -49,7 +49,7 @@ inline const QString kTooMany =
 inline bool openOnPanel(MainWindowHarness& h, const char* panel)
 {
     TFormMainApplication& w = h.open();
-    w.ShowPanel(h.find<QWidget>(panel));
+    w.showPanel(h.find<QWidget>(panel));
     w.show();
     return QTest::qWaitForWindowExposed(&w);
 }
