@@ -11,13 +11,9 @@
 #include <QGuiApplication>
 #include <QTextDocument>
 
-#include <memory>
-
 using fuzzcheck::expect;
 
 namespace {
-
-std::unique_ptr<QGuiApplication> application;
 
 // The file with every line end (CR LF, CR or LF) made CR LF and one after the
 // last line, counted in code units of `unit` bytes after a mark of `mark`
@@ -58,7 +54,7 @@ QByteArray withCrLfLines(const QByteArray& file, qsizetype mark, qsizetype unit,
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QGuiApplication>(*argc, *argv);
+    static QGuiApplication application(*argc, *argv);
     return 0;
 }
 
