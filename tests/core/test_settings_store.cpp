@@ -354,6 +354,12 @@ void TestSettingsStore::damagedFile_data()
                                                    << "missing";
     QTest::newRow("dword with nine digits") << kHeader + kSection + "\"D\"=dword:123456789\n" + good << "D"
                                             << "missing";
+    QTest::newRow("dword of nine digits, the first a zero")
+        << kHeader + kSection + "\"D\"=dword:000000001\n" + good << "D"
+        << "missing";
+    QTest::newRow("hex(4) of five bytes is no dword")
+        << kHeader + kSection + "\"H\"=hex(4):01,00,00,00,00\n" + good << "H"
+        << "other";
     QTest::newRow("dword without digits") << kHeader + kSection + "\"D\"=dword:\n" + good << "D"
                                           << "missing";
     QTest::newRow("bad hex list") << kHeader + kSection + "\"H\"=hex:zz,01\n" + good << "H"

@@ -106,8 +106,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expect(image.isNull() != error.isEmpty(), "a drawing ends in a picture or a message", error);
     expect(image.isNull() != wellFormed(status, output), "only a well-formed drawing becomes a picture",
            error);
-    if (!image.isNull())
+    if (!image.isNull()) {
         expect(std::memcmp(image.constBits(), output.constData() + metafile::kHeaderBytes, 4) == 0,
                "the picture holds the pixels the helper wrote");
+        const QSize stated(int(littleEndian32(output, 8)), int(littleEndian32(output, 12)));
+        expect(image.size() == stated, "the picture has the size the helper states",
+               QStringLiteral("%1 x %2").arg(image.width()).arg(image.height()));
+        expect(qint64(image.width()) * image.height() <= metafile::kMaxPixels,
+               "the picture is within the pixel bound");
+    }
     return 0;
 }

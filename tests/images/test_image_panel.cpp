@@ -5,6 +5,7 @@
 #include "images/image_panel.h"
 #include "images/jpeg_reader.h"
 #include "images/picture_loader.h"
+#include "metafile_helper/metafile_check.h"
 #include "tests/support/recorders.h"
 
 #include <QBuffer>
@@ -119,21 +120,41 @@ QByteArray sampleEnhancedMetafile()
     return enhancedMetafile(records, QRect(QPoint(0, 0), QPoint(5080, 2540)), QRect(0, 0, 192, 96));
 }
 
-// A bitmap header for a picture far over the bound, with no pixels.
-QByteArray hugeBitmapHeader()
+// A bitmap header for a picture of width x height, with no pixels; by
+// default far over the bound.
+QByteArray hugeBitmapHeader(int width = 12000, int height = 10000)
 {
     QByteArray b("BM");
     put32(b, 54);
     put32(b, 0);
     put32(b, 54);
     put32(b, 40);
-    put32(b, 12000);
-    put32(b, 10000);
+    put32(b, width);
+    put32(b, height);
     put16(b, 1);
     put16(b, 24);
     for (int i = 0; i < 6; ++i)
         put32(b, 0);
     return b;
+}
+
+// A small JPEG whose frame header claims width x height.
+QByteArray jpegClaiming(int width, int height)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    if (frame >= 0) {
+        bytes[frame + 5] = char(height >> 8);
+        bytes[frame + 6] = char(height & 0xFF);
+        bytes[frame + 7] = char(width >> 8);
+        bytes[frame + 8] = char(width & 0xFF);
+    }
+    return bytes;
 }
 
 // 40 x 30: red left half, blue right half.
@@ -171,6 +192,11 @@ private slots:
     void jpegBandsMatchQtsReader_data();
     void jpegBandsMatchQtsReader();
     void jpegRegionAtTheLeftEdge();
+    void rasterPixelBound_data();
+    void rasterPixelBound();
+    void metafileOverItsSizeBound();
+    void metafileStructureChecks_data();
+    void metafileStructureChecks();
     void helperLimitsEndRun_data();
     void helperLimitsEndRun();
 
@@ -484,6 +510,91 @@ void TestImagePanel::helperLimitsEndRun()
                  message.contains(QLatin1String("%2")) ? message.arg(file, helper) : message.arg(file));
     QVERIFY(m_panel->picture().isNull());
     QCOMPARE(label(), QStringLiteral("No image file currently open"));
+}
+
+void TestImagePanel::rasterPixelBound_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("bitmap of exactly 10000 x 10000") << "edge.bmp" << hugeBitmapHeader(10000, 10000) << false;
+    QTest::newRow("bitmap of 10001 x 10000") << "over.bmp" << hugeBitmapHeader(10001, 10000) << true;
+    // 65500 x 65500 is more pixels than a 32-bit signed count holds.
+    QTest::newRow("JPEG claiming 65500 x 65500") << "huge.jpg" << jpegClaiming(65500, 65500) << true;
+}
+
+void TestImagePanel::rasterPixelBound()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, tooLarge);
+    const QString file = write(name, bytes);
+    QString error;
+    try {
+        pictures::inspectRaster(file, pictures::kindOf(file));
+    } catch (const pictures::PictureError& e) {
+        error = QString::fromStdString(e.what());
+    }
+    QCOMPARE(error.contains(QStringLiteral("is too large to show")), tooLarge);
+}
+
+void TestImagePanel::metafileOverItsSizeBound()
+{
+    const QString file = m_dir->filePath(QStringLiteral("sparse.wmf"));
+    QFile sparse(file);
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(64 * 1024 * 1024 + 1));
+    sparse.close();
+    try {
+        pictures::readMetafileBytes(file);
+        QFAIL("a metafile over 64 MiB was read");
+    } catch (const pictures::PictureError& e) {
+        QVERIFY2(QString::fromStdString(e.what()).contains(QStringLiteral("more than 64 MiB")), e.what());
+    }
+}
+
+void TestImagePanel::metafileStructureChecks_data()
+{
+    QTest::addColumn<bool>("enhanced");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("stated"); // invalid: refused as damaged
+
+    const QByteArray wmf = sampleWindowsMetafile();
+    QTest::newRow("WMF as made") << false << wmf << QSize(96, 48);
+    QTest::newRow("placeable WMF with 0 units an inch")
+        << false << windowsMetafile(wmfRecord(0x020B, {0, 0}), QRect(0, 0, 1440, 720), 0) << QSize();
+    QByteArray type2 = wmf;
+    type2[22] = 2;
+    QTest::newRow("WMF whose header type is 2") << false << type2 << QSize(96, 48);
+    // The end record claims one word more than remain, though fewer than
+    // the bytes that remain.
+    QByteArray tooLong = wmf;
+    tooLong[wmf.size() - 6] = 4;
+    QTest::newRow("WMF record longer than the words that remain") << false << tooLong << QSize();
+
+    const QByteArrayList shapes = {emfRecord(39, {1, 0, 0x0000FF, 0}), emfRecord(37, {1})};
+    QTest::newRow("EMF frame 1000 hundredths of a millimetre wide")
+        << true << enhancedMetafile(shapes, QRect(QPoint(0, 0), QPoint(1000, 500)), QRect(0, 0, 38, 19))
+        << QSize(38, 19);
+    QByteArray tenBytes;
+    put32(tenBytes, 37);
+    put32(tenBytes, 10);
+    put16(tenBytes, 0);
+    QTest::newRow("EMF record of 10 bytes")
+        << true << enhancedMetafile({tenBytes}, QRect(QPoint(0, 0), QPoint(1000, 500)), QRect(0, 0, 38, 19))
+        << QSize();
+}
+
+void TestImagePanel::metafileStructureChecks()
+{
+    QFETCH(bool, enhanced);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, stated);
+    std::vector<unsigned char> file(bytes.begin(), bytes.end());
+    const auto checked =
+        enhanced ? metafile::checkEnhancedMetafile(file) : metafile::checkWindowsMetafile(file);
+    QCOMPARE(checked.has_value(), stated.isValid());
+    if (checked && checked->statedSize)
+        QCOMPARE(QSize(int(checked->statedSize->width), int(checked->statedSize->height)), stated);
 }
 
 QTEST_MAIN(TestImagePanel)

@@ -203,6 +203,8 @@ void TestNotesPanel::decodesAndRewrites_data()
     QTest::newRow("UTF-16 big-endian, LF lines, lone surrogate kept")
         << QByteArray("\xFE\xFF\0a\0\n\xD8\x00", 8) << QStringLiteral(u"a\n") + QChar(0xD800)
         << int(Encoding::Utf16BE) << QByteArray("\xFE\xFF\0a\0\r\0\n\xD8\x00\0\r\0\n", 14);
+    QTest::newRow("UTF-8 mark alone: an emptied file keeps it")
+        << QByteArray("\xEF\xBB\xBF") << "" << int(Encoding::Utf8WithBom) << QByteArray("\xEF\xBB\xBF");
     QTest::newRow("UTF-16 mark alone")
         << QByteArray("\xFF\xFE") << "" << int(Encoding::Utf16LE) << QByteArray("\xFF\xFE");
     QTest::newRow("UTF-16 mark with an odd byte count is Windows-1252")
@@ -413,6 +415,11 @@ void TestNotesPanel::unreadableFileChangesNothing()
     openFile(file);
     openFile(path("missing.txt"));
     openFile(m_dir->path());
+    // A sparse file over the size bound is refused before it is read.
+    QFile sparse(path("huge.txt"));
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(129 * 1024 * 1024));
+    sparse.close();
+    openFile(path("huge.txt"));
     QCOMPARE(
         seen(*m_boxes),
         (QStringList{QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". No such file or directory. "
@@ -420,7 +427,10 @@ void TestNotesPanel::unreadableFileChangesNothing()
                          .arg(path("missing.txt")),
                      QStringLiteral("Tarvolen Ohmbrook: Cannot open file \"%1\". It is not a plain file. "
                                     "[critical]")
-                         .arg(m_dir->path())}));
+                         .arg(m_dir->path()),
+                     QStringLiteral("Tarvolen Ohmbrook: The file \"%1\" is too large for the notes pad (more "
+                                    "than 128 MiB) [critical]")
+                         .arg(path("huge.txt"))}));
     QCOMPARE(padText(), QStringLiteral("good"));
     QCOMPARE(label(), QStringLiteral("File open: ") + file);
     QCOMPARE(m_panel->fileName(), file);
