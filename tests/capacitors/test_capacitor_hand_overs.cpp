@@ -106,7 +106,7 @@ void TestCapacitorHandOvers::handOver()
         }
     }
     QWidget* sourcePanel = h.find<QWidget>(source.toLatin1().constData());
-    h.window().ShowPanel(sourcePanel);
+    h.window().showPanel(sourcePanel);
     QCOMPARE(h.window().frontPanel(), sourcePanel);
     h.boxes.clear();
 
