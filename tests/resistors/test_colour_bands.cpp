@@ -187,6 +187,7 @@ void TestColourBands::precisionNearestBands_data()
     QTest::newRow("0.9996 rounds up to 1 ohm") << 0.9996 << QList<int>{1, 0, 0, 0};
     QTest::newRow("1 M is 100 x 10000") << 1e6 << QList<int>{1, 0, 0, 6};
     QTest::newRow("999 G, the largest") << 999e9 << QList<int>{9, 9, 9, 11};
+    QTest::newRow("0 ohms, no bands") << 0.0 << none;
     QTest::newRow("0.5 below the bands") << 0.5 << none;
     QTest::newRow("999.6 G rounds to 1000 G, beyond") << 999.6e9 << none;
     QTest::newRow("2e12 beyond the bands") << 2e12 << none;
