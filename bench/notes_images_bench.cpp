@@ -12,6 +12,7 @@
 //   notes_images_bench [runs]     (default 5 of each; medians are printed)
 
 #include "images/image_panel.h"
+#include "images/picture_loader.h"
 #include "notes/notes_panel.h"
 #include "ui/file_dialog.h"
 
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -130,6 +132,63 @@ double djpegMs(const QString& djpeg, const QString& file, std::vector<double>& c
     return ms(t);
 }
 
+// A one-inch Windows metafile: a filled rectangle and an ellipse.
+QByteArray smallMetafile()
+{
+    const auto word = [](QByteArray& b, int v) { b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+    const auto record = [&](int function, std::initializer_list<int> params) {
+        QByteArray r;
+        word(r, 3 + int(params.size()));
+        word(r, 0);
+        word(r, function);
+        for (int p : params)
+            word(r, p);
+        return r;
+    };
+    const QByteArray body = record(0x020B, {0, 0}) + record(0x020C, {1440, 1440}) +
+                            record(0x041B, {700, 700, 100, 100}) + record(0x0418, {1400, 1400, 800, 800}) +
+                            record(0x0000, {});
+    QByteArray file;
+    for (int v : {1, 9, 0x0300})
+        word(file, v);
+    word(file, (18 + int(body.size())) / 2);
+    word(file, 0);
+    for (int v : {0, 7, 0, 0})
+        word(file, v);
+    return file + body;
+}
+
+// The metafile helper drawing a small picture, confined as the viewer runs
+// it and without its confinement: what shutting it in costs.
+void measureConfinement(int runs)
+{
+    const QString helper =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../ohmbrook-metafile-helper");
+    const QByteArray picture = smallMetafile();
+    std::vector<double> confined, unconfined;
+    for (int run = 0; run < 4 * runs; ++run) {
+        for (const bool confine : {true, false}) {
+            QProcess process;
+            process.setProcessEnvironment(QProcessEnvironment());
+            QElapsedTimer t;
+            t.start();
+            process.start(helper, confine ? QStringList{"wmf"} : QStringList{"wmf", "unconfined"});
+            process.write(picture);
+            process.closeWriteChannel();
+            process.waitForFinished(10000);
+            if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+                std::fprintf(stderr, "the metafile helper failed (%d)\n", process.exitCode());
+                std::exit(1);
+            }
+            (confine ? confined : unconfined).push_back(ms(t));
+        }
+    }
+    std::printf("metafile helper drawing a small WMF, medians of %d runs:\n", 4 * runs);
+    std::printf("  without confinement:                        %8.1f ms\n", median(unconfined));
+    std::printf("  confined as the viewer runs it:             %8.1f ms (%.2f x)\n", median(confined),
+                median(confined) / median(unconfined));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -220,5 +279,6 @@ int main(int argc, char* argv[])
     if (!reference.empty())
         std::printf(" (%.2f x djpeg)", median(whole) / median(reference));
     std::printf("\n  viewer, longest pause meanwhile:            %8.1f ms\n", median(pause));
+    measureConfinement(runs);
     return 0;
 }

@@ -305,6 +305,9 @@ void MetafileDrawing::start(const QByteArray& bytes)
     m_process.setProgram(metafileHelperPath());
     m_process.setArguments({m_kind == Kind::WindowsMetafile ? QStringLiteral("wmf") : QStringLiteral("emf")});
     m_process.setStandardErrorFile(QProcess::nullDevice());
+    // Nothing of the program's own: no display, no desktop bus, no home.
+    m_process.setProcessEnvironment(QProcessEnvironment());
+    m_process.setWorkingDirectory(QStringLiteral("/"));
     // Runs in the new process before the helper starts: only plain system
     // calls here.
     m_process.setChildProcessModifier([limits] {
@@ -361,6 +364,12 @@ void MetafileDrawing::processEnded(int exitCode, QProcess::ExitStatus status)
         return fail(tooLarge(
             m_path,
             QStringLiteral("more than %1 million pixels when drawn").arg(metafile::kMaxPixels / 1'000'000)));
+    case metafile::kUnconfined:
+        return fail(
+            QStringLiteral("The picture \"%1\" was not drawn: metafiles cannot be shown safely on this "
+                           "system, which does not let the drawing program shut itself off from your "
+                           "files")
+                .arg(m_path));
     default:
         return fail(notDrawn(m_path));
     }

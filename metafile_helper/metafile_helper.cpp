@@ -7,9 +7,11 @@
 // up the drawing libraries can only end this process. The protocol is in
 // metafile_protocol.h.
 
+#include "metafile_helper/confinement.h"
 #include "metafile_helper/metafile_check.h"
 #include "metafile_helper/metafile_protocol.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -180,19 +182,42 @@ int drawEnhancedMetafile(std::vector<unsigned char> input)
     return drawSvg(svgText, size.width, size.height);
 }
 
+// Draws a little text, so that whatever drawing loads (font files, font
+// engines, code) is loaded before the helper is confined.
+void loadWhatDrawingNeeds()
+{
+    QFontDatabase::families();
+    QSvgRenderer renderer(QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+                                     "<text x='0' y='8' font-family='serif'>Aa</text></svg>"));
+    QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    renderer.render(&painter);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 || (std::strcmp(argv[1], "wmf") != 0 && std::strcmp(argv[1], "emf") != 0))
+    confinement::dropInheritance();
+    const bool trying = argc == 3 && std::strcmp(argv[1], "try") == 0;
+    // The benchmark's measure of what confinement costs; the program never
+    // asks for it.
+    const bool unconfined = argc == 3 && std::strcmp(argv[2], "unconfined") == 0;
+    if (!trying && ((argc != 2 && !unconfined) ||
+                    (std::strcmp(argv[1], "wmf") != 0 && std::strcmp(argv[1], "emf") != 0)))
         return metafile::kUsage;
+    // Text in a drawing needs the font database, which needs an application
+    // object; the offscreen platform needs no display.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    loadWhatDrawingNeeds();
+    if (!unconfined && !confinement::confine())
+        return metafile::kUnconfined;
+    if (trying)
+        return confinement::tryForbidden(argv[2]);
     std::optional<std::vector<unsigned char>> input = readInput();
     if (!input)
         return metafile::kTooLarge;
-    // Text in a drawing needs the font database, which needs an application
-    // object; the offscreen platform needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     if (std::strcmp(argv[1], "wmf") == 0)
         return drawWindowsMetafile(std::move(*input));
     return drawEnhancedMetafile(std::move(*input));

@@ -32,6 +32,9 @@ enum ExitStatus : int
     kMalformed = 2,
     kTooLarge = 3,
     kNotDrawn = 4,
+    // The helper could not shut itself off from the user's files and the
+    // system (see confinement.h), so it drew nothing.
+    kUnconfined = 5,
 };
 
 inline constexpr std::int64_t maxOutputBytes()

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libchm-dev fp-utils
     locales
-    libjpeg62-turbo-dev libjpeg-turbo-progs qt6-svg-dev libwmf-dev libemf2svg-dev fonts-urw-base35
+    libjpeg62-turbo-dev libjpeg-turbo-progs qt6-svg-dev libwmf-dev libemf2svg-dev fonts-urw-base35 libseccomp-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils valgrind libxcb-damage0-dev
     desktop-file-utils appstream debootstrap

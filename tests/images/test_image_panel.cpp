@@ -12,10 +12,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <linux/landlock.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -197,6 +202,8 @@ private slots:
     void metafileOverItsSizeBound();
     void metafileStructureChecks_data();
     void metafileStructureChecks();
+    void confinedHelperRefusesForbiddenActions_data();
+    void confinedHelperRefusesForbiddenActions();
     void helperLimitsEndRun_data();
     void helperLimitsEndRun();
 
@@ -475,6 +482,11 @@ void TestImagePanel::helperLimitsEndRun_data()
         << "printf 'OhmPict1\\377\\377\\377\\377\\377\\377\\377\\377'" << 0 << notDrawn;
     QTest::newRow("endless work") << "while :; do :; done" << 1 << notDrawn;
     QTest::newRow("endless memory") << "exec awk 'BEGIN { s = \"x\"; while (1) s = s s }'" << 2 << QString();
+    QTest::newRow("a system that lets it draw only unconfined")
+        << "cat >/dev/null; exit 5" << 0
+        << QStringLiteral(
+               "The picture \"%1\" was not drawn: metafiles cannot be shown safely on this system, "
+               "which does not let the drawing program shut itself off from your files.");
     QTest::newRow("missing helper") << QString() << 0
                                     << notDrawn.chopped(1) +
                                            QStringLiteral(": the program \"%2\" could not be started.");
@@ -595,6 +607,34 @@ void TestImagePanel::metafileStructureChecks()
     QCOMPARE(checked.has_value(), stated.isValid());
     if (checked && checked->statedSize)
         QCOMPARE(QSize(int(checked->statedSize->width), int(checked->statedSize->height)), stated);
+}
+
+void TestImagePanel::confinedHelperRefusesForbiddenActions_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char* action : {"read-outside-fonts", "open-for-writing", "unlink", "rename", "socket",
+                               "connect-x-server", "connect-bus", "execve", "fork", "ptrace", "kill-parent"})
+        QTest::newRow(action) << QString::fromLatin1(action);
+}
+
+void TestImagePanel::confinedHelperRefusesForbiddenActions()
+{
+    QFETCH(QString, action);
+    // Without Landlock the kernel cannot keep reading to the font folders;
+    // the system-call filter still forbids every write.
+    if (action == QLatin1String("read-outside-fonts") &&
+        ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION) < 1)
+        QSKIP("this kernel offers no Landlock");
+    QProcess helper;
+    helper.setProcessEnvironment(QProcessEnvironment());
+    helper.start(QStringLiteral(METAFILE_HELPER), {QStringLiteral("try"), action});
+    QVERIFY(helper.waitForFinished(20000));
+    const QByteArray said = helper.readAllStandardOutput();
+    // Refused (status 10) or ended by the filter; never allowed.
+    QVERIFY2((helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 10) ||
+                 helper.exitStatus() == QProcess::CrashExit,
+             said.constData());
+    QVERIFY(!said.contains("ALLOWED"));
 }
 
 QTEST_MAIN(TestImagePanel)
