@@ -73,14 +73,9 @@ bool allow(scmp_filter_ctx filter, int call)
     return seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
 }
 
-// The system calls reading the picture, drawing it (with fonts read from
-// files) and writing it need; anything else ends the process.
-bool installFilter()
+// The calls that need no look at their arguments.
+bool allowPlainCalls(scmp_filter_ctx filter)
 {
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_KILL_PROCESS);
-    if (!filter)
-        return false;
-    bool ok = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1) == 0;
     const int plain[] = {
         SCMP_SYS(read),
         SCMP_SYS(readv),
@@ -138,39 +133,52 @@ bool installFilter()
         SCMP_SYS(sched_getparam),
         SCMP_SYS(sched_getscheduler),
     };
+    bool ok = true;
     for (const int call : plain)
         ok = ok && allow(filter, call);
+    return ok;
+}
+
+// The calls allowed only with some arguments.
+bool allowGuardedCalls(scmp_filter_ctx filter)
+{
+    bool ok = true;
+    const auto rule = [&](uint32_t action, int call, scmp_arg_cmp condition) {
+        ok = ok && seccomp_rule_add(filter, action, call, 1, condition) == 0;
+    };
     // Writing only to its own output and error.
     for (const int call : {SCMP_SYS(write), SCMP_SYS(writev)}) {
-        ok =
-            ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A0(SCMP_CMP_EQ, STDOUT_FILENO)) == 0;
-        ok =
-            ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A0(SCMP_CMP_EQ, STDERR_FILENO)) == 0;
+        rule(SCMP_ACT_ALLOW, call, SCMP_A0(SCMP_CMP_EQ, STDOUT_FILENO));
+        rule(SCMP_ACT_ALLOW, call, SCMP_A0(SCMP_CMP_EQ, STDERR_FILENO));
     }
     // Memory, never executable.
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(mmap), 1,
-                                SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(mprotect), 1,
-                                SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(mmap), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(mprotect), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
     // Files opened for reading only, never made.
     const scmp_datum_t writing = O_ACCMODE | O_CREAT | O_TRUNC | O_APPEND;
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(openat), 1,
-                                SCMP_A2(SCMP_CMP_MASKED_EQ, writing, O_RDONLY)) == 0;
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(open), 1,
-                                SCMP_A1(SCMP_CMP_MASKED_EQ, writing, O_RDONLY)) == 0;
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(openat), SCMP_A2(SCMP_CMP_MASKED_EQ, writing, O_RDONLY));
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(open), SCMP_A1(SCMP_CMP_MASKED_EQ, writing, O_RDONLY));
     // Whether its output is a terminal.
-    ok =
-        ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(ioctl), 1, SCMP_A1(SCMP_CMP_EQ, TCGETS)) == 0;
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(ioctl), SCMP_A1(SCMP_CMP_EQ, TCGETS));
     // Threads of its own (the picture library may draw in several), never a
     // new process; clone3 hides its flags, so it is refused and the C library
     // falls back to clone.
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
-                                SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD)) == 0;
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(clone), SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
     // A signal to itself (abort) but to no other process.
-    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), 1,
-                                SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(::getpid()))) == 0;
-    ok = ok && seccomp_load(filter) == 0;
+    rule(SCMP_ACT_ALLOW, SCMP_SYS(tgkill), SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(::getpid())));
+    return ok;
+}
+
+// The system calls reading the picture, drawing it (with fonts read from
+// files) and writing it need; anything else ends the process.
+bool installFilter()
+{
+    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_KILL_PROCESS);
+    if (!filter)
+        return false;
+    const bool ok = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1) == 0 && allowPlainCalls(filter) &&
+                    allowGuardedCalls(filter) && seccomp_load(filter) == 0;
     seccomp_release(filter);
     return ok;
 }
