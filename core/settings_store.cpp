@@ -1,6 +1,7 @@
 #include "core/settings_store.h"
 
 #include "core/settings_store_io.h"
+#include "core/utf16_units.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,34 +80,11 @@ QString fullPath(const QString& path)
     return kHive + p;
 }
 
-QString utf16Text(QByteArrayView bytes, bool bigEndian)
-{
-    // Code unit by code unit: a lone surrogate stays what it was.
-    QString text(bytes.size() / 2, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto first = quint8(bytes[i]);
-        const auto second = quint8(bytes[i + 1]);
-        *out++ = QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first));
-    }
-    return text;
-}
-
 QByteArray encodeText(const QString& text, FileEncoding encoding)
 {
     if (encoding != FileEncoding::Utf16LE && encoding != FileEncoding::Utf16BE)
         return text.toUtf8();
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xFF);
-        if (encoding == FileEncoding::Utf16BE)
-            bytes.append(high).append(low);
-        else
-            bytes.append(low).append(high);
-    }
-    return bytes;
+    return utf16::bytesOf(text, encoding == FileEncoding::Utf16BE);
 }
 
 // Which encoding the file's bytes are in, from the byte order mark, or from
@@ -177,7 +155,7 @@ std::optional<FileLines> splitFile(const QByteArray& bytes)
         QByteArrayView body = line;
         if (isNewline(at))
             body.chop(unit);
-        QString text = wide ? utf16Text(body, bigEndian) : QString::fromUtf8(body);
+        QString text = wide ? utf16::unitsOf(body, bigEndian) : QString::fromUtf8(body);
         if (text.endsWith(u'\r')) {
             text.chop(1);
             file.crLf = file.crLf || isNewline(at);

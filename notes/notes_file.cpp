@@ -1,5 +1,7 @@
 #include "notes/notes_file.h"
 
+#include "core/utf16_units.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -65,32 +67,9 @@ void joinLines(QString& text)
     throw std::runtime_error(text.toStdString());
 }
 
-// The code units of a UTF-16 text after its byte order mark, each as it is.
-QString utf16Units(QByteArrayView body, bool bigEndian)
+QByteArray markOf(Encoding encoding)
 {
-    QString text(body.size() / 2, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
-        const auto first = quint8(body[i]);
-        const auto second = quint8(body[i + 1]);
-        *out++ = QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first));
-    }
-    return text;
-}
-
-QByteArray utf16Bytes(const QString& text, bool bigEndian)
-{
-    QByteArray out(bigEndian ? "\xFE\xFF" : "\xFF\xFE");
-    out.reserve(2 + text.size() * 2);
-    for (const QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xFF);
-        if (bigEndian)
-            out.append(high).append(low);
-        else
-            out.append(low).append(high);
-    }
-    return out;
+    return encoding == Encoding::Utf16BE ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
 }
 
 } // namespace
@@ -110,12 +89,11 @@ DecodedNotes decodeNotes(const QByteArray& bytes)
     DecodedNotes result;
     // A UTF-16 mark with an odd number of bytes after it is no UTF-16 text:
     // such a file is read as the 8-bit text it may be, byte for byte.
-    const bool utf16 =
-        bytes.size() % 2 == 0 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
-    if (utf16) {
+    const bool wide = bytes.size() % 2 == 0 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
+    if (wide) {
         const bool bigEndian = bytes.startsWith("\xFE\xFF");
         result.encoding = bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE;
-        result.text = utf16Units(QByteArrayView(bytes).sliced(2), bigEndian);
+        result.text = utf16::unitsOf(QByteArrayView(bytes).sliced(2), bigEndian);
         joinLines(result.text);
         return result;
     }
@@ -143,17 +121,17 @@ DecodedNotes decodeNotes(const QByteArray& bytes)
 
 QByteArray encodeNotes(const QString& text, Encoding& encoding)
 {
-    const bool utf16 = encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+    const bool wide = encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
     if (text.isEmpty()) {
-        if (utf16)
-            return utf16Bytes(QString(), encoding == Encoding::Utf16BE);
+        if (wide)
+            return markOf(encoding);
         return encoding == Encoding::Utf8WithBom ? QByteArray(kBom) : QByteArray();
     }
-    if (utf16) {
+    if (wide) {
         QString withCrLf = text;
         withCrLf.replace(u'\n', QLatin1String("\r\n"));
         withCrLf.append(QLatin1String("\r\n"));
-        return utf16Bytes(withCrLf, encoding == Encoding::Utf16BE);
+        return markOf(encoding) + utf16::bytesOf(withCrLf, encoding == Encoding::Utf16BE);
     }
     const qsizetype lines = text.count(u'\n') + 1;
     QByteArray out;

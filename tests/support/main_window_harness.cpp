@@ -1,5 +1,7 @@
 #include "tests/support/main_window_harness.h"
 
+#include "tests/support/widget_driving.h"
+
 #include "core/settings_store.h"
 
 #include <QComboBox>
@@ -44,25 +46,12 @@ QString MainWindowHarness::settingsText() const
 
 QString MainWindowHarness::text(const char* name)
 {
-    QObject* o = m_window->findChild<QObject*>(QString::fromLatin1(name));
-    if (!o)
-        qFatal("no widget named %s", name);
-    if (auto* e = qobject_cast<QLineEdit*>(o))
-        return e->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* c = qobject_cast<QComboBox*>(o))
-        return c->currentText();
-    if (auto* b = qobject_cast<QAbstractButton*>(o))
-        return b->text();
-    qFatal("widget %s has no text", name);
+    return drive::textOf(m_window->findChild<QObject*>(QString::fromLatin1(name)), name);
 }
 
 void MainWindowHarness::type(const char* fieldName, const QString& text)
 {
-    QLineEdit* f = field(fieldName);
-    f->clear();
-    QTest::keyClicks(f, text);
+    drive::typeInto(field(fieldName), text);
 }
 
 void MainWindowHarness::click(const char* buttonName)

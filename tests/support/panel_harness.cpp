@@ -1,5 +1,7 @@
 #include "tests/support/panel_harness.h"
 
+#include "tests/support/widget_driving.h"
+
 PanelHost::PanelHost()
 {
     m_oldConfig = qgetenv("XDG_CONFIG_HOME");
@@ -22,23 +24,12 @@ PanelHost::~PanelHost()
 
 QString PanelHost::text(const char* name) const
 {
-    QObject* o = find<QObject>(name);
-    if (auto* e = qobject_cast<QLineEdit*>(o))
-        return e->text();
-    if (auto* l = qobject_cast<QLabel*>(o))
-        return l->text();
-    if (auto* c = qobject_cast<QComboBox*>(o))
-        return c->currentText();
-    if (auto* b = qobject_cast<QAbstractButton*>(o))
-        return b->text();
-    qFatal("widget %s has no text", name);
+    return drive::textOf(m_host->findChild<QObject*>(QString::fromLatin1(name)), name);
 }
 
 void PanelHost::type(const char* fieldName, const QString& text)
 {
-    QLineEdit* f = field(fieldName);
-    f->clear();
-    QTest::keyClicks(f, text);
+    drive::typeInto(field(fieldName), text);
 }
 
 void PanelHost::click(const char* buttonName)
