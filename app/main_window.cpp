@@ -175,6 +175,8 @@ void TFormMainApplication::buildFrame()
                                    QStringLiteral("Click to set options for Ohmbrook"));
     m_helpButton = form::button(this, "BtnHelp", 672, 496, 65, 25, QStringLiteral("Help"));
     m_helpButton->setIcon(QIcon(artwork::helpGlyph()));
+    m_aboutButton->setAccessibleDescription(QStringLiteral("Show the version of Ohmbrook"));
+    m_helpButton->setAccessibleDescription(QStringLiteral("Open the help page of the calculator in front"));
     m_closeButton = form::button(this, "BtnClose", 744, 496, 65, 25, QStringLiteral("Exit"),
                                  QStringLiteral("Click to exit Ohmbrook"));
 

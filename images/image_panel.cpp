@@ -3,6 +3,7 @@
 #include "ui/file_dialog.h"
 #include "ui/form_builder.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,10 +26,13 @@ public:
     const QImage& image() const { return m_image; }
 
     // `size` is the whole picture's; `image` may be its top-left part.
-    void show(const QImage& image, const QSize& size)
+    // A screen reader names the picture by its file.
+    void show(const QImage& image, const QSize& size, const QString& fileName = QString())
     {
         m_image = image;
         resize(size);
+        setAccessibleName(fileName.isEmpty() ? QStringLiteral("No picture")
+                                             : QStringLiteral("Picture: %1").arg(fileName));
         update();
     }
 
@@ -199,7 +203,7 @@ void ImageViewerPanel::cancelJob()
 
 void ImageViewerPanel::showPicture(const QImage& image, const QSize& size, const QString& path)
 {
-    m_image->show(image, size);
+    m_image->show(image, size, QFileInfo(path).fileName());
     m_scrollBox->horizontalScrollBar()->setValue(0);
     m_scrollBox->verticalScrollBar()->setValue(0);
     const QString text = QStringLiteral("Current image file: %1").arg(path);
@@ -216,7 +220,9 @@ ImageViewerPanel::Shown ImageViewerPanel::shown() const
 
 void ImageViewerPanel::restore(const Shown& shown)
 {
+    const QString name = m_image->accessibleName();
     m_image->show(shown.image, shown.size);
+    m_image->setAccessibleName(name);
     m_imageFileNameLabel->setText(shown.label);
     m_imageFileNameLabel->setToolTip(shown.labelHint);
 }

@@ -28,6 +28,7 @@ NotesPanel::NotesPanel(QWidget* parent) : CalculatorPanel("PanelMemoNotes", pare
 {
     m_memoPad = new QPlainTextEdit(this);
     m_memoPad->setObjectName(QStringLiteral("MemoPad"));
+    m_memoPad->setAccessibleName(QStringLiteral("Notes"));
     m_memoPad->setGeometry(16, 24, 617, 297);
     m_memoPad->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memoPad->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -2,12 +2,14 @@
 
 #include "ui/form_builder.h"
 
+#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QVariant>
 
 #include <climits>
 
@@ -102,6 +104,26 @@ public:
     }
 };
 
+// A list's own edit line carries the list's name, and a clear button the
+// name of the field it empties, not its group's caption.
+void nameListEditorsAndClearButtons(QWidget* root)
+{
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
+        QLineEdit* editor = list->lineEdit();
+        if (!editor || !editor->accessibleName().isEmpty())
+            continue;
+        const QString name = list->accessibleName().isEmpty() ? list->toolTip() : list->accessibleName();
+        editor->setAccessibleName(name);
+        editor->setAccessibleDescription(list->accessibleDescription());
+    }
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        const auto* field = qvariant_cast<QObject*>(button->property(kClearsField));
+        const auto* fieldWidget = qobject_cast<const QWidget*>(field);
+        if (fieldWidget && button->accessibleName().isEmpty() && !fieldWidget->accessibleName().isEmpty())
+            button->setAccessibleName(QStringLiteral("Clear ") + fieldWidget->accessibleName());
+    }
+}
+
 } // namespace
 
 bool isInput(const QWidget* w)
@@ -148,6 +170,7 @@ void nameControlsFromCaptions(QWidget* root)
                 w->setAccessibleDescription(captionText(caption));
         }
     }
+    nameListEditorsAndClearButtons(root);
 }
 
 void nameControlsWhenShown(QWidget* page)

@@ -15,6 +15,10 @@ namespace a11y {
 
 void nameControlsFromCaptions(QWidget* root);
 
+// The property naming the field a small clear button empties; such a button
+// is named "Clear <the field's name>".
+inline constexpr char kClearsField[] = "ohmbrookClearsField";
+
 // Names the controls of page (a panel of a stack) as above the first time the
 // page is shown: only the page in front reaches the keyboard and a screen
 // reader, and pages the user never opens are never measured.

@@ -1,5 +1,7 @@
 #include "ui/calculator_panel.h"
 
+#include "ui/accessibility.h"
+
 #include "ui/fault_guard.h"
 
 #include <QLineEdit>
@@ -24,6 +26,8 @@ void CalculatorPanel::connectClearButton(const char* buttonName, QLineEdit* fiel
 {
     auto* button = findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
     Q_ASSERT(button);
+    // A screen reader names the button after the field it clears.
+    button->setProperty(a11y::kClearsField, QVariant::fromValue<QObject*>(field));
     connect(button, &QAbstractButton::clicked, this, [this, field] { guarded([field] { field->clear(); }); });
 }
 

@@ -12,9 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 #include <memory>
@@ -307,6 +309,11 @@ void TestKeyboardUse::everyResultSaysWhatItHolds_data()
         {"CapTolerance", "Tolerance"},
         {"CapValueText", "Capacitor value in pF"},
         {"CapValueTol", "Tolerance"},
+        // Named for what they are, not for their group.
+        {"BtnClearResValue", "Clear Value in ohms"},
+        {"BtnClearReactanceCapFreq", "Clear Frequency (in Hz )"},
+        {"MemoPad", "Notes"},
+        {"ComboResCol1 editor", "Select the first resistor band colour"},
     };
     for (const auto& row : rows)
         QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
@@ -326,6 +333,13 @@ void TestKeyboardUse::everyResultSaysWhatItHolds()
         for (QLabel* label : panel->findChildren<QLabel*>()) {
             if (a11y::isResultLabel(label))
                 seen.append(label->objectName() + QStringLiteral(" = ") + label->accessibleDescription());
+        }
+        for (QWidget* control : panel->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QPlainTextEdit*>(control))
+                seen.append(control->objectName() + QStringLiteral(" = ") + control->accessibleName());
+            if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+                seen.append(list->objectName() + QStringLiteral(" editor = ") +
+                            list->lineEdit()->accessibleName());
         }
     }
     QVERIFY2(seen.contains(result + QStringLiteral(" = ") + caption), qPrintable(seen.join(u'\n')));
