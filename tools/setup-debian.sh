@@ -12,6 +12,7 @@ packages=(
     libjpeg62-turbo-dev libjpeg-turbo-progs qt6-svg-dev libwmf-dev libemf2svg-dev fonts-urw-base35 libseccomp-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils valgrind libxcb-damage0-dev
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream debootstrap
 )
 

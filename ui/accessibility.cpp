@@ -6,14 +6,19 @@
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QSlider>
 #include <QVariant>
 
+#include <algorithm>
 #include <climits>
 
 namespace a11y {
+
+bool isInput(const QWidget* w);
 
 namespace {
 
@@ -124,6 +129,57 @@ void nameListEditorsAndClearButtons(QWidget* root)
     }
 }
 
+QString groupTitleOf(const QWidget* w, const QWidget* root)
+{
+    for (const QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget()) {
+        if (const auto* group = qobject_cast<const QGroupBox*>(p))
+            return group->title().simplified();
+    }
+    return QString();
+}
+
+// Controls of one page that a screen reader would read alike (the series and
+// the parallel calculator's Calculate, two fields captioned the same) get
+// their group's title, and where that does not tell them apart, their place.
+void tellAlikeNamesApart(QWidget* root)
+{
+    QMap<QString, QList<QWidget*>> byName;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        if ((!button && !isInput(w)) || !w->isVisibleTo(root))
+            continue;
+        QString name = w->accessibleName();
+        if (name.isEmpty() && button)
+            name = button->text().remove(u'&').simplified();
+        if (!name.isEmpty())
+            byName[name].append(w);
+    }
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        QList<QWidget*> alike = it.value();
+        if (alike.size() < 2)
+            continue;
+        // Numbered in reading order: by line, then from the left.
+        std::sort(alike.begin(), alike.end(), [root](const QWidget* a, const QWidget* b) {
+            const QPoint pa = a->mapTo(root, QPoint(0, 0));
+            const QPoint pb = b->mapTo(root, QPoint(0, 0));
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        QMap<QString, int> perGroup;
+        for (QWidget* w : alike)
+            ++perGroup[groupTitleOf(w, root)];
+        QMap<QString, int> counted;
+        for (QWidget* w : alike) {
+            const QString group = groupTitleOf(w, root);
+            QString name = it.key();
+            if (perGroup.value(group) > 1)
+                name += u' ' + QString::number(++counted[group]);
+            if (!group.isEmpty() && perGroup.size() > 1)
+                name += QStringLiteral(", ") + group;
+            w->setAccessibleName(name);
+        }
+    }
+}
+
 } // namespace
 
 bool isInput(const QWidget* w)
@@ -171,6 +227,7 @@ void nameControlsFromCaptions(QWidget* root)
         }
     }
     nameListEditorsAndClearButtons(root);
+    tellAlikeNamesApart(root);
 }
 
 void nameControlsWhenShown(QWidget* page)

@@ -1,5 +1,6 @@
 #include "capacitors/panels/capacitor_scale_panel.h"
 
+#include "ui/accessibility.h"
 #include "ui/form_builder.h"
 #include "ui/message_box.h"
 #include "ui/numeric_field.h"
@@ -125,6 +126,8 @@ void CapacitorScalePanel::connectControls()
 {
     for (std::size_t i = 0; i < kUnitCount; ++i) {
         const auto unit = Unit(i);
+        // A screen reader names the button after the field it clears.
+        m_clearButtons[i]->setProperty(a11y::kClearsField, QVariant::fromValue<QObject*>(m_fields[i]));
         connect(m_clearButtons[i], &QPushButton::clicked, this,
                 [this, unit] { guarded([this, unit] { clearField(unit); }); });
     }

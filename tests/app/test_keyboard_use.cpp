@@ -311,7 +311,7 @@ void TestKeyboardUse::everyResultSaysWhatItHolds_data()
         {"CapValueTol", "Tolerance"},
         // Named for what they are, not for their group.
         {"BtnClearResValue", "Clear Value in ohms"},
-        {"BtnClearReactanceCapFreq", "Clear Frequency (in Hz )"},
+        {"BtnClearReactanceCapFreq", "Clear Frequency (in Hz ), Capacitive Reactance"},
         {"MemoPad", "Notes"},
         {"ComboResCol1 editor", "Select the first resistor band colour"},
     };
