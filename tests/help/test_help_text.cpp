@@ -249,6 +249,8 @@ private slots:
             {"isolation", "CapacitorInLineDropper.htm", "isolat"},
             {"bleeder resistor", "CapacitorInLineDropper.htm", "bleeder resistor"},
             {"X2 capacitor", "CapacitorInLineDropper.htm", "X2"},
+            {"prefixes", "Welcome.htm#prefixes", "prefix"},
+            {"4k7", "Welcome.htm#prefixes", "4k7"},
         };
         for (const auto& r : rows)
             QTest::addRow("%s > %s", r.keyword, r.page)
