@@ -13,6 +13,7 @@
 #include "ui/fault_guard.h"
 #include "ui/form_builder.h"
 #include "ui/message_box.h"
+#include "ui/numeric_field.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -322,7 +323,7 @@ void TFormMainApplication::showOptions()
         connect(m_optionsDialog, &TOptionsDialog::helpRequested, this,
                 [this](const QString& page) { guarded([this, page] { launchHelp(page); }); });
     }
-    m_optionsDialog->setOptionStates(m_expandWhenLaunched, m_autoExpand);
+    m_optionsDialog->setOptionStates(m_expandWhenLaunched, m_autoExpand, ui::readUnitPrefixes());
     ui::makeModalToItsWindow(m_optionsDialog);
     m_optionsDialog->exec();
 }
@@ -331,6 +332,7 @@ void TFormMainApplication::loadSettings()
 {
     m_expandWhenLaunched = true;
     m_autoExpand = false;
+    ui::setReadUnitPrefixes(true);
     auto key = settings::Key::openExisting(QString::fromLatin1(settings::kProgramKey));
     if (!key)
         return;
@@ -340,6 +342,8 @@ void TFormMainApplication::loadSettings()
     const settings::Value autoExpand = key->read(QStringLiteral("Auto Expand Category List"));
     if (autoExpand.isDword() && autoExpand.dword != 0)
         m_autoExpand = true;
+    const settings::Value prefixes = key->read(QStringLiteral("Read Unit Prefixes"));
+    ui::setReadUnitPrefixes(!(prefixes.isDword() && prefixes.dword == 0));
     applyOptions(false);
     // The other panels take their settings when they are built.
     for (CalculatorPanel* panel : std::as_const(m_panels)) {
@@ -366,6 +370,9 @@ void TFormMainApplication::saveSettings()
                                       m_expandWhenLaunched ? 1 : 0));
         saved = check(key->writeDword(QStringLiteral("Auto Expand Category List"), m_autoExpand ? 1 : 0)) &&
                 saved;
+        saved =
+            check(key->writeDword(QStringLiteral("Read Unit Prefixes"), ui::readUnitPrefixes() ? 1 : 0)) &&
+            saved;
         for (CalculatorPanel* panel : std::as_const(m_panels))
             saved = check(panel->saveSettings(*key)) && saved;
     } else {
@@ -392,6 +399,7 @@ void TFormMainApplication::applyOptions(bool takeFromDialog)
     if (takeFromDialog && m_optionsDialog) {
         m_expandWhenLaunched = m_optionsDialog->expandCategoryListWhenLaunched();
         m_autoExpand = m_optionsDialog->autoExpandCategoryList();
+        ui::setReadUnitPrefixes(m_optionsDialog->readUnitPrefixes());
     }
     setSingleExpand(m_autoExpand);
 }

@@ -39,6 +39,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent)
                                     QStringLiteral("&Fully expand category list on startup"));
     m_autoExpand =
         checkBox(tree, "OptionAutoExpandCategoryList", 16, 48, QStringLiteral("&Auto expand category list"));
+    m_readUnitPrefixes = checkBox(application, "CheckReadUnitPrefixes", 12, 114,
+                                  QStringLiteral("Read unit prefixes in typed values (4k7, 100n)"));
     m_close = form::button(application, "BtnClose", 64, 136, 75, 25, QStringLiteral("Close"));
     m_help = form::button(application, "BtnHelp", 160, 136, 75, 25, QStringLiteral("Help"));
     m_help->setIcon(QIcon(artwork::helpGlyph()));
@@ -47,11 +49,18 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent)
     connect(m_help, &QPushButton::clicked, this, &TOptionsDialog::showHelp);
 }
 
-void TOptionsDialog::setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList)
+void TOptionsDialog::setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList,
+                                     bool readUnitPrefixes)
 {
     m_ownerSet = true;
     m_expandWhenLaunched->setChecked(expandCategoryListWhenLaunched);
     m_autoExpand->setChecked(autoExpandCategoryList);
+    m_readUnitPrefixes->setChecked(readUnitPrefixes);
+}
+
+bool TOptionsDialog::readUnitPrefixes() const
+{
+    return m_readUnitPrefixes->isChecked();
 }
 
 bool TOptionsDialog::expandCategoryListWhenLaunched() const

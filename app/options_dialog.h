@@ -1,6 +1,7 @@
 #pragma once
 
-// The Options dialog: the two options of the topic tree.
+// The Options dialog: the two options of the topic tree, and whether number
+// fields read unit prefixes.
 //
 // The check boxes are a copy of the main window's options, ticked by
 // setOptionStates before the dialog is shown. However the dialog is closed
@@ -24,9 +25,11 @@ public:
 
     // Ticks the check boxes from the owner's options; from then on closing the
     // dialog hands them back and Help asks the owner for the help page.
-    void setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList);
+    void setOptionStates(bool expandCategoryListWhenLaunched, bool autoExpandCategoryList,
+                         bool readUnitPrefixes = true);
     bool expandCategoryListWhenLaunched() const;
     bool autoExpandCategoryList() const;
+    bool readUnitPrefixes() const;
 
     void closeDialog();
     void showHelp();
@@ -43,6 +46,7 @@ protected:
 private:
     QCheckBox* m_expandWhenLaunched = nullptr;
     QCheckBox* m_autoExpand = nullptr;
+    QCheckBox* m_readUnitPrefixes = nullptr;
     QPushButton* m_close = nullptr;
     QPushButton* m_help = nullptr;
     bool m_ownerSet = false;

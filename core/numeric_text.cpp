@@ -174,6 +174,204 @@ std::optional<StrictNumber> readWholeNumber(const QString& text)
     return number;
 }
 
+namespace {
+
+struct UnitInfo
+{
+    FieldUnit unit;
+    int scale;               // the field's unit is 10^scale of its base unit
+    const char16_t* symbols; // the base unit's symbols, '|' between them
+    const char16_t* name;
+};
+
+constexpr UnitInfo kUnits[] = {
+    {FieldUnit::Any, 0, u"Ω|ohms|ohm|F", u""},
+    {FieldUnit::Ohm, 0, u"Ω|ohms|ohm", u"ohms"},
+    {FieldUnit::Kilohm, 3, u"Ω|ohms|ohm", u"k ohms"},
+    {FieldUnit::Megohm, 6, u"Ω|ohms|ohm", u"M ohms"},
+    {FieldUnit::Ampere, 0, u"A", u"A"},
+    {FieldUnit::Milliampere, -3, u"A", u"mA"},
+    {FieldUnit::Volt, 0, u"V", u"V"},
+    {FieldUnit::Watt, 0, u"W", u"W"},
+    {FieldUnit::Picofarad, -12, u"F", u"pF"},
+    {FieldUnit::Nanofarad, -9, u"F", u"nF"},
+    {FieldUnit::Microfarad, -6, u"F", u"µF"},
+    {FieldUnit::Millifarad, -3, u"F", u"mF"},
+    {FieldUnit::Farad, 0, u"F", u"F"},
+    {FieldUnit::Henry, 0, u"H", u"H"},
+    {FieldUnit::Hertz, 0, u"Hz", u"Hz"},
+    {FieldUnit::Kilocycle, 3, u"Hz|c", u"kc"},
+    {FieldUnit::Megacycle, 6, u"Hz|c", u"Mc"},
+    {FieldUnit::Metre, 0, u"m", u"metres"},
+};
+
+const UnitInfo* infoOf(FieldUnit unit)
+{
+    for (const UnitInfo& info : kUnits) {
+        if (info.unit == unit)
+            return &info;
+    }
+    return nullptr;
+}
+
+// The power of ten a prefix letter stands for.
+std::optional<int> prefixExponent(QChar c)
+{
+    switch (c.unicode()) {
+    case u'p':
+        return -12;
+    case u'n':
+        return -9;
+    case u'u':
+    case u'\u00B5':
+    case u'\u03BC':
+        return -6;
+    case u'm':
+        return -3;
+    case u'k':
+    case u'K':
+        return 3;
+    case u'M':
+        return 6;
+    case u'G':
+        return 9;
+    default:
+        return std::nullopt;
+    }
+}
+
+// value x 10^exponent, rounded once: powers of ten up to 10^22 are exact
+// doubles, so one multiplication or division by one rounds correctly.
+double scaled(double value, int exponent)
+{
+    double power = 1;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        power *= 10;
+    return exponent >= 0 ? value * power : value / power;
+}
+
+// The length of the field's unit symbol at text[pos], or 0.
+qsizetype symbolAt(const QString& text, qsizetype pos, const UnitInfo& info)
+{
+    for (const QStringView symbol : QStringView(info.symbols).split(u'|')) {
+        if (QStringView(text).mid(pos).startsWith(symbol))
+            return symbol.size();
+    }
+    return 0;
+}
+
+struct Tail
+{
+    int exponent = 0;
+    qsizetype length = 0;
+    bool found = false;
+};
+
+// What follows a number: a prefix and the unit symbol, the symbol alone, or
+// (straight after the number) a prefix alone. The field's own symbol is read
+// as the unit before a prefix of the same letter.
+Tail readTail(const QString& text, qsizetype pos, const UnitInfo& info)
+{
+    Tail tail;
+    const bool blank = pos < text.size() && text[pos] == u' ';
+    const qsizetype at = blank ? pos + 1 : pos;
+    if (at >= text.size())
+        return tail;
+    if (const auto prefix = prefixExponent(text[at])) {
+        if (const qsizetype symbol = symbolAt(text, at + 1, info))
+            return {*prefix, at + 1 + symbol - pos, true};
+    }
+    if (const qsizetype symbol = symbolAt(text, at, info))
+        return {0, at + symbol - pos, true};
+    if (!blank) {
+        if (const auto prefix = prefixExponent(text[at]))
+            return {*prefix, 1, true};
+    }
+    return tail;
+}
+
+// A letter-for-point code at text[pos] ("4k7", "R47"): its number, the power
+// of ten of its letter and its length.
+struct Code
+{
+    double number = 0;
+    int exponent = 0;
+    qsizetype length = 0;
+};
+std::optional<Code> readCode(const QString& text, qsizetype pos, const UnitInfo& info)
+{
+    qsizetype i = pos;
+    std::string ascii;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ascii += text[i++] == u'-' ? "-" : "";
+    const qsizetype firstDigit = i;
+    while (i < text.size() && isAsciiDigit(text[i]))
+        ascii += char(text[i++].unicode());
+    if (i >= text.size())
+        return std::nullopt;
+    const QChar letter = text[i];
+    const bool ohms = QStringView(info.symbols).startsWith(u"Ω");
+    const std::optional<int> exponent =
+        letter == u'R' && ohms ? std::optional<int>(0) : prefixExponent(letter);
+    if (!exponent || (i == firstDigit && letter != u'R'))
+        return std::nullopt;
+    qsizetype j = i + 1;
+    std::string fraction;
+    while (j < text.size() && isAsciiDigit(text[j]))
+        fraction += char(text[j++].unicode());
+    if (fraction.empty())
+        return std::nullopt;
+    const double number = toDouble((ascii.empty() || ascii == "-" ? ascii + "0" : ascii) + "." + fraction);
+    return Code{number, *exponent, j - pos};
+}
+
+} // namespace
+
+std::optional<double> readWithUnitPrefix(const QString& text, FieldUnit unit, bool whole)
+{
+    const UnitInfo* info = infoOf(unit);
+    if (!info)
+        return std::nullopt;
+    qsizetype i = 0;
+    while (i < text.size() && (whole ? text[i] == u' ' : isCSpace(text[i])))
+        ++i;
+    double number = 0;
+    int exponent = 0;
+    qsizetype end = 0;
+    if (const auto code = readCode(text, i, *info)) {
+        number = code->number;
+        exponent = code->exponent;
+        end = i + code->length;
+        end += symbolAt(text, end, *info);
+    } else {
+        QStringList separators{decimalSeparator()};
+        if (!whole && separators.front() != QLatin1String("."))
+            separators.prepend(QStringLiteral("."));
+        const Scan scan = scanNumber(text, i, separators);
+        if (scan.length == 0)
+            return std::nullopt;
+        const Tail tail = readTail(text, i + scan.length, *info);
+        if (!tail.found)
+            return std::nullopt;
+        number = toDouble(scan.ascii);
+        exponent = tail.exponent;
+        end = i + scan.length + tail.length;
+    }
+    if (whole) {
+        while (end < text.size() && text[end] == u' ')
+            ++end;
+        if (end != text.size())
+            return std::nullopt;
+    }
+    return scaled(number, exponent - info->scale);
+}
+
+QString unitName(FieldUnit unit)
+{
+    const UnitInfo* info = infoOf(unit);
+    return info ? QString::fromUtf16(info->name) : QString();
+}
+
 QString formatResult(double value)
 {
     if (std::isnan(value))

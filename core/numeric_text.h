@@ -43,6 +43,47 @@ struct StrictNumber
 };
 std::optional<StrictNumber> readWholeNumber(const QString& text);
 
+// The unit a field holds its number in, for reading values typed with a unit
+// prefix ("4k7", "100n", "20mA"). Plain: the field reads no prefixes; Any:
+// the user picks the unit, and a prefix scales the number to ohms or farads.
+enum class FieldUnit
+{
+    Plain,
+    Any,
+    Ohm,
+    Kilohm,
+    Megohm,
+    Ampere,
+    Milliampere,
+    Volt,
+    Watt,
+    Picofarad,
+    Nanofarad,
+    Microfarad,
+    Millifarad,
+    Farad,
+    Henry,
+    Hertz,
+    Kilocycle,
+    Megacycle,
+    Metre
+};
+
+// A value written as engineers write it, converted into the field's unit:
+// the number with an SI prefix (p, n, u or µ, m, k or K, M, G) straight after
+// it ("4.7k") or after one blank before the field's unit symbol ("4.7 kΩ");
+// a letter-for-point code ("4k7", "2n2", "1M5", and R for ohms: "R47", "4R7");
+// or the field's unit symbol, which converts ("0.02A" in a milliamp field).
+// The field's own unit symbol is a unit, not a prefix ("40m" in metres).
+// Read as the lenient rule reads (what follows is ignored) or, with whole,
+// as the strict rule does (nothing but blanks may follow). Empty when the
+// text holds no prefix, code or unit symbol: the plain reading applies.
+std::optional<double> readWithUnitPrefix(const QString& text, FieldUnit unit, bool whole);
+
+// The unit's own name in a sentence ("ohms", "mA"): for telling the user how
+// a value was read.
+QString unitName(FieldUnit unit);
+
 // General format, 15 significant digits, user's decimal separator:
 // "NAN", "INF", "-INF", fixed form for decimal exponents -3..15 of 0.d1d2...,
 // otherwise d.dddE[-]x.

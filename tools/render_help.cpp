@@ -108,6 +108,7 @@ int main(int argc, char* argv[])
         args = args.mid(2);
     }
     help::setHelpSearchFolders({folder});
+    help::setHelpPresenter(help::helpWindowPresenter());
     if (!args.isEmpty() && args.front() == QLatin1String("--tabs"))
         return renderTabs(out) ? 0 : 1;
 

@@ -4,15 +4,95 @@
 #include "core/numeric_text.h"
 #include "ui/message_box.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <cmath>
 
+namespace {
+
+bool g_readUnitPrefixes = true;
+
+// The unit each number field holds its value in, by the field's name; a field
+// not named here reads no prefixes.
+numeric::FieldUnit unitOfField(const QLineEdit* field)
+{
+    using numeric::FieldUnit;
+    static const QHash<QString, FieldUnit> units = {
+        {QStringLiteral("ResValue"), FieldUnit::Ohm},
+        {QStringLiteral("ResValueK"), FieldUnit::Kilohm},
+        {QStringLiteral("ResValueM"), FieldUnit::Megohm},
+        {QStringLiteral("DropperInLineVSource"), FieldUnit::Volt},
+        {QStringLiteral("DropperInLineVForward"), FieldUnit::Volt},
+        {QStringLiteral("DropperInLineIForward"), FieldUnit::Milliampere},
+        {QStringLiteral("Voltage"), FieldUnit::Volt},
+        {QStringLiteral("Current"), FieldUnit::Ampere},
+        {QStringLiteral("Resistance"), FieldUnit::Ohm},
+        {QStringLiteral("Watts"), FieldUnit::Watt},
+        {QStringLiteral("pF"), FieldUnit::Picofarad},
+        {QStringLiteral("nF"), FieldUnit::Nanofarad},
+        {QStringLiteral("uF"), FieldUnit::Microfarad},
+        {QStringLiteral("mF"), FieldUnit::Millifarad},
+        {QStringLiteral("CapacitorDropperVoltageIn"), FieldUnit::Volt},
+        {QStringLiteral("CapacitorDropperFrequencyIn"), FieldUnit::Hertz},
+        {QStringLiteral("CapacitorDropperLoadVoltage"), FieldUnit::Volt},
+        {QStringLiteral("CapacitorDropperLoadCurrent"), FieldUnit::Ampere},
+        {QStringLiteral("ReactanceInductFreq"), FieldUnit::Hertz},
+        {QStringLiteral("ReactanceInductInductance"), FieldUnit::Henry},
+        {QStringLiteral("ReactanceCapFreq"), FieldUnit::Hertz},
+        {QStringLiteral("ReactanceCapCapacitance"), FieldUnit::Farad},
+        {QStringLiteral("FreqResonanceInductance"), FieldUnit::Henry},
+        {QStringLiteral("FreqResonanceCapacitance"), FieldUnit::Farad},
+        {QStringLiteral("FreqMega"), FieldUnit::Megacycle},
+        {QStringLiteral("FreqKilo"), FieldUnit::Kilocycle},
+        {QStringLiteral("FreqMeters"), FieldUnit::Metre},
+    };
+    const QString name = field->objectName();
+    // The series and parallel parts: the user works in any unit.
+    for (const char* any : {"SerRes", "ParRes", "SerCap", "ParCap"}) {
+        if (name.startsWith(QLatin1String(any)))
+            return FieldUnit::Any;
+    }
+    return units.value(name, FieldUnit::Plain);
+}
+
+// The field's value read with a unit prefix, when the option is on and the
+// text has one; the field's description then says how it was read, for
+// screen readers.
+std::optional<double> readPrefixed(QLineEdit* field, bool whole)
+{
+    const numeric::FieldUnit unit = unitOfField(field);
+    std::optional<double> value;
+    if (g_readUnitPrefixes && unit != numeric::FieldUnit::Plain)
+        value = numeric::readWithUnitPrefix(field->text(), unit, whole);
+    if (value) {
+        const QString name = numeric::unitName(unit);
+        field->setAccessibleDescription(
+            QStringLiteral("Read as %1%2")
+                .arg(FormatResult(*value), name.isEmpty() ? QString() : u' ' + name));
+    } else if (field->accessibleDescription().startsWith(QLatin1String("Read as "))) {
+        field->setAccessibleDescription(field->toolTip());
+    }
+    return value;
+}
+
+} // namespace
+
+void ui::setReadUnitPrefixes(bool on)
+{
+    g_readUnitPrefixes = on;
+}
+
+bool ui::readUnitPrefixes()
+{
+    return g_readUnitPrefixes;
+}
+
 FieldReading ReadNumericField(QWidget* owner, QLineEdit* field, const QString& quantity)
 {
     const QString text = field->text();
-    const double value = numeric::readLeadingNumber(text);
+    const double value = readPrefixed(field, false).value_or(numeric::readLeadingNumber(text));
     const bool positiveInfinity = std::isinf(value) && value > 0;
     if (positiveInfinity || (!text.isEmpty() && value == 0)) {
         ReportEntryError(owner, field, quantity);
@@ -25,6 +105,11 @@ FieldReading ReadNumericField(QWidget* owner, QLineEdit* field, const QString& q
 
 std::optional<double> ReadStrictNumericField(QWidget* owner, QLineEdit* field, const QString& quantity)
 {
+    if (const std::optional<double> prefixed = readPrefixed(field, true)) {
+        if (std::isinf(*prefixed))
+            throw checked::FloatFault(checked::FaultKind::Overflow);
+        return *prefixed;
+    }
     const auto number = numeric::readWholeNumber(field->text());
     if (!number) {
         ReportEntryError(owner, field, quantity);
@@ -33,6 +118,14 @@ std::optional<double> ReadStrictNumericField(QWidget* owner, QLineEdit* field, c
     if (number->overflowsDouble)
         throw checked::FloatFault(checked::FaultKind::Overflow);
     return number->value;
+}
+
+double ReadNumberOrZero(QLineEdit* field)
+{
+    const std::optional<double> prefixed = readPrefixed(field, false);
+    if (prefixed && !(std::isinf(*prefixed) && *prefixed > 0))
+        return *prefixed;
+    return ReadNumberOrZero(field->text());
 }
 
 double ReadNumberOrZero(const QString& text)

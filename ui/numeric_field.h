@@ -32,7 +32,8 @@ struct FieldReading
 };
 
 // Lenient rule: a text reading as 0 or +infinity is rejected (message, field
-// emptied); an empty text is not given.
+// emptied); an empty text is not given. Both rules also read a value typed
+// with a unit prefix into the field's unit (see ui::setReadUnitPrefixes).
 FieldReading ReadNumericField(QWidget* owner, QLineEdit* field, const QString& quantity);
 
 // Strict rule: the whole text must be a number; empty is rejected too. A number
@@ -41,6 +42,16 @@ std::optional<double> ReadStrictNumericField(QWidget* owner, QLineEdit* field, c
 
 // The lenient conversion without any message: empty, no number or +infinity give 0.
 double ReadNumberOrZero(const QString& text);
+// The same for a field, reading its unit prefixes as the other readers do.
+double ReadNumberOrZero(QLineEdit* field);
+
+namespace ui {
+// Whether the fields read values typed with unit prefixes ("4k7", "100n",
+// "20mA") into their own unit (the "Read Unit Prefixes" option; on unless
+// the user turns it off). Off, every field reads as the plain rules say.
+void setReadUnitPrefixes(bool on);
+bool readUnitPrefixes();
+} // namespace ui
 
 // "Entry not a floating point number" titled "<quantity> Error", then the
 // field is emptied. Focus stays where it is.

@@ -243,7 +243,7 @@ void ResistorDropperPanel::requestHeatDissipation()
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;
     }
-    const double milliamps = ReadNumberOrZero(m_dropperInLineIForward->text());
+    const double milliamps = ReadNumberOrZero(m_dropperInLineIForward);
     if (milliamps == 0) {
         ui::showNote(this, QStringLiteral("Invalid values"), invalid);
         return;

@@ -166,7 +166,8 @@ void TestKeyboardUse::tabOrder_data()
         << QStringList{"PanelSchematicSymbolsValvesScroll", "BtnOpenSchematicValvesTubes"};
     QTest::newRow("Options dialog") << "OptionsDialog"
                                     << QStringList{"OptionExpandCategoryListWhenLaunched",
-                                                   "OptionAutoExpandCategoryList", "BtnClose", "BtnHelp"};
+                                                   "OptionAutoExpandCategoryList", "CheckReadUnitPrefixes",
+                                                   "BtnClose", "BtnHelp"};
     QTest::newRow("slider range dialog: group by group")
         << "SetSliderBarRangesFrequencyConvert"
         << QStringList{"SliderMegaMin",  "SliderMegaMax",  "SliderKiloMin", "SliderKiloMax",

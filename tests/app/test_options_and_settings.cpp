@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTest>
@@ -75,6 +76,8 @@ private slots:
     void firstCloseWritesEveryValueInOrder();
     void optionsDialogClosedAnyWay_data();
     void optionsDialogClosedAnyWay();
+    void unitPrefixesInTheWindow_data();
+    void unitPrefixesInTheWindow();
     void unwritableSettingsWarnOnceAndCloseGoesOn_data();
     void unwritableSettingsWarnOnceAndCloseGoesOn();
 };
@@ -224,6 +227,58 @@ void TestOptionsAndSettings::optionsDialogClosedAnyWay()
     QCOMPARE(h.text("BtnExpandCategories"), QStringLiteral("Fully Expand"));
     QVERIFY(next.singleExpand());
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
+}
+
+void TestOptionsAndSettings::unitPrefixesInTheWindow_data()
+{
+    QTest::addColumn<bool>("prefixes"); // the "Read Unit Prefixes" option
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QStringList>("typed"); // field=text, in order
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("result"); // field=text
+    for (const bool on : {true, false}) {
+        const char* state = on ? "" : ", option off";
+        QTest::newRow(qPrintable(QStringLiteral("Ohm's law: 20mA in Current%1").arg(QLatin1String(state))))
+            << on << "PanelOhmsLawAndPower" << QStringList{"Voltage=12", "Current=20mA"}
+            << "CalculatePowerCalues" << (on ? "Resistance=600" : "Resistance=0.6");
+        QTest::newRow(qPrintable(QStringLiteral("colour bands: 4k7 in ohms%1").arg(QLatin1String(state))))
+            << on << "PanelResistorColourBands" << QStringList{"click:ClearResValues", "ResValue=4k7"}
+            << "CalculateResValues" << (on ? "ResValueK=4.7" : "ResValueK=0.004");
+        QTest::newRow(qPrintable(QStringLiteral("dropper: 20m in I forward%1").arg(QLatin1String(state))))
+            << on << "PanelResistorInLineDropper"
+            << QStringList{"DropperInLineVSource=12", "DropperInLineVForward=2", "DropperInLineIForward=20m"}
+            << "DropperInLineCalculate"
+            << "DropperInLineResistor=500";
+        QTest::newRow(qPrintable(QStringLiteral("scale sheet: 100n in pF%1").arg(QLatin1String(state))))
+            << on << "PanelCapacitorScaleComparisons" << QStringList{"pF=100n"} << "CalcCapacitance"
+            << (on ? "nF=100" : "nF=0.1");
+    }
+}
+
+void TestOptionsAndSettings::unitPrefixesInTheWindow()
+{
+    QFETCH(bool, prefixes);
+    QFETCH(QString, panel);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    MainWindowHarness h;
+    settings::Key::openOrCreate(QString::fromLatin1(settings::kProgramKey))
+        ->writeDword(QStringLiteral("Read Unit Prefixes"), prefixes ? 1 : 0);
+    QVERIFY(guitest::openOnPanel(h, panel.toLatin1().constData()));
+    for (const QString& step : typed) {
+        if (step.startsWith(QLatin1String("click:")))
+            h.click(step.mid(6).toLatin1().constData());
+        else
+            h.type(step.section(u'=', 0, 0).toLatin1().constData(), step.section(u'=', 1));
+    }
+    h.click(button.toLatin1().constData());
+    const QByteArray field = result.section(u'=', 0, 0).toLatin1();
+    QCOMPARE(h.text(field.constData()), result.section(u'=', 1));
+    QCOMPARE(h.boxes.titles(), QStringList());
+    // A screen reader hears how the prefixed value was read.
+    const QLineEdit* last = h.field(typed.last().section(u'=', 0, 0).toLatin1().constData());
+    QCOMPARE(last->accessibleDescription().startsWith(QLatin1String("Read as ")), prefixes);
 }
 
 void TestOptionsAndSettings::unwritableSettingsWarnOnceAndCloseGoesOn_data()

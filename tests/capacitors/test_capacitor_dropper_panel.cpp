@@ -4,6 +4,7 @@
 
 #include "capacitors/panels/capacitor_dropper_panel.h"
 #include "tests/support/gui_test_helpers.h"
+#include "ui/numeric_field.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -68,6 +69,10 @@ class TestCapacitorDropperPanel : public QObject
     Q_OBJECT
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void calculation_data();
     void calculation();
     void surgeLimiterTickBox();

@@ -64,11 +64,100 @@ private slots:
     void formatting();
     void formattingCommaLocale_data();
     void formattingCommaLocale();
+    void unitPrefixes_data();
+    void unitPrefixes();
+    void unitPrefixesCommaLocale_data() { unitPrefixes_data(); }
+    void unitPrefixesCommaLocale();
     void pointsBetweenDigitsFollowTheLocale_data();
     void pointsBetweenDigitsFollowTheLocale();
     void formattedResultReadsBackWhole_data();
     void formattedResultReadsBackWhole();
 };
+
+void TestNumericText::unitPrefixes_data()
+{
+    using numeric::FieldUnit;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("whole");      // the strict rule
+    QTest::addColumn<double>("expected"); // NaN: no prefixed value, the plain reading applies
+    const double none = std::nan("");
+    const struct
+    {
+        const char* text;
+        FieldUnit unit;
+        bool whole;
+        double expected;
+    } rows[] = {
+        {"4.7k", FieldUnit::Ohm, false, 4700},
+        {"4k7", FieldUnit::Ohm, false, 4700},
+        {"4k7", FieldUnit::Kilohm, false, 4.7},
+        {"1M5", FieldUnit::Megohm, false, 1.5},
+        {"R47", FieldUnit::Ohm, false, 0.47},
+        {"4R7", FieldUnit::Ohm, true, 4.7},
+        {"4.7 k\u03A9", FieldUnit::Ohm, true, 4700},
+        {"4.7 kohm", FieldUnit::Ohm, false, 4700},
+        {"4k7\u03A9", FieldUnit::Ohm, true, 4700},
+        {"20m", FieldUnit::Milliampere, false, 20},
+        {"20m", FieldUnit::Ampere, false, 0.02},
+        {"20mA", FieldUnit::Ampere, false, 0.02},
+        {"0.02A", FieldUnit::Milliampere, false, 20},
+        {"100n", FieldUnit::Microfarad, false, 0.1},
+        {"100n", FieldUnit::Picofarad, false, 100000},
+        {"100nF", FieldUnit::Nanofarad, true, 100},
+        {"2.2\u00B5", FieldUnit::Microfarad, false, 2.2},
+        {"2n2", FieldUnit::Nanofarad, false, 2.2},
+        {"10 mH", FieldUnit::Henry, true, 0.01},
+        {"7.1M", FieldUnit::Kilocycle, false, 7100},
+        {"7.1 MHz", FieldUnit::Kilocycle, true, 7100},
+        {"40m", FieldUnit::Metre, false, 40},
+        {"40 km", FieldUnit::Metre, false, 40000},
+        {"40mm", FieldUnit::Metre, false, 0.04},
+        {"100n", FieldUnit::Any, false, 1e-7},
+        {"4k7", FieldUnit::Any, false, 4700},
+        {"-4k7", FieldUnit::Ohm, false, -4700},
+        {"1e3k", FieldUnit::Ohm, false, 1e6},
+        {"4.7k junk", FieldUnit::Ohm, false, 4700},
+        // No prefix, code or unit of the field: the plain rules read these.
+        {"4.7k junk", FieldUnit::Ohm, true, none},
+        {"7 m", FieldUnit::Ampere, false, none},
+        {"7 volts", FieldUnit::Ampere, false, none},
+        {"1e3", FieldUnit::Ohm, false, none},
+        {"1E-3", FieldUnit::Volt, true, none},
+        {"12", FieldUnit::Volt, false, none},
+        {"R47", FieldUnit::Volt, false, none},
+        {"4.7k", FieldUnit::Plain, false, none},
+        {"k7", FieldUnit::Ohm, false, none},
+        {"", FieldUnit::Ohm, false, none},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.text) << QString::fromUtf8(r.text) << int(r.unit) << r.whole << r.expected;
+}
+
+void TestNumericText::unitPrefixes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, unit);
+    QFETCH(bool, whole);
+    QFETCH(double, expected);
+    // The text as the user types it in the locale in force.
+    if (QLocale().decimalPoint() != u'.')
+        text.replace(u'.', QLocale().decimalPoint());
+    const std::optional<double> read = numeric::readWithUnitPrefix(text, numeric::FieldUnit(unit), whole);
+    if (std::isnan(expected)) {
+        QVERIFY2(!read, qPrintable(QString::number(read.value_or(0))));
+        return;
+    }
+    QVERIFY(read.has_value());
+    QCOMPARE(*read, expected);
+}
+
+void TestNumericText::unitPrefixesCommaLocale()
+{
+    const testlocale::CommaLocale comma;
+    QVERIFY2(comma.failure().isEmpty(), qPrintable(comma.failure()));
+    unitPrefixes();
+}
 
 void TestNumericText::pointsBetweenDigitsFollowTheLocale_data()
 {

@@ -11,6 +11,10 @@
 // readers' grammar stops. The strict reader must also accept exactly the texts
 // strtod reads whole (blanks around allowed, no other white space), refuse
 // those beyond the extended range, and flag those beyond the double range.
+//
+// The unit-prefix reader, for every kind of field, reads a value only where
+// the text holds a prefix, a letter-for-point code or a unit symbol; without
+// one the plain readers stand, and a plain number reads no differently.
 
 #include "core/numeric_text.h"
 #include "tests/fuzz/fuzz_check.h"
@@ -20,6 +24,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 using fuzzcheck::expect;
@@ -101,6 +106,27 @@ const QLocale& localeFor(std::uint8_t choice)
     return locales[choice % 3];
 }
 
+void checkUnitPrefixes(const QString& text)
+{
+    // The letters a prefix, a code or a unit symbol is made of.
+    static const QString letters = QStringLiteral(u"pnu\u00B5\u03BCmkKMGRΩohsAVWFHzc");
+    bool marked = false;
+    for (const QChar c : text)
+        marked = marked || letters.contains(c);
+    for (int unit = int(numeric::FieldUnit::Plain); unit <= int(numeric::FieldUnit::Metre); ++unit) {
+        for (const bool whole : {false, true}) {
+            const std::optional<double> read =
+                numeric::readWithUnitPrefix(text, numeric::FieldUnit(unit), whole);
+            expect(!read || marked, "a value is read with a prefix only where one is written", shown(text));
+            if (read && whole)
+                expect(numeric::readWithUnitPrefix(text, numeric::FieldUnit(unit), false).has_value(),
+                       "what the strict rule reads with a prefix, the lenient rule reads too", shown(text));
+        }
+    }
+    expect(!numeric::readWithUnitPrefix(text, numeric::FieldUnit::Plain, false),
+           "a field with no unit reads no prefixes", shown(text));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -112,5 +138,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString local = numeric::decimalSeparator();
     checkLenient(text, local);
     checkStrict(text, local);
+    checkUnitPrefixes(text);
     return 0;
 }

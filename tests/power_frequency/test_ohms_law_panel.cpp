@@ -3,6 +3,7 @@
 
 #include "power_frequency/panels/ohms_law_panel.h"
 #include "tests/power_frequency/panel_checks.h"
+#include "ui/numeric_field.h"
 
 #include <QTest>
 
@@ -39,6 +40,10 @@ class TestOhmsLawPanel : public QObject
     Q_OBJECT
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void calculation_data();
     void calculation();
     void calculatingTwiceFindsTooManyValues();

@@ -7,6 +7,7 @@
 
 #include "power_frequency/panels/reactance_panel.h"
 #include "tests/power_frequency/panel_checks.h"
+#include "ui/numeric_field.h"
 
 #include <QLabel>
 #include <QTest>
@@ -44,6 +45,10 @@ class TestReactancePanel : public QObject
     Q_OBJECT
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void reactance_data();
     void reactance();
     void calculatorsAreIndependent_data();

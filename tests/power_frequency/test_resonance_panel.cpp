@@ -7,6 +7,7 @@
 
 #include "power_frequency/panels/resonance_panels.h"
 #include "tests/power_frequency/panel_checks.h"
+#include "ui/numeric_field.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -47,6 +48,10 @@ class TestResonancePanel : public QObject
     Q_OBJECT
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void resonance_data();
     void resonance();
     void coil_data();

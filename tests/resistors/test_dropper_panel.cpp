@@ -4,6 +4,7 @@
 #include "resistors/panels/dropper_panel.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/panel_harness.h"
+#include "ui/numeric_field.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -30,6 +31,10 @@ private:
     }
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void calculates_data();
     void calculates();
     void rejectsBadEntries_data();

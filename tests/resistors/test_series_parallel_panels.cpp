@@ -6,6 +6,7 @@
 #include "capacitors/panels/series_parallel_panel.h"
 #include "resistors/panels/series_parallel_panel.h"
 #include "tests/support/two_of_three_checks.h"
+#include "ui/numeric_field.h"
 
 #include <QTest>
 
@@ -111,6 +112,10 @@ class TestSeriesParallelPanels : public QObject
     Q_OBJECT
 
 private slots:
+    // What a field reads with unit prefixes is tested with the option; here
+    // every field reads as its plain rule says.
+    void initTestCase() { ui::setReadUnitPrefixes(false); }
+
     void calculation_data();
     void calculation();
     void calculatorsNeverReadEachOther_data();

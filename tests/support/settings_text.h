@@ -24,6 +24,7 @@ inline QString describe(const settings::Value& v)
 // when nothing was changed.
 inline constexpr const char* kFirstCloseValues = "\"Expand Category List When Launched\"=dword:00000001\n"
                                                  "\"Auto Expand Category List\"=dword:00000000\n"
+                                                 "\"Read Unit Prefixes\"=dword:00000001\n"
                                                  "\"Resistor Colour Band Digits\"=dword:00000002\n"
                                                  "\"Freq Convert Slide Bar Mega Min\"=dword:00000001\n"
                                                  "\"Freq Convert Slide Bar Mega Max\"=dword:000003e8\n"
