@@ -144,7 +144,7 @@ def main():
     process = subprocess.Popen([program], env=env)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for(lambda: next((a for a in children(desktop) if a.name == "Tarvolen Ohmbrook"), None), 20)
+        app = wait_for(lambda: next((a for a in children(desktop) if a.name == "Tarvolen Ohmbrook"), None), 60)
         if not app:
             print("SKIP: the program did not appear on the accessibility bus")
             return 77
