@@ -31,38 +31,22 @@ template <typename Window> std::unique_ptr<SchematicWindow> makeWindow()
     return std::make_unique<Window>();
 }
 
-CalculatorPanel* schematicGeneral(QWidget* parent)
-{
-    return new SchematicPanel({"PanelSchematicSymbolsGeneral", "Schematic Symbols - General",
-                               artwork::SymbolSheet::General, "BtnOpenSchematicGeneral",
-                               &makeWindow<TFormSchematicGeneral>},
-                              parent);
-}
+// The four symbol sheets, each with the window it opens on its own.
+const SchematicPanel::Sheet kSheets[] = {
+    {"PanelSchematicSymbolsGeneral", "Schematic Symbols - General", artwork::SymbolSheet::General,
+     "BtnOpenSchematicGeneral", &makeWindow<TFormSchematicGeneral>},
+    {"PanelSchematicSymbolsLogicGates", "Schematic Symbols - Logic Gates", artwork::SymbolSheet::LogicGates,
+     "BtnOpenSchematicLogicGates", &makeWindow<TFormSchematicLogicGates>},
+    {"PanelSchematicSymbolsValves", "Schematic Symbols - Valves (tubes)", artwork::SymbolSheet::Valves,
+     "BtnOpenSchematicValvesTubes", &makeWindow<TFormSchematicValves>},
+    {"PanelSchematicSymbolsConnectorsSwitchesRelays", "Schematic Symbols - Connectors, Switches and Relays",
+     artwork::SymbolSheet::ConnectorsSwitchesRelays, "BtnOpenSchematicConnectorsSwitchesRelays",
+     &makeWindow<TFormSchematicConnectorsSwitchesRelays>},
+};
 
-CalculatorPanel* schematicLogicGates(QWidget* parent)
+template <int Sheet> CalculatorPanel* schematic(QWidget* parent)
 {
-    return new SchematicPanel({"PanelSchematicSymbolsLogicGates", "Schematic Symbols - Logic Gates",
-                               artwork::SymbolSheet::LogicGates, "BtnOpenSchematicLogicGates",
-                               &makeWindow<TFormSchematicLogicGates>},
-                              parent);
-}
-
-CalculatorPanel* schematicValves(QWidget* parent)
-{
-    return new SchematicPanel({"PanelSchematicSymbolsValves", "Schematic Symbols - Valves (tubes)",
-                               artwork::SymbolSheet::Valves, "BtnOpenSchematicValvesTubes",
-                               &makeWindow<TFormSchematicValves>},
-                              parent);
-}
-
-CalculatorPanel* schematicConnectors(QWidget* parent)
-{
-    return new SchematicPanel({"PanelSchematicSymbolsConnectorsSwitchesRelays",
-                               "Schematic Symbols - Connectors, Switches and Relays",
-                               artwork::SymbolSheet::ConnectorsSwitchesRelays,
-                               "BtnOpenSchematicConnectorsSwitchesRelays",
-                               &makeWindow<TFormSchematicConnectorsSwitchesRelays>},
-                              parent);
+    return new SchematicPanel(kSheets[Sheet], parent);
 }
 
 // The order in which panels get their start state is the one the program
@@ -84,10 +68,10 @@ const std::array<PanelTopic, 20> kTopics = {{
     {{"Frequencies", "Coil Frequency"}, &make<CoilFrequencyPanel>, "FrequencyCoil.htm", 9},
     {{"Frequencies", "Conversions"}, &make<FrequencyConversionPanel>, "FrequencyConversions.htm", 7},
     {{"Frequencies", "Resonance"}, &make<ResonancePanel>, "FrequencyResonance.htm", 8},
-    {{"Schematic Symbols", "General"}, &schematicGeneral, "SchematicSymbols.htm", -1},
-    {{"Schematic Symbols", "Logic Gates"}, &schematicLogicGates, "SchematicSymbols.htm", -1},
-    {{"Schematic Symbols", "Valves and Tubes"}, &schematicValves, "SchematicSymbols.htm", -1},
-    {{"Schematic Symbols", "Connectors etc."}, &schematicConnectors, "SchematicSymbols.htm", -1},
+    {{"Schematic Symbols", "General"}, &schematic<0>, "SchematicSymbols.htm", -1},
+    {{"Schematic Symbols", "Logic Gates"}, &schematic<1>, "SchematicSymbols.htm", -1},
+    {{"Schematic Symbols", "Valves and Tubes"}, &schematic<2>, "SchematicSymbols.htm", -1},
+    {{"Schematic Symbols", "Connectors etc."}, &schematic<3>, "SchematicSymbols.htm", -1},
     {{"Memo Notes"}, &make<NotesPanel>, "MemoNotes.htm", 13},
     {{"Load Images"}, &make<ImageViewerPanel>, "LoadImages.htm", 12},
     {{"Disclaimer"}, &make<DisclaimerPanel>, "", -1},

@@ -7,7 +7,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QUrl>
 
 #include <fcntl.h>
 #include <sys/mman.h>
