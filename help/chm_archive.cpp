@@ -5,7 +5,6 @@
 #include <chm_lib.h>
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 
 #include <fcntl.h>
