@@ -11,11 +11,17 @@
 #include "notes/notes_panel.h"
 #include "power_frequency/panels/frequency_conversion_panel.h"
 #include "power_frequency/panels/ohms_law_panel.h"
+#include "power_frequency/panels/rc_time_panel.h"
 #include "power_frequency/panels/reactance_panel.h"
+#include "power_frequency/panels/regulator_panel.h"
 #include "power_frequency/panels/resonance_panels.h"
+#include "power_frequency/panels/timer555_panel.h"
 #include "resistors/panels/colour_band_panel.h"
+#include "resistors/panels/combinations_panel.h"
+#include "resistors/panels/divider_panel.h"
 #include "resistors/panels/dropper_panel.h"
 #include "resistors/panels/series_parallel_panel.h"
+#include "resistors/panels/smd_codes_panel.h"
 
 #include <array>
 
@@ -51,10 +57,13 @@ template <int Sheet> CalculatorPanel* schematic(QWidget* parent)
 
 // The order in which panels get their start state is the one the program
 // has always used; the colour-band panel, in front, gets its own first.
-const std::array<PanelTopic, 20> kTopics = {{
+const std::array<PanelTopic, 26> kTopics = {{
     {{"Resistors", "Colour Bands"}, &make<ColourBandPanel>, "ResistorColourBands.htm", 0, true},
     {{"Resistors", "Series/Parallel"}, &make<ResistorSeriesParallelPanel>, "ResistorsSeriesParallel.htm", 3},
     {{"Resistors", "In-line Dropper"}, &make<ResistorDropperPanel>, "ResistorInLineDropper.htm", 14},
+    {{"Resistors", "SMD Codes"}, &make<ResistorSmdCodesPanel>, "ResistorSmdCodes.htm", 15},
+    {{"Resistors", "Voltage Divider"}, &make<VoltageDividerPanel>, "ResistorDivider.htm", 16},
+    {{"Resistors", "Combinations"}, &make<ResistorCombinationsPanel>, "ResistorCombinations.htm", 17},
     {{"Capacitors", "In-line Dropper"}, &make<CapacitorDropperPanel>, "CapacitorInLineDropper.htm", 11},
     {{"Capacitors", "Scale Compare"}, &make<CapacitorScalePanel>, "CapacitorScaleComparisons.htm", 6},
     {{"Capacitors", "Series/Parallel"},
@@ -65,6 +74,9 @@ const std::array<PanelTopic, 20> kTopics = {{
     {{"Capacitors", "Values", "Digit Values"}, &make<CapacitorDigitPanel>, "CapacitorDigitValues.htm", 5},
     {{"General", "Ohms Law/Power"}, &make<OhmsLawPanel>, "OhmsLawPower.htm", 2},
     {{"General", "Reactance"}, &make<ReactancePanel>, "GeneralReactance.htm", 10},
+    {{"General", "555 Timer"}, &make<Timer555Panel>, "Timer555.htm", 18},
+    {{"General", "Regulator"}, &make<RegulatorPanel>, "Regulator.htm", 19},
+    {{"General", "RC Time Constant"}, &make<RcTimeConstantPanel>, "RcTimeConstant.htm", 20},
     {{"Frequencies", "Coil Frequency"}, &make<CoilFrequencyPanel>, "FrequencyCoil.htm", 9},
     {{"Frequencies", "Conversions"}, &make<FrequencyConversionPanel>, "FrequencyConversions.htm", 7},
     {{"Frequencies", "Resonance"}, &make<ResonancePanel>, "FrequencyResonance.htm", 8},

@@ -191,6 +191,7 @@ constexpr UnitInfo kUnits[] = {
     {FieldUnit::Megohm, 6, u"Ω|ohms|ohm", u"M ohms"},
     {FieldUnit::Ampere, 0, u"A", u"A"},
     {FieldUnit::Milliampere, -3, u"A", u"mA"},
+    {FieldUnit::Microampere, -6, u"A", u"\u00B5A"},
     {FieldUnit::Volt, 0, u"V", u"V"},
     {FieldUnit::Watt, 0, u"W", u"W"},
     {FieldUnit::Picofarad, -12, u"F", u"pF"},
@@ -203,6 +204,7 @@ constexpr UnitInfo kUnits[] = {
     {FieldUnit::Kilocycle, 3, u"Hz|c", u"kc"},
     {FieldUnit::Megacycle, 6, u"Hz|c", u"Mc"},
     {FieldUnit::Metre, 0, u"m", u"metres"},
+    {FieldUnit::Second, 0, u"s", u"s"},
 };
 
 const UnitInfo* infoOf(FieldUnit unit)

@@ -55,6 +55,7 @@ enum class FieldUnit
     Megohm,
     Ampere,
     Milliampere,
+    Microampere,
     Volt,
     Watt,
     Picofarad,
@@ -66,7 +67,8 @@ enum class FieldUnit
     Hertz,
     Kilocycle,
     Megacycle,
-    Metre
+    Metre,
+    Second
 };
 
 // A value written as engineers write it, converted into the field's unit:

@@ -47,6 +47,33 @@ numeric::FieldUnit unitOfField(const QLineEdit* field)
         {QStringLiteral("FreqMega"), FieldUnit::Megacycle},
         {QStringLiteral("FreqKilo"), FieldUnit::Kilocycle},
         {QStringLiteral("FreqMeters"), FieldUnit::Metre},
+        // The resistor tools.
+        {QStringLiteral("SmdValueIn"), FieldUnit::Ohm},
+        {QStringLiteral("DividerVin"), FieldUnit::Volt},
+        {QStringLiteral("DividerR1"), FieldUnit::Ohm},
+        {QStringLiteral("DividerR2"), FieldUnit::Ohm},
+        {QStringLiteral("DividerVout"), FieldUnit::Volt},
+        {QStringLiteral("CombinationTarget"), FieldUnit::Ohm},
+        // The circuit tools.
+        {QStringLiteral("TimerR1"), FieldUnit::Ohm},
+        {QStringLiteral("TimerR2"), FieldUnit::Ohm},
+        {QStringLiteral("TimerC"), FieldUnit::Farad},
+        {QStringLiteral("TimerFrequency"), FieldUnit::Hertz},
+        {QStringLiteral("TimerHighTime"), FieldUnit::Second},
+        {QStringLiteral("TimerLowTime"), FieldUnit::Second},
+        {QStringLiteral("TimerPeriod"), FieldUnit::Second},
+        {QStringLiteral("TimerPulseWidth"), FieldUnit::Second},
+        {QStringLiteral("RegulatorVref"), FieldUnit::Volt},
+        {QStringLiteral("RegulatorIadj"), FieldUnit::Microampere},
+        {QStringLiteral("RegulatorR1"), FieldUnit::Ohm},
+        {QStringLiteral("RegulatorR2"), FieldUnit::Ohm},
+        {QStringLiteral("RegulatorVout"), FieldUnit::Volt},
+        {QStringLiteral("RegulatorVin"), FieldUnit::Volt},
+        {QStringLiteral("RegulatorIload"), FieldUnit::Ampere},
+        {QStringLiteral("RcR"), FieldUnit::Ohm},
+        {QStringLiteral("RcC"), FieldUnit::Farad},
+        {QStringLiteral("RcVs"), FieldUnit::Volt},
+        {QStringLiteral("RcTime"), FieldUnit::Second},
     };
     const QString name = field->objectName();
     // The series and parallel parts: the user works in any unit.

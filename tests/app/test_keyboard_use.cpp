@@ -214,9 +214,12 @@ void TestKeyboardUse::topicTreeWithArrowKeys()
     const Step steps[] = {
         {Qt::Key_Down, "Series/Parallel", "PanelResistorsSeriesParallel"},
         {Qt::Key_Down, "In-line Dropper", "PanelResistorInLineDropper"},
-        {Qt::Key_Down, "Capacitors", "PanelResistorInLineDropper"},
-        {Qt::Key_Left, "Capacitors", "PanelResistorInLineDropper"}, // folds the category
-        {Qt::Key_Down, "General", "PanelResistorInLineDropper"},
+        {Qt::Key_Down, "SMD Codes", "PanelResistorSmdCodes"},
+        {Qt::Key_Down, "Voltage Divider", "PanelResistorDivider"},
+        {Qt::Key_Down, "Combinations", "PanelResistorCombinations"},
+        {Qt::Key_Down, "Capacitors", "PanelResistorCombinations"},
+        {Qt::Key_Left, "Capacitors", "PanelResistorCombinations"}, // folds the category
+        {Qt::Key_Down, "General", "PanelResistorCombinations"},
         {Qt::Key_Down, "Ohms Law/Power", "PanelOhmsLawAndPower"},
         {Qt::Key_Up, "General", "PanelOhmsLawAndPower"},
         {Qt::Key_Up, "Capacitors", "PanelOhmsLawAndPower"},

@@ -345,10 +345,10 @@ void TestMainWindowLifecycle::hiddenPanelsComeJustAfterTheFirstFrame()
     QStringList order;
     for (int i = 0; i < stack->count(); ++i)
         order += stack->widget(i)->objectName();
-    QCOMPARE(order.size(), 20);
+    QCOMPARE(order.size(), 26);
     // In the tree's order, the panel in front (made first) among them.
     QCOMPARE(order.first(), QStringLiteral("PanelResistorColourBands"));
-    QCOMPARE(order.at(3), QStringLiteral("PanelCapacitorDropper"));
+    QCOMPARE(order.at(6), QStringLiteral("PanelCapacitorDropper"));
     QCOMPARE(order.last(), QStringLiteral("PanelDisclaimer"));
     QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorColourBands"));
 }

@@ -91,12 +91,13 @@ void TestTopicTree::fixedContent()
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         lines += allTexts(tree->topLevelItem(i));
     const QStringList expected{
-        "Resistors",        "-Colour Bands",     "-Series/Parallel", "-In-line Dropper",  "Capacitors",
-        "-In-line Dropper", "-Scale Compare",    "-Series/Parallel", "-Values",           "--Colour Codes",
-        "--Digit Values",   "General",           "-Ohms Law/Power",  "-Reactance",        "Frequencies",
-        "-Coil Frequency",  "-Conversions",      "-Resonance",       "Schematic Symbols", "-General",
-        "-Logic Gates",     "-Valves and Tubes", "-Connectors etc.", "Memo Notes",        "Load Images",
-        "Disclaimer"};
+        "Resistors",        "-Colour Bands",   "-Series/Parallel",  "-In-line Dropper", "-SMD Codes",
+        "-Voltage Divider", "-Combinations",   "Capacitors",        "-In-line Dropper", "-Scale Compare",
+        "-Series/Parallel", "-Values",         "--Colour Codes",    "--Digit Values",   "General",
+        "-Ohms Law/Power",  "-Reactance",      "-555 Timer",        "-Regulator",       "-RC Time Constant",
+        "Frequencies",      "-Coil Frequency", "-Conversions",      "-Resonance",       "Schematic Symbols",
+        "-General",         "-Logic Gates",    "-Valves and Tubes", "-Connectors etc.", "Memo Notes",
+        "Load Images",      "Disclaimer"};
     QCOMPARE(lines, expected);
     QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(tree->indentation(), 19);
@@ -118,7 +119,7 @@ void TestTopicTree::panelsShareOneRectangle()
         QCOMPARE(child->size(), QSize(650, 400));
         QVERIFY2(child->toolTip().isEmpty(), qPrintable(child->objectName()));
     }
-    QCOMPARE(panels, 20);
+    QCOMPARE(panels, 26);
 }
 
 void TestTopicTree::treeHighlightsThePanelInFront()

@@ -1,0 +1,6 @@
+#include "resistors/panels/combinations_panel.h"
+
+ResistorCombinationsPanel::ResistorCombinationsPanel(QWidget* parent)
+    : CalculatorPanel("PanelResistorCombinations", parent)
+{
+}
