@@ -110,10 +110,14 @@ void connectHandOvers(const QList<CalculatorPanel*>& panels, QObject* context, c
     auto* colourBands = find<ColourBandPanel>(panels);
     auto* ohmsLaw = find<OhmsLawPanel>(panels);
     auto* resistorDropper = find<ResistorDropperPanel>(panels);
-    // The target comes to the front even when it rejects the value, so the
-    // user sees why.
+    // The dropper and the SMD code reader hand their resistance to the colour
+    // bands. The target comes to the front even when it rejects the value, so
+    // the user sees why.
     QObject::connect(
         resistorDropper, &ResistorDropperPanel::colourBandsRequested, context,
+        [=](const QString& ohms) { run(colourBands, [=] { colourBands->findNearestBands(ohms); }); });
+    QObject::connect(
+        find<ResistorSmdCodesPanel>(panels), &ResistorSmdCodesPanel::colourBandsRequested, context,
         [=](const QString& ohms) { run(colourBands, [=] { colourBands->findNearestBands(ohms); }); });
     QObject::connect(resistorDropper, &ResistorDropperPanel::heatDissipationRequested, context,
                      [=](const QString& amps, const QString& ohms) {
