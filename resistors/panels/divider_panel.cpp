@@ -183,6 +183,8 @@ void VoltageDividerPanel::calculate()
     m_current->setText(FormatResult(load.amps) + QStringLiteral(" A"));
     m_powerR1->setText(FormatResult(load.r1Watts) + QStringLiteral(" W"));
     m_powerR2->setText(FormatResult(load.r2Watts) + QStringLiteral(" W"));
+    for (QLabel* result : {m_current, m_powerR1, m_powerR2})
+        form::fitToText(result);
     showStandardPair(d.vin, d.vout, d.r1 + d.r2);
 }
 
@@ -190,16 +192,16 @@ void VoltageDividerPanel::showStandardPair(double vin, double vout, double total
 {
     const auto series = e_series::Series(m_series->currentIndex());
     const std::optional<divider::StandardPair> pair = divider::standardPair(series, vin, vout, totalOhms);
-    if (!pair) {
+    if (!pair)
         m_bestPair->setText(
             QStringLiteral("%1: no pair from 1 ohm to 10 M fits").arg(QLatin1String(e_series::name(series))));
-        return;
-    }
-    m_bestPair->setText(numeric::withDecimalSeparator(
-        QStringLiteral("%1: R1 %2, R2 %3 give %4 V (%5)")
-            .arg(QLatin1String(e_series::name(series)), shortText(pair->r1), shortText(pair->r2),
-                 shortText(pair->vout, e_series::Prefixes::None),
-                 QString::fromStdString(e_series::deviationText(pair->errorPercent)))));
+    else
+        m_bestPair->setText(numeric::withDecimalSeparator(
+            QStringLiteral("%1: R1 %2, R2 %3 give %4 V (%5)")
+                .arg(QLatin1String(e_series::name(series)), shortText(pair->r1), shortText(pair->r2),
+                     shortText(pair->vout, e_series::Prefixes::None),
+                     QString::fromStdString(e_series::deviationText(pair->errorPercent)))));
+    form::fitToText(m_bestPair);
 }
 
 void VoltageDividerPanel::loadSettings(const settings::Key& key)

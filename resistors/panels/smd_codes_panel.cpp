@@ -159,6 +159,8 @@ void ResistorSmdCodesPanel::decode()
                 .arg(schemeName(decoded->reading.scheme), schemeName(other->scheme), valueText(other->ohms)));
     }
     m_scheme->setText(scheme);
+    form::fitToText(m_value);
+    form::fitToText(m_scheme);
     m_decodedOhms = ohms;
 }
 
@@ -175,6 +177,8 @@ void ResistorSmdCodesPanel::encode()
     m_code3->setText(markingText(smd_codes::encodeThreeDigit(*ohms)));
     m_code4->setText(markingText(smd_codes::encodeFourDigit(*ohms)));
     m_codeEia96->setText(markingText(smd_codes::encodeEia96(*ohms)));
+    for (QLabel* result : {m_code3, m_code4, m_codeEia96})
+        form::fitToText(result);
 }
 
 void ResistorSmdCodesPanel::requestColourBands()
