@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    app::startLoadingFontConfiguration();
     QApplication app(argc, argv);
     app::prepareApplication(app);
     return app::runProgram(app);

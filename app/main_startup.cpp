@@ -14,10 +14,15 @@
 #include <QWidget>
 
 #include <exception>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace app {
 
 namespace {
+
+std::jthread g_fontConfiguration;
 
 // Every hint of every window, also those made later, stays up for ten
 // seconds unless its widget asks for another time. Done once for the whole
@@ -44,6 +49,11 @@ public:
 
 } // namespace
 
+void startLoadingFontConfiguration()
+{
+    g_fontConfiguration = std::jthread([] { FcInit(); });
+}
+
 void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
@@ -63,6 +73,8 @@ void prepareApplication(QApplication& application)
 int runProgram(QApplication& application)
 {
     help::setHelpPresenter(help::helpWindowPresenter());
+    if (g_fontConfiguration.joinable())
+        g_fontConfiguration.join();
     try {
         TFormMainApplication window;
         // Then the other windows, in their order: the About box, the Options

@@ -44,6 +44,9 @@ void TFormMainApplication::buildTopicTree()
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setRootIsDecorated(true);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every node is one line of the same face: the tree measures one row
+    // rather than each node's text.
+    tree->setUniformRowHeights(true);
 
     // Categories are made from the paths, in the order first met; a topic's
     // node comes after the others of its category.

@@ -1,7 +1,7 @@
 // Start-up benchmark: the real program, as a user starts it (the program
 // itself, splash and all, with the disclaimer accepted and default settings),
 // against a bare Qt window of the same size with the same topic tree and
-// twenty empty pages (startup_probe bare), in the same run.
+// twenty-six empty pages (startup_probe bare), in the same run.
 //
 // - Watched from outside, as the X server sees the windows (window_watch.h):
 //   time from process start to the first frame of any window, to the main

@@ -10,7 +10,7 @@
 // program's entry: the application set-up, the main window (whose hidden
 // panels follow its first frame), the splash, then show; it ends when the
 // main window has drawn its first frame (the splash comes over it after). "bare" is an 830 x 530 window with
-// the same topic tree, fully expanded as the program shows it by default, and twenty empty pages stacked
+// the same topic tree, fully expanded as the program shows it by default, and twenty-six empty pages stacked
 // beside it: the least any window showing that tree can cost.
 //
 // The main window reads its settings from XDG_CONFIG_HOME, which the bench
@@ -79,11 +79,12 @@ void addTopics(QTreeWidget* tree)
         for (const char* text : texts)
             new QTreeWidgetItem(parent, QStringList{QString::fromLatin1(text)});
     };
-    add(top("Resistors"), {"Colour Bands", "Series/Parallel", "In-line Dropper"});
+    add(top("Resistors"), {"Colour Bands", "Series/Parallel", "In-line Dropper", "SMD Codes",
+                           "Voltage Divider", "Combinations"});
     QTreeWidgetItem* capacitors = top("Capacitors");
     add(capacitors, {"In-line Dropper", "Scale Compare", "Series/Parallel", "Values"});
     add(capacitors->child(3), {"Colour Codes", "Digit Values"});
-    add(top("General"), {"Ohms Law/Power", "Reactance"});
+    add(top("General"), {"Ohms Law/Power", "Reactance", "555 Timer", "Regulator", "RC Time Constant"});
     add(top("Frequencies"), {"Coil Frequency", "Conversions", "Resonance"});
     add(top("Schematic Symbols"), {"General", "Logic Gates", "Valves and Tubes", "Connectors etc."});
     top("Memo Notes");
@@ -107,7 +108,7 @@ int runBare(QApplication& app, FirstPaint* watcher)
     tree->expandAll();
     auto* pages = new QStackedWidget(&window);
     pages->setGeometry(168, 72, 650, 400);
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 26; ++i)
         pages->addWidget(new QWidget);
     if (watcher) {
         watcher->window = &window;
@@ -121,12 +122,15 @@ int runBare(QApplication& app, FirstPaint* watcher)
 
 int main(int argc, char* argv[])
 {
+    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    if (!bare)
+        app::startLoadingFontConfiguration();
     QApplication app(argc, argv);
     FirstPaint watcher;
     // A window that never shows fails the run rather than hang the bench.
     QTimer::singleShot(60000, [] { ::_exit(3); });
     const bool stay = argc > 2 && std::strcmp(argv[2], "--stay") == 0;
-    if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
+    if (bare)
         return runBare(app, stay ? nullptr : &watcher);
     app::prepareApplication(app);
     watcher.windowName = QStringLiteral("FormMainApplication");
