@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     clang-14 libclang-rt-14-dev clang-format-14
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
     libchm-dev fp-utils
     locales
     libjpeg62-turbo-dev libjpeg-turbo-progs qt6-svg-dev libwmf-dev libemf2svg-dev fonts-urw-base35 libseccomp-dev
