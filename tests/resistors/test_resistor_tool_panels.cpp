@@ -11,6 +11,7 @@
 #include "tests/support/panel_harness.h"
 #include "ui/numeric_field.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -38,6 +39,27 @@ template <typename H> QStringList texts(H& h, std::initializer_list<const char*>
     for (const char* name : names)
         out.append(h.text(name));
     return out;
+}
+
+// The object names Tab visits from first until it comes back to it.
+QStringList tabWalk(PanelHost& h, const char* first)
+{
+    if (!h.show())
+        return {};
+    h.host().activateWindow();
+    if (!QTest::qWaitForWindowActive(&h.host()))
+        return {};
+    QWidget* start = h.find<QWidget>(first);
+    start->setFocus(Qt::TabFocusReason);
+    QStringList names{start->objectName()};
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == start)
+            break;
+        names.append(focus->objectName());
+    }
+    return names;
 }
 
 const QString kNotEnough =
@@ -69,6 +91,7 @@ private slots:
     void combinations_data();
     void combinations();
     void seriesKeptInSettings();
+    void tabOrder();
 };
 
 void TestResistorToolPanels::smdDecodes_data()
@@ -320,6 +343,28 @@ void TestResistorToolPanels::seriesKeptInSettings()
     QVERIFY(key->writeString(QStringLiteral("Voltage Divider Series"), QStringLiteral("E7")));
     QVERIFY(key->writeDword(QStringLiteral("Combinations Series"), 2));
     load({"E24", "E24"});
+}
+
+void TestResistorToolPanels::tabOrder()
+{
+    // Results join the order once they show a value.
+    PanelHarness<ResistorSmdCodesPanel> smd;
+    smd.type("SmdCode", QStringLiteral("472"));
+    smd.click("BtnSmdDecode");
+    smd.type("SmdValueIn", QStringLiteral("4750"));
+    smd.click("BtnSmdEncode");
+    QCOMPARE(tabWalk(smd, "SmdCode"),
+             (QStringList{"SmdCode", "BtnSmdDecode", "SmdValue", "SmdScheme", "BtnSmdColourBands",
+                          "SmdValueIn", "BtnSmdEncode", "SmdCode3", "SmdCode4", "SmdCodeEia96"}));
+    PanelHarness<VoltageDividerPanel> divider;
+    QCOMPARE(tabWalk(divider, "DividerVin"),
+             (QStringList{"DividerVin", "DividerR1", "DividerR2", "DividerVout", "BtnDividerCalculate",
+                          "BtnDividerClear", "ComboDividerSeries"}));
+    PanelHarness<ResistorCombinationsPanel> combinations;
+    QCOMPARE(tabWalk(combinations, "CombinationTarget"),
+             (QStringList{"CombinationTarget", "ComboCombinationSeries", "CheckCombinationTwoSeries",
+                          "CheckCombinationTwoParallel", "CheckCombinationThree", "BtnCombinationFind",
+                          "ListCombinations"}));
 }
 
 QTEST_MAIN(TestResistorToolPanels)
