@@ -64,8 +64,13 @@ private:
 
     bool comesBefore(const Combination& x, const Combination& y) const
     {
-        if (rankedMiss(x) != rankedMiss(y))
-            return rankedMiss(x) < rankedMiss(y);
+        const double rankX = rankedMiss(x);
+        const double rankY = rankedMiss(y);
+        if (rankX != rankY)
+            return rankX < rankY;
+        // Beyond the ranks' range, for targets far below every part.
+        if (std::isinf(rankX) && miss(x) != miss(y))
+            return miss(x) < miss(y);
         if (partCount(x.arrangement) != partCount(y.arrangement))
             return partCount(x.arrangement) < partCount(y.arrangement);
         if (x.arrangement != y.arrangement)

@@ -57,7 +57,7 @@ std::optional<StandardPair> standardPair(e_series::Series series, double vin, do
                 continue;
             if (total > 2 * totalOhms)
                 break;
-            const double out = vin * r2 / total;
+            const double out = vin * (r2 / total);
             const double miss = std::fabs(out - vout);
             const double spread = std::fabs(std::log(total / totalOhms));
             // Pairs of the same ratio give the same output but for rounding.
