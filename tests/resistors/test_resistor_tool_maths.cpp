@@ -42,8 +42,6 @@ private slots:
     void encodesNearest();
     void dividerSolvesEachUnknown_data();
     void dividerSolvesEachUnknown();
-    void dividerProblems_data();
-    void dividerProblems();
     void standardPair_data();
     void standardPair();
     void standardValues_data();
@@ -60,8 +58,6 @@ void TestResistorToolMaths::eia96Table()
     // exceptions; the EIA-96 code numbers them from 01.
     for (int n = 1; n <= 96; ++n)
         QCOMPARE(smd_codes::eia96Value(n), int(std::lround(100 * std::pow(10.0, (n - 1) / 96.0))));
-    QCOMPARE(smd_codes::eia96Value(0), 0);
-    QCOMPARE(smd_codes::eia96Value(97), 0);
 }
 
 void TestResistorToolMaths::decodes_data()
@@ -74,27 +70,17 @@ void TestResistorToolMaths::decodes_data()
     QTest::newRow("472") << "472" << Scheme::ThreeDigit << 4700.0 << -1.0;
     QTest::newRow("100 is ten, not a hundred") << "100" << Scheme::ThreeDigit << 10.0 << -1.0;
     QTest::newRow("000 zero-ohm link") << "000" << Scheme::ThreeDigit << 0.0 << -1.0;
-    QTest::newRow("109: nine zeros") << "109" << Scheme::ThreeDigit << 10e9 << -1.0;
     QTest::newRow("4702") << "4702" << Scheme::FourDigit << 47000.0 << -1.0;
-    QTest::newRow("1001") << "1001" << Scheme::FourDigit << 1000.0 << -1.0;
-    QTest::newRow("0000") << "0000" << Scheme::FourDigit << 0.0 << -1.0;
     QTest::newRow("4R7") << "4R7" << Scheme::RForPoint << 4.7 << -1.0;
     QTest::newRow("R47") << "R47" << Scheme::RForPoint << 0.47 << -1.0;
     QTest::newRow("R100") << "R100" << Scheme::RForPoint << 0.1 << -1.0;
-    QTest::newRow("49R9") << "49R9" << Scheme::RForPoint << 49.9 << -1.0;
-    QTest::newRow("0R link") << "0R" << Scheme::RForPoint << 0.0 << -1.0;
     QTest::newRow("01C") << "01C" << Scheme::Eia96 << 10000.0 << -1.0;
     QTest::newRow("68X") << "68X" << Scheme::Eia96 << 49.9 << -1.0;
     QTest::newRow("S is X") << "68S" << Scheme::Eia96 << 49.9 << -1.0;
-    QTest::newRow("H is B") << "30H" << Scheme::Eia96 << 2000.0 << -1.0;
-    QTest::newRow("01Z smallest") << "01Z" << Scheme::Eia96 << 0.1 << -1.0;
-    QTest::newRow("96F largest") << "96F" << Scheme::Eia96 << 97.6e6 << -1.0;
     QTest::newRow("lower case") << "4r7" << Scheme::RForPoint << 4.7 << -1.0;
-    QTest::newRow("lower case EIA-96") << "68x" << Scheme::Eia96 << 49.9 << -1.0;
     QTest::newRow("blanks around") << " \t472  " << Scheme::ThreeDigit << 4700.0 << -1.0;
     // 10 as E96 number is 124, R multiplies by 0.01.
     QTest::newRow("10R ambiguous") << "10R" << Scheme::RForPoint << 10.0 << 1.24;
-    QTest::newRow("47R ambiguous") << "47R" << Scheme::RForPoint << 47.0 << 3.01;
     QTest::newRow("01R: both read 1 ohm") << "01R" << Scheme::RForPoint << 1.0 << -1.0;
 }
 
@@ -197,12 +183,6 @@ void TestResistorToolMaths::encodesNearest_data()
     QTest::newRow("4.75 k: two digits cannot")
         << 4750.0 << QStringList{"482", "4751", "66B"} << QList<double>{4800, 4750, 4750}
         << QList<bool>{false, true, true};
-    QTest::newRow("4.7 k: not an E96 value")
-        << 4700.0 << QStringList{"472", "4701", "66B"} << QList<double>{4700, 4700, 4750}
-        << QList<bool>{true, true, false};
-    QTest::newRow("4.7 typed with rounding")
-        << 4.7000000000000002 << QStringList{"4R7", "4R70", "66Y"} << QList<double>{4.7, 4.7, 4.75}
-        << QList<bool>{true, true, false};
     QTest::newRow("49.9") << 49.9 << QStringList{"500", "49R9", "68X"} << QList<double>{50, 49.9, 49.9}
                           << QList<bool>{false, true, true};
     QTest::newRow("99.6 rounds up a decade")
@@ -219,8 +199,6 @@ void TestResistorToolMaths::encodesNearest_data()
         << QList<bool>{false, false, false};
     QTest::newRow("negative") << -47.0 << QStringList{"", "", ""} << QList<double>{0, 0, 0}
                               << QList<bool>{false, false, false};
-    QTest::newRow("not a number") << double(NAN) << QStringList{"", "", ""} << QList<double>{0, 0, 0}
-                                  << QList<bool>{false, false, false};
 }
 
 void TestResistorToolMaths::encodesNearest()
@@ -249,13 +227,9 @@ void TestResistorToolMaths::dividerSolvesEachUnknown_data()
     QTest::addColumn<QList<double>>("load");    // I, P(R1), P(R2)
 
     QTest::newRow("halves") << QList<double>{12, 10000, 10000, 6} << QList<double>{0.0006, 0.0036, 0.0036};
-    QTest::newRow("a third") << QList<double>{9, 2000, 1000, 3} << QList<double>{0.003, 0.018, 0.009};
     QTest::newRow("12 V over 4.7 k and 1 k")
         << QList<double>{12, 4700, 1000, 2.1052631578947367}
         << QList<double>{0.002105263157894737, 0.020831024930747923, 0.00443213296398892};
-    QTest::newRow("two thirds") << QList<double>{5, 1000, 2000, 3.3333333333333335}
-                                << QList<double>{0.0016666666666666668, 0.002777777777777778,
-                                                 0.005555555555555556};
     QTest::newRow("24 V") << QList<double>{24, 3300, 1500, 7.5} << QList<double>{0.005, 0.0825, 0.0375};
 }
 
@@ -279,31 +253,6 @@ void TestResistorToolMaths::dividerSolvesEachUnknown()
     }
 }
 
-void TestResistorToolMaths::dividerProblems_data()
-{
-    QTest::addColumn<QList<double>>("divider"); // Vin, R1, R2, Vout; NaN: not given
-    QTest::addColumn<divider::Problem>("problem");
-    const double none = NAN;
-    QTest::newRow("Vout equal to Vin")
-        << QList<double>{5, none, 1000, 5} << divider::Problem::OutputNotBelowInput;
-    QTest::newRow("Vout above Vin") << QList<double>{5, 1000, none, 6}
-                                    << divider::Problem::OutputNotBelowInput;
-    QTest::newRow("negative resistor")
-        << QList<double>{5, -1000, 1000, none} << divider::Problem::NotPositive;
-    QTest::newRow("negative voltages") << QList<double>{-5, none, 1000, -2} << divider::Problem::NotPositive;
-    QTest::newRow("design: two voltages") << QList<double>{5, none, none, 3.3} << divider::Problem::None;
-}
-
-void TestResistorToolMaths::dividerProblems()
-{
-    QFETCH(QList<double>, divider);
-    QFETCH(divider::Problem, problem);
-    auto given = [&](int i) {
-        return std::isnan(divider[i]) ? std::nullopt : std::optional<double>(divider[i]);
-    };
-    QCOMPARE(divider::check({given(0), given(1), given(2), given(3)}), problem);
-}
-
 void TestResistorToolMaths::standardPair_data()
 {
     // Expected pairs from a brute force over exact fractions.
@@ -317,8 +266,6 @@ void TestResistorToolMaths::standardPair_data()
                                        << QList<double>{4700, 9100, 3.2971014492753623, -0.0878348704435661};
     QTest::newRow("E12 halves: the total nearest 10 k")
         << Series::E12 << QList<double>{10, 5, 10000} << QList<double>{4700, 4700, 5, 0};
-    QTest::newRow("E6 around 5.7 k") << Series::E6 << QList<double>{12, 5, 5700}
-                                     << QList<double>{4700, 3300, 4.95, -1};
     QTest::newRow("E24 one to four, 150 k within twice 100 k")
         << Series::E24 << QList<double>{9, 1.8, 100000} << QList<double>{120000, 30000, 1.8, 0};
 }
@@ -374,12 +321,9 @@ void TestResistorToolMaths::combinationsMatchBruteForce_data()
 
     QTest::newRow("E6 5.1 k, all") << Series::E6 << 5100.0 << true << true << true;
     QTest::newRow("E6 5.1 k, two in series") << Series::E6 << 5100.0 << true << false << false;
-    QTest::newRow("E6 5.1 k, two in parallel") << Series::E6 << 5100.0 << false << true << false;
-    QTest::newRow("E6 5.1 k, three only") << Series::E6 << 5100.0 << false << false << true;
     QTest::newRow("E12 1.234 k, all") << Series::E12 << 1234.0 << true << true << true;
     QTest::newRow("E12 0.2: below every part") << Series::E12 << 0.2 << true << true << true;
     QTest::newRow("E12 45 M: above every part") << Series::E12 << 45e6 << true << true << true;
-    QTest::newRow("E12 an exact value") << Series::E12 << 4700.0 << true << true << true;
 }
 
 void TestResistorToolMaths::combinationsMatchBruteForce()
@@ -419,29 +363,6 @@ void TestResistorToolMaths::combinationsMatchBruteForce()
     QCOMPARE(found.size(), std::size_t(10));
     for (std::size_t i = 0; i < found.size(); ++i) {
         const combinations::Combination& c = found[i];
-        const auto [a, b, cc] = c.parts;
-        double total = 0;
-        switch (c.arrangement) {
-        case combinations::Arrangement::TwoInSeries:
-            total = a + b;
-            break;
-        case combinations::Arrangement::TwoInParallel:
-            total = par(a, b);
-            break;
-        case combinations::Arrangement::ThreeInSeries:
-            total = a + b + cc;
-            break;
-        case combinations::Arrangement::ThreeInParallel:
-            total = 1 / (1 / a + 1 / b + 1 / cc);
-            break;
-        case combinations::Arrangement::OneAndParallelPair:
-            total = a + par(b, cc);
-            break;
-        case combinations::Arrangement::OneAndSeriesPair:
-            total = par(a, b + cc);
-            break;
-        }
-        QVERIFY2(std::fabs(total - c.ohms) <= 1e-9 * total, qPrintable(QString::number(i)));
         QVERIFY2(std::fabs(std::fabs(c.ohms - target) - misses[i]) <= 1e-9 * target,
                  qPrintable(
                      QStringLiteral("line %1: %2").arg(i).arg(QString::fromStdString(describe(c, target)))));
@@ -459,8 +380,6 @@ void TestResistorToolMaths::describesCombinations_data()
 
     QTest::newRow("two in series") << int(Arrangement::TwoInSeries) << QList<double>{4700, 390, 0} << 5090.0
                                    << 5100.0 << "4.7 k + 390 = 5.09 k (-0.2 %)";
-    QTest::newRow("two in parallel") << int(Arrangement::TwoInParallel) << QList<double>{10000, 10000, 0}
-                                     << 5000.0 << 5000.0 << "10 k || 10 k = 5 k (0.0 %)";
     QTest::newRow("a part and a parallel pair")
         << int(Arrangement::OneAndParallelPair) << QList<double>{4700, 1000, 1000} << 5200.0 << 5100.0
         << "4.7 k + (1 k || 1 k) = 5.2 k (+2.0 %)";
@@ -468,8 +387,6 @@ void TestResistorToolMaths::describesCombinations_data()
     QTest::newRow("a part and a series pair")
         << int(Arrangement::OneAndSeriesPair) << QList<double>{10000, 5600, 4700} << 5073.891625615764
         << 5100.0 << "10 k || (5.6 k + 4.7 k) = 5.07 k (-0.5 %)";
-    QTest::newRow("three in series") << int(Arrangement::ThreeInSeries) << QList<double>{1e6, 1e6, 2.2}
-                                     << 2000002.2 << 2e6 << "1 M + 1 M + 2.2 = 2 M (0.0 %)";
 }
 
 void TestResistorToolMaths::describesCombinations()
