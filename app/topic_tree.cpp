@@ -8,8 +8,8 @@
 #include "ui/calculator_panel.h"
 #include "ui/help_launcher.h"
 
-#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -33,6 +33,17 @@ QTreeWidgetItem* childNamed(QTreeWidget* tree, QTreeWidgetItem* parent, const QS
     return made;
 }
 
+class SlimScrollBar : public QScrollBar
+{
+public:
+    explicit SlimScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
+
+    QSize sizeHint() const override { return QScrollBar::sizeHint() - QSize(kNarrower, 0); }
+
+private:
+    static constexpr int kNarrower = 3;
+};
+
 } // namespace
 
 void TFormMainApplication::buildTopicTree()
@@ -47,6 +58,11 @@ void TFormMainApplication::buildTopicTree()
     // Every node is one line of the same face: the tree measures one row
     // rather than each node's text.
     tree->setUniformRowHeights(true);
+    // The whole tree open is taller than the tree: a scroll bar slimmer than
+    // the style's leaves room for the longest topics beside it, whose last
+    // letters would otherwise give way to an ellipsis.
+    tree->setVerticalScrollBar(new SlimScrollBar(tree));
+    tree->setTextElideMode(Qt::ElideNone);
 
     // Categories are made from the paths, in the order first met; a topic's
     // node comes after the others of its category.

@@ -6,8 +6,10 @@
 #include "ui/help_launcher.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -78,6 +80,7 @@ private slots:
     void helpPath_data();
     void helpPath();
     void expandButtonFlips();
+    void everyTopicShowsWholeWhenTheTreeIsOpen();
     void startsCollapsedWhenAskedTo();
     void singleExpand();
 };
@@ -369,6 +372,27 @@ void TestTopicTree::expandButtonFlips()
     node(tree, {"Resistors"})->setExpanded(false);
     h.click("BtnExpandCategories");
     QVERIFY(everyNodeExpanded(tree, false));
+}
+
+void TestTopicTree::everyTopicShowsWholeWhenTheTreeIsOpen()
+{
+    MainWindowHarness h;
+    TFormMainApplication& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* tree = h.find<QTreeWidget>("TreeViewTopicSelect");
+    QVERIFY(everyNodeExpanded(tree, true));
+    QVERIFY(tree->verticalScrollBar()->isVisible());
+    const QFontMetrics metrics(tree->font());
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        tree->scrollToItem(*it);
+        const QRect row = tree->visualItemRect(*it);
+        // The text starts after the row's small margin; its last letter must
+        // lie inside the tree's visible area, not under the scroll bar.
+        const int textEnd = row.left() + 3 + metrics.horizontalAdvance((*it)->text(0));
+        QVERIFY2(textEnd <= tree->viewport()->width(), qPrintable((*it)->text(0)));
+        QVERIFY(!tree->horizontalScrollBar()->isVisible());
+    }
 }
 
 void TestTopicTree::startsCollapsedWhenAskedTo()
