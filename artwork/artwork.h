@@ -46,6 +46,12 @@ QPixmap resistorsSeries(QSize size);
 QPixmap capacitorsSeries(QSize size);
 QPixmap capacitorsParallel(QSize size);
 
+// Circuit drawings of the 555 timer, regulator and RC time constant panels
+QPixmap timer555Astable();    // 320 x 240: R1, R2 and C on the 555, supply rails, output
+QPixmap timer555Monostable(); // 320 x 240: R and C on the 555, trigger input, output
+QPixmap regulatorCircuit();   // 340 x 150: Vin, the regulator, R1 over R2 at its adjust pin, Vout
+QPixmap rcCircuit();          // 320 x 130: supply, switch, R along the top, C with its voltage
+
 // Reference sheets of schematic symbols, each symbol with its name under it.
 enum class SymbolSheet
 {
