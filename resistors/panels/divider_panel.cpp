@@ -104,6 +104,8 @@ void VoltageDividerPanel::connectControls()
     onClick(m_calculate, &VoltageDividerPanel::calculate);
     calculateOnEnter({m_vin, m_r1, m_r2, m_vout}, m_calculate);
     onClick(m_clear, &VoltageDividerPanel::clearAll);
+    connect(m_series, &QComboBox::currentIndexChanged, this,
+            [this] { guarded([this] { showStandardPairOfOtherSeries(); }); });
     setTabOrder({m_vin, m_r1, m_r2, m_vout, m_calculate, m_clear, m_current, m_powerR1, m_powerR2, m_series,
                  m_bestPair});
 }
@@ -124,6 +126,7 @@ void VoltageDividerPanel::clearResults()
 {
     for (QLabel* result : {m_current, m_powerR1, m_powerR2, m_bestPair})
         result->clear();
+    m_pairWanted.reset();
 }
 
 void VoltageDividerPanel::calculate()
@@ -188,8 +191,15 @@ void VoltageDividerPanel::calculate()
     showStandardPair(d.vin, d.vout, d.r1 + d.r2);
 }
 
+void VoltageDividerPanel::showStandardPairOfOtherSeries()
+{
+    if (m_pairWanted)
+        showStandardPair(m_pairWanted->vin, m_pairWanted->vout, m_pairWanted->totalOhms);
+}
+
 void VoltageDividerPanel::showStandardPair(double vin, double vout, double totalOhms)
 {
+    m_pairWanted = PairWanted{vin, vout, totalOhms};
     const auto series = e_series::Series(m_series->currentIndex());
     const std::optional<divider::StandardPair> pair = divider::standardPair(series, vin, vout, totalOhms);
     if (!pair)

@@ -6,6 +6,8 @@
 
 #include "ui/calculator_panel.h"
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,8 +32,10 @@ private:
     void buildResults(QWidget* group);
     void connectControls();
     void clearResults();
-    // The standard pair for vout from vin, its sum near totalOhms.
+    // The standard pair for vout from vin, its sum near totalOhms; kept, so
+    // that another series gives its pair at once.
     void showStandardPair(double vin, double vout, double totalOhms);
+    void showStandardPairOfOtherSeries();
 
     QLineEdit* m_vin = nullptr;
     QLineEdit* m_r1 = nullptr;
@@ -44,4 +48,11 @@ private:
     QLabel* m_powerR1 = nullptr;
     QLabel* m_powerR2 = nullptr;
     QLabel* m_bestPair = nullptr;
+    struct PairWanted
+    {
+        double vin;
+        double vout;
+        double totalOhms;
+    };
+    std::optional<PairWanted> m_pairWanted;
 };
