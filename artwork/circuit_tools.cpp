@@ -261,7 +261,7 @@ QPixmap rcCircuit()
         partCaption(p, {170, top - 18}, QStringLiteral("R"));
         partCaption(p, {cap - 20, 74}, QStringLiteral("C"));
         partCaption(p, {cap + 48, 74}, QStringLiteral("Vc"));
-        note(p, {source + 8, 84}, QStringLiteral("+"));
+        note(p, {source + 20, 55}, QStringLiteral("+"));
         note(p, {88, top + 14}, QStringLiteral("t = 0"));
         return pm;
     }();

@@ -71,7 +71,7 @@ void Timer555Panel::buildControls()
     };
     for (const auto& f : fields) {
         QLabel* caption = form::label(g, nullptr, 16, f.y + 3, QString::fromLatin1(f.caption));
-        *f.member = form::field(g, f.name, 130, f.y, 120, QString::fromLatin1(f.hint));
+        *f.member = form::field(g, f.name, 130, f.y, 150, QString::fromLatin1(f.hint));
         // R2 and the pulse width share a line, one of them hidden: each
         // caption is tied to its own field here rather than found by place.
         caption->setBuddy(*f.member);
@@ -207,20 +207,27 @@ void Timer555Panel::calculateAstable()
                                     "frequency is one the resistor given can reach."));
         return;
     }
-    const bool resistorsWorkedOut = !r.fields[1].given() || !r.fields[2].given();
+    showAstableResults({r.fields[1].given(), r.fields[2].given(), r.fields[3].given(), r.fields[4].given()},
+                       *parts, *timing, c);
+}
+
+void Timer555Panel::showAstableResults(const std::array<bool, 4>& given,
+                                       const timer555::AstableResistors& parts,
+                                       const timer555::AstableTiming& timing, double c)
+{
+    const bool resistorsWorkedOut = !given[0] || !given[1];
     const std::optional<timer555::StandardAstable> standard =
-        resistorsWorkedOut ? timer555::nearestStandard(e_series::Series::E24, *parts, c) : std::nullopt;
-    const std::pair<QLineEdit*, double> written[] = {{m_r1, parts->r1Ohms},
-                                                     {m_r2, parts->r2Ohms},
-                                                     {m_frequency, timing->frequencyHz},
-                                                     {m_dutyCycle, timing->dutyCyclePercent}};
+        resistorsWorkedOut ? timer555::nearestStandard(e_series::Series::E24, parts, c) : std::nullopt;
+    const std::pair<QLineEdit*, double> written[] = {{m_r1, parts.r1Ohms},
+                                                     {m_r2, parts.r2Ohms},
+                                                     {m_frequency, timing.frequencyHz},
+                                                     {m_dutyCycle, timing.dutyCyclePercent}};
     for (std::size_t i = 0; i < std::size(written); ++i) {
-        if (!r.fields[int(i) + 1].given())
+        if (!given[i])
             written[i].first->setText(FormatResult(written[i].second));
     }
-    const std::pair<QLabel*, double> times[] = {{m_highTime, timing->highSeconds},
-                                                {m_lowTime, timing->lowSeconds},
-                                                {m_period, timing->periodSeconds}};
+    const std::pair<QLabel*, double> times[] = {
+        {m_highTime, timing.highSeconds}, {m_lowTime, timing.lowSeconds}, {m_period, timing.periodSeconds}};
     for (const auto& [label, seconds] : times) {
         label->setText(FormatResult(seconds));
         label->adjustSize();

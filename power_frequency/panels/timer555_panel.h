@@ -10,7 +10,10 @@
 // field), C and the pulse width give the third. The fields given and the fields worked out
 // are the same fields, as on the Ohm's law panel.
 
+#include "power_frequency/maths/timer555.h"
 #include "ui/calculator_panel.h"
+
+#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -37,6 +40,10 @@ private:
     void buildResults();
     void connectControls();
     void calculateAstable();
+    // Writes what was worked out: the fields not given (R1, R2, frequency,
+    // duty cycle), the times, and the E24 line when R1 or R2 was worked out.
+    void showAstableResults(const std::array<bool, 4>& given, const timer555::AstableResistors& parts,
+                            const timer555::AstableTiming& timing, double capacitanceFarads);
     void calculateMonostable();
     void clearResults();
 
