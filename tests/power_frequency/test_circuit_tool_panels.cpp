@@ -12,6 +12,7 @@
 #include "tests/support/panel_harness.h"
 #include "ui/numeric_field.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLocale>
 #include <QRadioButton>
@@ -64,6 +65,19 @@ const std::vector<const char*> kRcResults{
     "RcTau",      "RcCutoff",   "RcCharge50",        "RcCharge63",
     "RcCharge90", "RcCharge99", "RcVoltageCharging", "RcVoltageDischarging"};
 
+// One of the three panels (0 timer, 1 regulator, 2 RC) in its start state.
+void buildPanel(int which, QWidget& host)
+{
+    CalculatorPanel* panel = nullptr;
+    if (which == 0)
+        panel = new Timer555Panel(&host);
+    else if (which == 1)
+        panel = new RegulatorPanel(&host);
+    else
+        panel = new RcTimeConstantPanel(&host);
+    panel->resetToStartState();
+}
+
 const QString kNotEnoughWithC = QStringLiteral(
     "Error: Not enough values have been provided.\n\nEnsure that C and 2 other values are given.");
 const QString kInvalid = QStringLiteral("Invalid Input Values: ");
@@ -94,6 +108,8 @@ private slots:
     void rcTimeConstant();
     void enterCalculates_data();
     void enterCalculates();
+    void tabOrder_data();
+    void tabOrder();
 };
 
 void TestCircuitToolPanels::astable_data()
@@ -435,13 +451,7 @@ void TestCircuitToolPanels::enterCalculates()
     QFETCH(QString, result);
     QFETCH(QString, expected);
     PanelHost h;
-    if (panel == 0)
-        new Timer555Panel(&h.host());
-    else if (panel == 1)
-        new RegulatorPanel(&h.host());
-    else
-        new RcTimeConstantPanel(&h.host());
-    h.host().findChild<CalculatorPanel*>()->resetToStartState();
+    buildPanel(panel, h.host());
     QVERIFY(h.show());
     QLineEdit* last = nullptr;
     for (const QString& f : fields) {
@@ -452,6 +462,61 @@ void TestCircuitToolPanels::enterCalculates()
     QTest::keyClick(last, Qt::Key_Return);
     QCOMPARE(h.text(result.toLatin1().constData()), local(expected));
     QCOMPARE(guitest::boxes(h.boxes), QStringList());
+}
+
+void TestCircuitToolPanels::tabOrder_data()
+{
+    // The controls Tab visits from the first, after the clicks; results
+    // join once they show a value.
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("555 astable: one stop for the checked circuit")
+        << 0 << QStringList{}
+        << QStringList{"RadioTimerAstable", "TimerC",         "TimerR1",           "TimerR2",
+                       "TimerFrequency",    "TimerDutyCycle", "BtnTimerCalculate", "BtnTimerClear"};
+    QTest::newRow("555 monostable")
+        << 0 << QStringList{"RadioTimerMonostable"}
+        << QStringList{"RadioTimerMonostable", "TimerC",       "TimerR1", "TimerPulseWidth",
+                       "BtnTimerCalculate",    "BtnTimerClear"};
+    QTest::newRow("regulator: the list before the buttons")
+        << 1 << QStringList{}
+        << QStringList{"RegulatorVref",         "RegulatorIadj",    "RegulatorR1",    "RegulatorR2",
+                       "RegulatorVout",         "RegulatorVin",     "RegulatorIload", "ComboRegulatorSeries",
+                       "BtnRegulatorCalculate", "BtnRegulatorClear"};
+    QTest::newRow("RC with results: down the left column, then the right")
+        << 2 << QStringList{"BtnRcCalculate"}
+        << QStringList{"RcR",   "RcC",      "RcVs",       "RcTime",     "BtnRcCalculate", "BtnRcClear",
+                       "RcTau", "RcCutoff", "RcCharge50", "RcCharge63", "RcCharge90",     "RcCharge99"};
+}
+
+void TestCircuitToolPanels::tabOrder()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, order);
+    PanelHost h;
+    buildPanel(panel, h.host());
+    QVERIFY(h.show());
+    h.host().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h.host()));
+    if (panel == 2) {
+        h.type("RcR", QStringLiteral("1k"));
+        h.type("RcC", QStringLiteral("1u"));
+    }
+    for (const QString& name : clicks)
+        h.click(name.toLatin1().constData());
+    QWidget* first = h.find<QWidget>(order.first().toLatin1().constData());
+    first->setFocus(Qt::TabFocusReason);
+    QStringList walked{first->objectName()};
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == first)
+            break;
+        walked.append(focus->objectName());
+    }
+    QCOMPARE(walked, order);
 }
 
 QTEST_MAIN(TestCircuitToolPanels)
