@@ -149,16 +149,16 @@ void RegulatorPanel::calculate()
         return;
     }
     const double adjustAmps = checked::div(*microamps, kMicroampsPerAmp);
+    const std::optional<regulator::Divider> d =
+        dividerCount == 2 ? regulator::solve(given(0), given(1), given(2), *vref, adjustAmps) : std::nullopt;
+    if (dividerCount == 2 ? !d : !(r.fields[2].value > *vref)) {
+        ui::showNote(this, QStringLiteral("Invalid Input Values"),
+                     QStringLiteral("No resistor pair gives these values.\n\nEnsure that R1 and R2 are "
+                                    "greater than zero and that Vout is above Vref."));
+        return;
+    }
     double vout = r.fields[2].value;
-    if (dividerCount == 2) {
-        const std::optional<regulator::Divider> d =
-            regulator::solve(given(0), given(1), given(2), *vref, adjustAmps);
-        if (!d) {
-            ui::showNote(this, QStringLiteral("Invalid Input Values"),
-                         QStringLiteral("No resistor pair gives these values.\n\nEnsure that R1 and R2 are "
-                                        "greater than zero and that Vout is above Vref."));
-            return;
-        }
+    if (d) {
         vout = d->voutVolts;
         if (!given(0))
             m_r1->setText(FormatResult(d->r1Ohms));
@@ -183,7 +183,7 @@ void RegulatorPanel::showBestPair()
     const std::optional<regulator::StandardPair> pair =
         regulator::bestPair(series, m_pairRequest->vout, m_pairRequest->vref, m_pairRequest->adjustAmps);
     if (!pair) {
-        m_bestPair->setText(QStringLiteral("none: Vout must be above Vref"));
+        m_bestPair->setText(QStringLiteral("none: no pair of the series reaches this Vout"));
     } else {
         const auto ohms = [](double value) {
             QString text = QString::fromStdString(e_series::valueText(value));

@@ -288,6 +288,12 @@ void TestCircuitToolPanels::regulator_data()
                                      << L{kInvalid +
                                           "No resistor pair gives these values.\n\nEnsure that R1 and "
                                           "R2 are greater than zero and that Vout is above Vref."};
+    QTest::newRow("Vout alone under Vref")
+        << L{"1.25", "50", "", "", "1.2"} << L{"", "", "1.2"} << ""
+        << ""
+        << ""
+        << L{kInvalid + "No resistor pair gives these values.\n\nEnsure that R1 and "
+                        "R2 are greater than zero and that Vout is above Vref."};
     QTest::newRow("Vref emptied") << L{"", "50", "240", "720"} << L{"240", "720", ""} << ""
                                   << ""
                                   << "" << L{entryError("Reference Voltage")};
