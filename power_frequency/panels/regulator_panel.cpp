@@ -149,6 +149,8 @@ void RegulatorPanel::calculate()
         return;
     }
     const double adjustAmps = checked::div(*microamps, kMicroampsPerAmp);
+    if (!valuesPossible(*vref, adjustAmps, given(0), given(1), given(2), given(3), given(4)))
+        return;
     const std::optional<regulator::Divider> d =
         dividerCount == 2 ? regulator::solve(given(0), given(1), given(2), *vref, adjustAmps) : std::nullopt;
     if (dividerCount == 2 ? !d : !(r.fields[2].value > *vref)) {
@@ -172,6 +174,35 @@ void RegulatorPanel::calculate()
         m_pairRequest = PairRequest{vout, *vref, adjustAmps};
     showBestPair();
     showLoad(vout, given(3), given(4));
+}
+
+bool RegulatorPanel::valuesPossible(double vref, double adjustAmps, std::optional<double> r1,
+                                    std::optional<double> r2, std::optional<double> vout,
+                                    std::optional<double> vin, std::optional<double> loadAmps)
+{
+    const QString title = QStringLiteral("Invalid Input Values");
+    if (!(vref > 0) || !(adjustAmps >= 0)) {
+        ui::showNote(this, title,
+                     numeric::withDecimalSeparator(QString::fromUtf8(
+                         "Vref must be greater than zero and Iadj zero or more.\n\nThe common parts hold "
+                         "1.25 V across R1 and let 50 \u00b5A out of the adjust pin.")));
+        return false;
+    }
+    if ((vin && !(*vin > 0)) || (loadAmps && !(*loadAmps > 0))) {
+        ui::showNote(this, title, QStringLiteral("Vin and the load current must be greater than zero."));
+        return false;
+    }
+    // R1 carries Vref / R1 into R2 on top of Iadj, so Iadj x R2 must stay
+    // below Vout - Vref.
+    if (!r1 && r2 && vout && *vout > vref && *r2 > 0 && checked::mul(adjustAmps, *r2) >= *vout - vref) {
+        ui::showNote(this, title,
+                     QStringLiteral("No R1 gives this Vout with this R2.\n\nThe adjust current through R2 "
+                                    "alone raises the output %1 V above Vref, as far as Vout or beyond: "
+                                    "choose a smaller R2.")
+                         .arg(FormatResult(checked::mul(adjustAmps, *r2))));
+        return false;
+    }
+    return true;
 }
 
 void RegulatorPanel::showBestPair()

@@ -38,6 +38,12 @@ private:
     void buildResults();
     void connectControls();
     void clearResults();
+    // Shows the box for values no regulator works with: a reference voltage
+    // not above zero, an adjust current below zero, a Vin or load current
+    // not above zero, or an R2 whose adjust current alone reaches Vout.
+    bool valuesPossible(double vrefVolts, double adjustAmps, std::optional<double> r1Ohms,
+                        std::optional<double> r2Ohms, std::optional<double> voutVolts,
+                        std::optional<double> vinVolts, std::optional<double> loadAmps);
     // The best pair of the chosen series for the Vout last asked for.
     void showBestPair();
     // The dissipation and the warnings for the load.

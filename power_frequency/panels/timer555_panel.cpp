@@ -188,7 +188,8 @@ void Timer555Panel::calculateAstable()
     }
     clearResults();
     const std::optional<double> duty = valueOf(r.fields[4]);
-    if (duty && timer555::needsDiode(*duty)) {
+    // A duty cycle below zero is no circuit at all, not one for the diode.
+    if (duty && *duty > 0 && timer555::needsDiode(*duty)) {
         m_diodeNote->setText(numeric::withDecimalSeparator(
             QStringLiteral("A duty cycle of 50 % or less needs a diode across R2 (anode at pin 7), so that C "
                            "charges through R1 alone: the high time is then 0.693 R1 C and the low time "

@@ -195,6 +195,24 @@ bool isStandardValue(e_series::Series series, double target)
     return false;
 }
 
+Reach reach(const std::vector<double>& values, Arrangements arrangements)
+{
+    const double smallest = values.front();
+    const double largest = values.back();
+    Reach r{INFINITY, 0};
+    const auto take = [&r](double lowest, double highest) {
+        r.lowest = std::min(r.lowest, lowest);
+        r.highest = std::max(r.highest, highest);
+    };
+    if (arrangements.twoInSeries)
+        take(2 * smallest, 2 * largest);
+    if (arrangements.twoInParallel)
+        take(smallest / 2, largest / 2);
+    if (arrangements.three)
+        take(smallest / 3, 3 * largest);
+    return r;
+}
+
 std::vector<Combination> closest(const std::vector<double>& values, double target, Arrangements arrangements,
                                  std::size_t count)
 {

@@ -38,6 +38,16 @@ struct Arrangements
     bool three = true;
 };
 
+// The smallest and the largest total the arrangements make from the values
+// (rising, positive): a target beyond them is only ever met by the end of
+// the range, however far it lies.
+struct Reach
+{
+    double lowest;
+    double highest;
+};
+Reach reach(const std::vector<double>& values, Arrangements arrangements);
+
 struct Combination
 {
     Arrangement arrangement;

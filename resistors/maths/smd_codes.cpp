@@ -208,12 +208,17 @@ std::optional<Encoded> encodeEia96(double ohms)
 {
     if (!std::isfinite(ohms) || ohms < 0)
         return std::nullopt;
+    // Beyond the codes' range the nearest is its end; measured from a value
+    // far beyond, every code would lie equally far once rounded.
+    const double lowest = scaled(eia96Value(1), kMultipliers.front().exponent);
+    const double highest = scaled(eia96Value(96), kMultipliers.back().exponent);
+    const double wanted = std::clamp(ohms, lowest, highest);
     Encoded best;
     double bestDistance = INFINITY;
     for (const Multiplier& m : kMultipliers) {
         for (int number = 1; number <= 96; ++number) {
             const double value = scaled(eia96Value(number), m.exponent);
-            const double distance = std::fabs(value - ohms);
+            const double distance = std::fabs(value - wanted);
             if (distance < bestDistance) {
                 bestDistance = distance;
                 best.ohms = value;

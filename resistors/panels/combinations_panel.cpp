@@ -131,6 +131,7 @@ void ResistorCombinationsPanel::resetToStartState()
 
 void ResistorCombinationsPanel::find()
 {
+    m_results->clear();
     const FieldReading target = ReadNumericField(this, m_target, QStringLiteral("Target"));
     if (target.state == FieldState::Invalid)
         return;
@@ -155,8 +156,20 @@ void ResistorCombinationsPanel::find()
         return;
     }
     const auto series = e_series::Series(m_series->currentIndex());
+    const std::vector<double> values = combinations::standardValues(series);
+    const combinations::Reach reach = combinations::reach(values, arrangements);
+    if (target.value < reach.lowest || target.value > reach.highest) {
+        const auto text = [](double ohms) { return QString::fromStdString(e_series::valueText(ohms)); };
+        ui::showNote(
+            this, QStringLiteral("Error"),
+            numeric::withDecimalSeparator(
+                QStringLiteral("%1 lies beyond what these parts can make.\n\nThe arrangements ticked "
+                               "make %2 to %3 from parts of 1 ohm to 10 M.")
+                    .arg(text(target.value), text(reach.lowest), text(reach.highest))));
+        return;
+    }
     const std::vector<combinations::Combination> found =
-        combinations::closest(combinations::standardValues(series), target.value, arrangements);
+        combinations::closest(values, target.value, arrangements);
     QStringList lines;
     if (combinations::isStandardValue(series, target.value)) {
         lines.append(QStringLiteral("%1 is itself an %2 value: one resistor is enough")
@@ -165,7 +178,6 @@ void ResistorCombinationsPanel::find()
     }
     for (const combinations::Combination& c : found)
         lines.append(QString::fromStdString(combinations::describe(c, target.value)));
-    m_results->clear();
     for (const QString& line : std::as_const(lines))
         m_results->addItem(numeric::withDecimalSeparator(line));
     if (m_results->count() > 0)

@@ -29,6 +29,11 @@ QString schemeName(smd_codes::Scheme scheme)
     return QStringLiteral("EIA-96");
 }
 
+// The values the colour-band calculator's two digits and multipliers (gold
+// to violet) can show: from 1.0 to 99 x 10^7, below a thousand million.
+constexpr double kLowestBandOhms = 1;
+constexpr double kBandOhmsBeyond = 1e9;
+
 QString valueText(double ohms)
 {
     return QString::fromStdString(e_series::valueText(ohms));
@@ -126,6 +131,11 @@ void ResistorSmdCodesPanel::resetToStartState()
 
 void ResistorSmdCodesPanel::decode()
 {
+    // A code that cannot be read leaves no value behind, to be handed on
+    // as if it were this code's.
+    for (QLabel* result : {m_value, m_scheme})
+        result->clear();
+    m_decodedOhms.reset();
     const QString code = m_code->text().trimmed();
     if (code.isEmpty()) {
         ui::showNote(this, QStringLiteral("Error"),
@@ -166,6 +176,8 @@ void ResistorSmdCodesPanel::decode()
 
 void ResistorSmdCodesPanel::encode()
 {
+    for (QLabel* result : {m_code3, m_code4, m_codeEia96})
+        result->clear();
     const std::optional<double> ohms = ReadStrictNumericField(this, m_valueIn, QStringLiteral("Value"));
     if (!ohms)
         return;
@@ -187,6 +199,20 @@ void ResistorSmdCodesPanel::requestColourBands()
         ui::showNote(this, QStringLiteral("No Resistor Value"),
                      QStringLiteral("Resistor value not yet shown.\n\nInput a code and click Decode\nbefore "
                                     "getting the colour bands."));
+        return;
+    }
+    if (*m_decodedOhms == 0) {
+        ui::showNote(this, QStringLiteral("No Colour Bands"),
+                     QStringLiteral("A zero-ohm link has no value bands.\n\nIt is marked with a single black "
+                                    "band."));
+        return;
+    }
+    if (*m_decodedOhms < kLowestBandOhms || *m_decodedOhms >= kBandOhmsBeyond) {
+        ui::showNote(this, QStringLiteral("No Colour Bands"),
+                     numeric::withDecimalSeparator(
+                         QStringLiteral("The colour bands show values from 1 ohm to 990 M.\n\nThe value "
+                                        "read, %1, lies outside them.")
+                             .arg(valueText(*m_decodedOhms))));
         return;
     }
     emit colourBandsRequested(FormatResult(*m_decodedOhms));

@@ -152,6 +152,12 @@ void TestCircuitToolPanels::astable_data()
              "No astable circuit gives these values.\n\nEnsure that every value is greater than "
              "zero, that the duty cycle lies below 100 % and that the frequency is one the resistor "
              "given can reach."};
+    QTest::newRow("a negative duty cycle is no diode circuit")
+        << L{"100n", "", "", "1000", "-60"} << L{"100n", "", "", "1000", "-60"} << noTimes << "" << false
+        << L{kInvalid +
+             "No astable circuit gives these values.\n\nEnsure that every value is greater than "
+             "zero, that the duty cycle lies below 100 % and that the frequency is one the resistor "
+             "given can reach."};
     QTest::newRow("a word in R1") << L{"100n", "abc", "10k"} << L{"100n", "", "10k", "", ""} << noTimes << ""
                                   << false << L{entryError("R1")};
 }
@@ -294,6 +300,24 @@ void TestCircuitToolPanels::regulator_data()
         << ""
         << L{kInvalid + "No resistor pair gives these values.\n\nEnsure that R1 and "
                         "R2 are greater than zero and that Vout is above Vref."};
+    QTest::newRow("a load current below zero")
+        << L{"1.25", "50", "240", "720", "", "12", "-1"} << L{"240", "720", ""} << ""
+        << ""
+        << "" << L{kInvalid + "Vin and the load current must be greater than zero."};
+    QTest::newRow("Vref of zero") << L{"0", "50", "", "", "5"} << L{"", "", "5"} << ""
+                                  << ""
+                                  << ""
+                                  << L{local(kInvalid + QString::fromUtf8(
+                                                            "Vref must be greater than zero and Iadj zero or "
+                                                            "more.\n\nThe common parts hold 1.25 V across R1 "
+                                                            "and let 50 \u00b5A out of the adjust pin."))};
+    // 50 uA x 100 k is 5 V: nothing is left for R1 to carry.
+    QTest::newRow("R2 whose adjust current alone reaches Vout")
+        << L{"1.25", "50", "", "100k", "5"} << L{"", "100k", "5"} << ""
+        << ""
+        << ""
+        << L{kInvalid + "No R1 gives this Vout with this R2.\n\nThe adjust current through R2 alone raises "
+                        "the output 5 V above Vref, as far as Vout or beyond: choose a smaller R2."};
     QTest::newRow("Vref emptied") << L{"", "50", "240", "720"} << L{"240", "720", ""} << ""
                                   << ""
                                   << "" << L{entryError("Reference Voltage")};

@@ -197,6 +197,10 @@ void TestResistorToolMaths::encodesNearest_data()
     QTest::newRow("1 T: beyond every marking")
         << 1e12 << QStringList{"999", "9999", "96F"} << QList<double>{99e9, 999e9, 97.6e6}
         << QList<bool>{false, false, false};
+    // Far beyond, 97.6 M and 0.1 are equally far once rounded.
+    QTest::newRow("1e308: still the top end")
+        << 1e308 << QStringList{"999", "9999", "96F"} << QList<double>{99e9, 999e9, 97.6e6}
+        << QList<bool>{false, false, false};
     QTest::newRow("negative") << -47.0 << QStringList{"", "", ""} << QList<double>{0, 0, 0}
                               << QList<bool>{false, false, false};
 }

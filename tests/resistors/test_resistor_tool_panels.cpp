@@ -124,6 +124,9 @@ void TestResistorToolPanels::smdDecodes()
     QFETCH(QStringList, shown);
     QFETCH(QString, box);
     PanelHarness<ResistorSmdCodesPanel> h;
+    // After a code read before, so that nothing of it stays.
+    h.type("SmdCode", QStringLiteral("999"));
+    h.click("BtnSmdDecode");
     h.type("SmdCode", code);
     if (enter)
         QTest::keyClick(h.field("SmdCode"), Qt::Key_Return);
@@ -163,6 +166,8 @@ void TestResistorToolPanels::smdEncodes()
     QFETCH(QStringList, codes);
     QFETCH(QStringList, titles);
     PanelHarness<ResistorSmdCodesPanel> h;
+    h.type("SmdValueIn", QStringLiteral("1k"));
+    h.click("BtnSmdEncode");
     h.type("SmdValueIn", value);
     QTest::keyClick(h.field("SmdValueIn"), Qt::Key_Enter);
     QCOMPARE(texts(h, {"SmdCode3", "SmdCode4", "SmdCodeEia96"}), local(codes));
@@ -178,6 +183,16 @@ void TestResistorToolPanels::smdHandsOverToColourBands()
     QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("No Resistor Value")});
     QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorSmdCodes"));
     h.boxes.clear();
+
+    // Values the bands cannot show stay here, with the reason.
+    for (const char* code : {"000", "R47"}) {
+        h.type("SmdCode", QString::fromLatin1(code));
+        h.click("BtnSmdDecode");
+        h.click("BtnSmdColourBands");
+        QCOMPARE(h.boxes.titles(), QStringList{QStringLiteral("No Colour Bands")});
+        QCOMPARE(w.frontPanel()->objectName(), QStringLiteral("PanelResistorSmdCodes"));
+        h.boxes.clear();
+    }
 
     h.type("SmdCode", QStringLiteral("4R7"));
     h.click("BtnSmdDecode");
@@ -278,6 +293,12 @@ void TestResistorToolPanels::combinations_data()
         << "E24"
         << QStringList{"CheckCombinationTwoSeries", "CheckCombinationTwoParallel", "CheckCombinationThree"}
         << QStringList{} << "No arrangement has been chosen.\n\nTick at least one arrangement to try.";
+    // Far beyond, every total misses by the same rounded amount.
+    QTest::newRow("beyond what two in series make")
+        << "1e308"
+        << "E24" << QStringList{"CheckCombinationTwoParallel", "CheckCombinationThree"} << QStringList{}
+        << "1E308 lies beyond what these parts can make.\n\nThe arrangements ticked make 2 to 20 M from "
+           "parts of 1 ohm to 10 M.";
     QTest::newRow("no target")
         << ""
         << "E24" << QStringList{} << QStringList{}
