@@ -158,12 +158,15 @@ void ResistorCombinationsPanel::find()
     const auto series = e_series::Series(m_series->currentIndex());
     const std::vector<double> values = combinations::standardValues(series);
     const combinations::Reach reach = combinations::reach(values, arrangements);
-    if (target.value < reach.lowest || target.value > reach.highest) {
+    // Near the ends the closest totals still help; beyond half the smallest
+    // or twice the largest they miss by half the target or more, and far
+    // enough out every miss rounds alike.
+    if (target.value < reach.lowest / 2 || target.value > 2 * reach.highest) {
         const auto text = [](double ohms) { return QString::fromStdString(e_series::valueText(ohms)); };
         ui::showNote(
             this, QStringLiteral("Error"),
             numeric::withDecimalSeparator(
-                QStringLiteral("%1 lies beyond what these parts can make.\n\nThe arrangements ticked "
+                QStringLiteral("%1 lies too far beyond what these parts can make.\n\nThe arrangements ticked "
                                "make %2 to %3 from parts of 1 ohm to 10 M.")
                     .arg(text(target.value), text(reach.lowest), text(reach.highest))));
         return;

@@ -297,8 +297,8 @@ void TestResistorToolPanels::combinations_data()
     QTest::newRow("beyond what two in series make")
         << "1e308"
         << "E24" << QStringList{"CheckCombinationTwoParallel", "CheckCombinationThree"} << QStringList{}
-        << "1E308 lies beyond what these parts can make.\n\nThe arrangements ticked make 2 to 20 M from "
-           "parts of 1 ohm to 10 M.";
+        << "1E308 lies too far beyond what these parts can make.\n\nThe arrangements ticked make 2 to 20 M "
+           "from parts of 1 ohm to 10 M.";
     QTest::newRow("no target")
         << ""
         << "E24" << QStringList{} << QStringList{}
