@@ -270,8 +270,10 @@ struct Tail
 };
 
 // What follows a number: a prefix and the unit symbol, the symbol alone, or
-// (straight after the number) a prefix alone. The field's own symbol is read
-// as the unit before a prefix of the same letter.
+// a prefix alone, straight after the number or after a blank as the program
+// writes its own values ("4.7 k"); after a blank, only as a word of its own,
+// so that "4 pieces" is no 4 pico. The field's own symbol is read as the unit
+// before a prefix of the same letter.
 Tail readTail(const QString& text, qsizetype pos, const UnitInfo& info)
 {
     Tail tail;
@@ -285,9 +287,10 @@ Tail readTail(const QString& text, qsizetype pos, const UnitInfo& info)
     }
     if (const qsizetype symbol = symbolAt(text, at, info))
         return {0, at + symbol - pos, true};
-    if (!blank) {
+    const bool wordEnds = at + 1 >= text.size() || !text[at + 1].isLetterOrNumber();
+    if (!blank || wordEnds) {
         if (const auto prefix = prefixExponent(text[at]))
-            return {*prefix, 1, true};
+            return {*prefix, at + 1 - pos, true};
     }
     return tail;
 }

@@ -118,10 +118,15 @@ void TestNumericText::unitPrefixes_data()
         {"-4k7", FieldUnit::Ohm, false, -4700},
         {"1e3k", FieldUnit::Ohm, false, 1e6},
         {"4.7k junk", FieldUnit::Ohm, false, 4700},
+        // A prefix after a blank, as the program writes its own values.
+        {"4.7 k", FieldUnit::Ohm, true, 4700},
+        {"7 m", FieldUnit::Ampere, false, 0.007},
+        {"2.2 \u00B5", FieldUnit::Farad, false, 2.2e-6},
         // No prefix, code or unit of the field: the plain rules read these.
         {"4.7k junk", FieldUnit::Ohm, true, none},
-        {"7 m", FieldUnit::Ampere, false, none},
         {"7 volts", FieldUnit::Ampere, false, none},
+        {"4 pieces", FieldUnit::Ohm, false, none},
+        {"2 min", FieldUnit::Volt, false, none},
         {"1e3", FieldUnit::Ohm, false, none},
         {"1E-3", FieldUnit::Volt, true, none},
         {"12", FieldUnit::Volt, false, none},
