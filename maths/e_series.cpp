@@ -191,9 +191,13 @@ std::string valueText(double value, Prefixes prefixes)
 
 std::string deviationText(double percent)
 {
+    // Beyond a million percent the figure is written with its power of ten,
+    // so that a line stays readable whatever the values were.
     char buffer[400]; // a fixed-point double has at most 309 integer digits
+    const double size = std::fabs(percent);
     const std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(percent), std::chars_format::fixed, 1);
+        size < 1e6 ? std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::fixed, 1)
+                   : std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::scientific, 2);
     const std::string magnitude(buffer, written.ptr);
     if (magnitude == "0.0")
         return "0.0 %";

@@ -176,6 +176,8 @@ void TestESeries::deviationText_data()
     QTest::newRow("exact") << 0.0 << "0.0 %";
     QTest::newRow("rounds to nothing, no sign") << -0.04 << "0.0 %";
     QTest::newRow("over a hundred") << 150.0 << "+150.0 %";
+    QTest::newRow("just under a million") << 999999.94 << "+999999.9 %";
+    QTest::newRow("huge, with its power of ten") << -1.234e300 << "-1.23e+300 %";
 }
 
 void TestESeries::deviationText()
