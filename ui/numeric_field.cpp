@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -209,4 +210,22 @@ LenientReadings ReadNumericFields(QWidget* owner, std::initializer_list<LenientF
             ++readings.givenCount;
     }
     return readings;
+}
+
+bool HasGivenCount(QWidget* owner, const LenientReadings& readings, int wanted)
+{
+    if (readings.givenCount == wanted)
+        return true;
+    static const char* const kWords[] = {"", "one", "two", "three"};
+    const bool one = wanted == 1;
+    const QString text =
+        readings.givenCount < wanted
+            ? QStringLiteral("Not enough values have been provided.\n\nEnsure that %1 %2 given.")
+                  .arg(wanted)
+                  .arg(one ? QStringLiteral("value is") : QStringLiteral("values are"))
+            : QStringLiteral("Too many values have been provided.\n\nEnsure that only %1 %2 given.")
+                  .arg(QLatin1String(kWords[std::clamp(wanted, 0, 3)]))
+                  .arg(one ? QStringLiteral("value is") : QStringLiteral("values are"));
+    ui::showNote(owner, QStringLiteral("Error"), text);
+    return false;
 }

@@ -89,3 +89,8 @@ struct LenientField
     QString quantity;
 };
 LenientReadings ReadNumericFields(QWidget* owner, std::initializer_list<LenientField> fields);
+
+// The count rule of a lenient calculator that needs exactly wanted values
+// (1 to 3): true when that many were given; otherwise false, after the
+// program's "Not enough values" or "Too many values" box.
+bool HasGivenCount(QWidget* owner, const LenientReadings& readings, int wanted);

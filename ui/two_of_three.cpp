@@ -61,18 +61,8 @@ void solveTwoOfThree(QWidget* owner, const TwoOfThreeControls& fields, const QSt
         owner, {{fields.first, quantity}, {fields.second, quantity}, {fields.total, quantity}});
     if (r.errorSeen)
         return;
-    if (r.givenCount < 2) {
-        ui::showNote(
-            owner, QStringLiteral("Error"),
-            QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
+    if (!HasGivenCount(owner, r, 2))
         return;
-    }
-    if (r.givenCount > 2) {
-        ui::showNote(
-            owner, QStringLiteral("Error"),
-            QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
-        return;
-    }
     auto given = [&](int i) {
         return r.fields[i].given() ? std::optional<double>(r.fields[i].value) : std::nullopt;
     };

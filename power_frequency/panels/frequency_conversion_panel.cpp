@@ -207,18 +207,8 @@ void FrequencyConversionPanel::calculate()
                                                         {m_metres, QStringLiteral("Meters")}});
     if (r.errorSeen)
         return;
-    if (r.givenCount < 1) {
-        ui::showNote(
-            owner, QStringLiteral("Error"),
-            QStringLiteral("Not enough values have been provided.\n\nEnsure that 1 value is given."));
+    if (!HasGivenCount(owner, r, 1))
         return;
-    }
-    if (r.givenCount > 1) {
-        ui::showNote(
-            owner, QStringLiteral("Error"),
-            QStringLiteral("Too many values have been provided.\n\nEnsure that only one value is given."));
-        return;
-    }
     // The conversion starts from the number as typed (7.1 megacycles is 7100
     // kilocycles), not from its nearest whole number. Each output is written
     // as soon as it is known, so a fault in the second leaves the first shown.

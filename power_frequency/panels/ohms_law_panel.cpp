@@ -2,7 +2,6 @@
 
 #include "power_frequency/maths/ohms_law.h"
 #include "ui/form_builder.h"
-#include "ui/message_box.h"
 #include "ui/numeric_field.h"
 
 #include <QGroupBox>
@@ -80,18 +79,8 @@ void OhmsLawPanel::calculate()
                                                        {m_watts, QStringLiteral("Watts")}});
     if (r.errorSeen)
         return;
-    if (r.givenCount < 2) {
-        ui::showNote(
-            this, QStringLiteral("Error"),
-            QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
+    if (!HasGivenCount(this, r, 2))
         return;
-    }
-    if (r.givenCount > 2) {
-        ui::showNote(
-            this, QStringLiteral("Error"),
-            QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
-        return;
-    }
     auto given = [&](int i) -> std::optional<double> {
         return r.fields[i].given() ? std::optional<double>(r.fields[i].value) : std::nullopt;
     };

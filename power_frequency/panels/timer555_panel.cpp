@@ -251,18 +251,8 @@ void Timer555Panel::calculateMonostable()
                                                        {m_pulseWidth, QStringLiteral("Pulse Width")}});
     if (r.errorSeen)
         return;
-    if (r.givenCount < 2) {
-        ui::showNote(
-            this, QStringLiteral("Error"),
-            QStringLiteral("Not enough values have been provided.\n\nEnsure that 2 values are given."));
+    if (!HasGivenCount(this, r, 2))
         return;
-    }
-    if (r.givenCount > 2) {
-        ui::showNote(
-            this, QStringLiteral("Error"),
-            QStringLiteral("Too many values have been provided.\n\nEnsure that only two values are given."));
-        return;
-    }
     const std::optional<timer555::Monostable> m =
         timer555::monostable(valueOf(r.fields[1]), valueOf(r.fields[0]), valueOf(r.fields[2]));
     if (!m) {

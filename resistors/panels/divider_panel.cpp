@@ -142,18 +142,8 @@ void VoltageDividerPanel::calculate()
     };
     const divider::Given values{given(0), given(1), given(2), given(3)};
     const bool design = r.givenCount == 2 && values.vin && values.vout;
-    if (r.givenCount < 3 && !design) {
-        ui::showNote(
-            this, QStringLiteral("Error"),
-            QStringLiteral("Not enough values have been provided.\n\nEnsure that 3 values are given."));
+    if (!design && !HasGivenCount(this, r, 3))
         return;
-    }
-    if (r.givenCount > 3) {
-        ui::showNote(this, QStringLiteral("Error"),
-                     QStringLiteral(
-                         "Too many values have been provided.\n\nEnsure that only three values are given."));
-        return;
-    }
     switch (divider::check(values)) {
     case divider::Problem::NotPositive:
         ui::showNote(this, QStringLiteral("Error"),
