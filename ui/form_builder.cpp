@@ -168,7 +168,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override
     {
-        if (!completer())
+        // A list made fixed (setEditable(false)) has no text to complete.
+        if (lineEdit() && !completer())
             offerCompletions();
         QComboBox::focusInEvent(event);
     }
