@@ -94,6 +94,12 @@ inline const QStringList& programPages()
         QStringLiteral("SchematicSymbols.htm"),
         QStringLiteral("MemoNotes.htm"),
         QStringLiteral("LoadImages.htm"),
+        QStringLiteral("ResistorSmdCodes.htm"),
+        QStringLiteral("ResistorDivider.htm"),
+        QStringLiteral("ResistorCombinations.htm"),
+        QStringLiteral("Timer555.htm"),
+        QStringLiteral("Regulator.htm"),
+        QStringLiteral("RcTimeConstant.htm"),
     };
     return pages;
 }

@@ -251,6 +251,13 @@ private slots:
             {"X2 capacitor", "CapacitorInLineDropper.htm", "X2"},
             {"prefixes", "Welcome.htm#prefixes", "prefix"},
             {"4k7", "Welcome.htm#prefixes", "4k7"},
+            {"SMD codes", "ResistorSmdCodes.htm", "SMD"},
+            {"EIA-96", "ResistorSmdCodes.htm", "EIA-96"},
+            {"potential divider", "ResistorDivider.htm", "divider"},
+            {"combinations of standard values", "ResistorCombinations.htm", "standard"},
+            {"astable", "Timer555.htm", "astable"},
+            {"adjustable regulator", "Regulator.htm", "regulator"},
+            {"tau (time constant)", "RcTimeConstant.htm", "time constant"},
         };
         for (const auto& r : rows)
             QTest::addRow("%s > %s", r.keyword, r.page)
