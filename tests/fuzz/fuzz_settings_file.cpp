@@ -62,8 +62,17 @@ QList<Place> placesIn(const QString& content)
     for (const QString& line : content.split(u'\n')) {
         const qsizetype hive = line.indexOf(u'[' + kHive, 0, Qt::CaseInsensitive);
         const qsizetype close = line.lastIndexOf(u']');
-        if (hive >= 0 && close > hive)
-            keys.append(line.mid(hive + 1 + kHive.size(), close - hive - 1 - kHive.size()));
+        if (hive >= 0 && close > hive) {
+            // As the store names keys: one backslash before, none after, so
+            // that "[HKEY_CURRENT_USERSoftware\X]" and the program's own key
+            // are one place, not two.
+            QString key = line.mid(hive + 1 + kHive.size(), close - hive - 1 - kHive.size());
+            if (!key.startsWith(u'\\'))
+                key.prepend(u'\\');
+            while (key.endsWith(u'\\'))
+                key.chop(1);
+            keys.append(key);
+        }
         const qsizetype quote = line.indexOf(u'"');
         if (quote < 0)
             continue;
