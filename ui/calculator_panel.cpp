@@ -1,9 +1,11 @@
 #include "ui/calculator_panel.h"
 
+#include "core/settings_store.h"
 #include "ui/accessibility.h"
 
 #include "ui/fault_guard.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -47,4 +49,20 @@ void CalculatorPanel::setTabOrder(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+void CalculatorPanel::loadListChoice(const settings::Key& key, const QString& valueName, QComboBox* list)
+{
+    const settings::Value stored = key.read(valueName);
+    if (stored.type != settings::Value::Type::String)
+        return;
+    const int index = list->findText(stored.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+bool CalculatorPanel::saveListChoice(const settings::Key& key, const QString& valueName,
+                                     const QComboBox* list)
+{
+    return key.writeString(valueName, list->currentText());
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QComboBox;
 class QLineEdit;
 
 namespace settings {
@@ -73,6 +74,11 @@ protected:
     // Enter in any of the fields presses the calculator's button, as users of
     // desktop calculators expect.
     void calculateOnEnter(std::initializer_list<QLineEdit*> fields, QAbstractButton* button);
+
+    // A fixed list's choice kept in the settings as its item's text; a
+    // stored value that names no item is skipped.
+    static void loadListChoice(const settings::Key& key, const QString& valueName, QComboBox* list);
+    static bool saveListChoice(const settings::Key& key, const QString& valueName, const QComboBox* list);
 
 private:
     QString m_helpPage;

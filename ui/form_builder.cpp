@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QToolTip>
 
+#include <algorithm>
 #include <memory>
 
 namespace form {
@@ -434,6 +435,17 @@ QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, cons
     c->setCurrentIndex(index);
     if (index < 0) // an item chosen has put its text in the line already
         c->setEditText(initialText);
+    return c;
+}
+
+QComboBox* fixedList(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
+                     const QString& initialText, const QString& hint)
+{
+    auto* c = make<QComboBox>(parent, name);
+    c->addItems(items);
+    c->setCurrentIndex(std::max(0, int(items.indexOf(initialText))));
+    c->setGeometry(x, y, w, 21);
+    c->setToolTip(hint);
     return c;
 }
 

@@ -69,5 +69,8 @@ QRadioButton* radio(QWidget* parent, const char* name, int x, int y, int w, cons
 
 QComboBox* comboBox(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
                     const QString& initialText, const QString& hint);
+// A list the user only chooses from, with no text line, at initialText.
+QComboBox* fixedList(QWidget* parent, const char* name, int x, int y, int w, const QStringList& items,
+                     const QString& initialText, const QString& hint);
 
 } // namespace form

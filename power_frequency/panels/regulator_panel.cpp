@@ -3,7 +3,6 @@
 #include "artwork/artwork.h"
 #include "core/checked_math.h"
 #include "core/numeric_text.h"
-#include "core/settings_store.h"
 #include "maths/e_series.h"
 #include "power_frequency/maths/regulator.h"
 #include "ui/form_builder.h"
@@ -76,13 +75,11 @@ void RegulatorPanel::buildControls()
     }
     form::picture(g, "ImageRegulatorCircuit", QRect(282, 48, 340, 150), &artwork::regulatorCircuit);
     form::label(g, nullptr, 290, 211, QStringLiteral("&Series"));
-    m_series = new QComboBox(g);
-    m_series->setObjectName(QStringLiteral("ComboRegulatorSeries"));
+    QStringList names;
     for (e_series::Series series : kSeries)
-        m_series->addItem(QLatin1String(e_series::name(series)));
-    m_series->setCurrentIndex(1); // E24, until the settings say otherwise
-    m_series->setGeometry(340, 208, 62, 21);
-    m_series->setToolTip(QStringLiteral("The standard series the best pair is chosen from"));
+        names.append(QLatin1String(e_series::name(series)));
+    m_series = form::fixedList(g, "ComboRegulatorSeries", 340, 208, 62, names, QStringLiteral("E24"),
+                               QStringLiteral("The standard series the best pair is chosen from"));
     m_calculate = form::button(g, "BtnRegulatorCalculate", 452, 206, 80, 25, QStringLiteral("Calculate"),
                                QStringLiteral("Calculate the missing value, the best pair and the load"));
     m_clearAll = form::button(g, "BtnRegulatorClear", 540, 206, 80, 25, QStringLiteral("Clear All"),
@@ -276,15 +273,10 @@ void RegulatorPanel::clearAll()
 
 void RegulatorPanel::loadSettings(const settings::Key& key)
 {
-    const settings::Value v = key.read(kSeriesSetting);
-    if (v.type != settings::Value::Type::String)
-        return;
-    const int index = m_series->findText(v.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        m_series->setCurrentIndex(index);
+    loadListChoice(key, kSeriesSetting, m_series);
 }
 
 bool RegulatorPanel::saveSettings(const settings::Key& key)
 {
-    return key.writeString(kSeriesSetting, m_series->currentText());
+    return saveListChoice(key, kSeriesSetting, m_series);
 }

@@ -1,7 +1,6 @@
 #include "resistors/panels/combinations_panel.h"
 
 #include "core/numeric_text.h"
-#include "core/settings_store.h"
 #include "maths/e_series.h"
 #include "resistors/maths/combinations.h"
 #include "ui/form_builder.h"
@@ -95,9 +94,8 @@ void ResistorCombinationsPanel::buildControls()
     m_target =
         form::field(g, "CombinationTarget", 28, 80, 133, QStringLiteral("Enter the resistance you need"));
     form::label(g, nullptr, 180, 62, QStringLiteral("&Series"));
-    m_series = form::comboBox(g, "ComboCombinationSeries", 180, 80, 70, kSeriesNames, QStringLiteral("E24"),
-                              QStringLiteral("Choose the series of standard values"));
-    m_series->setEditable(false);
+    m_series = form::fixedList(g, "ComboCombinationSeries", 180, 80, 70, kSeriesNames, QStringLiteral("E24"),
+                               QStringLiteral("Choose the series of standard values"));
     m_find = form::button(g, "BtnCombinationFind", 280, 78, 100, 25, QStringLiteral("Find"),
                           QStringLiteral("Find the combinations closest to the target"));
     m_twoInSeries = checkBox(g, "CheckCombinationTwoSeries", 28, 114, 130, QStringLiteral("Two in series"),
@@ -189,13 +187,10 @@ void ResistorCombinationsPanel::find()
 
 void ResistorCombinationsPanel::loadSettings(const settings::Key& key)
 {
-    const settings::Value stored = key.read(kSeriesValue);
-    const int index = kSeriesNames.indexOf(stored.text);
-    if (stored.type == settings::Value::Type::String && index >= 0)
-        m_series->setCurrentIndex(index);
+    loadListChoice(key, kSeriesValue, m_series);
 }
 
 bool ResistorCombinationsPanel::saveSettings(const settings::Key& key)
 {
-    return key.writeString(kSeriesValue, m_series->currentText());
+    return saveListChoice(key, kSeriesValue, m_series);
 }

@@ -1,7 +1,6 @@
 #include "resistors/panels/divider_panel.h"
 
 #include "core/numeric_text.h"
-#include "core/settings_store.h"
 #include "maths/e_series.h"
 #include "resistors/maths/divider.h"
 #include "ui/form_builder.h"
@@ -74,9 +73,8 @@ void VoltageDividerPanel::buildControls()
         QStringLiteral("The standard R1 and R2 whose output comes closest to Vout, their sum "
                        "between half and twice R1 + R2 (10 k when only the voltages are given)."));
     form::label(pair, nullptr, 28, 64, QStringLiteral("&Series"));
-    m_series = form::comboBox(pair, "ComboDividerSeries", 80, 61, 70, kSeriesNames, QStringLiteral("E24"),
-                              QStringLiteral("Choose the series of standard values"));
-    m_series->setEditable(false);
+    m_series = form::fixedList(pair, "ComboDividerSeries", 80, 61, 70, kSeriesNames, QStringLiteral("E24"),
+                               QStringLiteral("Choose the series of standard values"));
     form::label(pair, nullptr, 28, 88, QStringLiteral("Standard pair:"));
     m_bestPair = form::resultLabel(pair, "DividerBestPair", 130, 88);
 }
@@ -206,13 +204,10 @@ void VoltageDividerPanel::showStandardPair(double vin, double vout, double total
 
 void VoltageDividerPanel::loadSettings(const settings::Key& key)
 {
-    const settings::Value stored = key.read(kSeriesValue);
-    const int index = kSeriesNames.indexOf(stored.text);
-    if (stored.type == settings::Value::Type::String && index >= 0)
-        m_series->setCurrentIndex(index);
+    loadListChoice(key, kSeriesValue, m_series);
 }
 
 bool VoltageDividerPanel::saveSettings(const settings::Key& key)
 {
-    return key.writeString(kSeriesValue, m_series->currentText());
+    return saveListChoice(key, kSeriesValue, m_series);
 }
