@@ -1,6 +1,6 @@
 #pragma once
 
-// The common contract of the twenty panels shown right of the topic tree.
+// The common contract of the panels shown right of the topic tree.
 //
 // A panel is a 650 x 400 white page that owns its controls and handlers. It
 // can put itself into its start state, and, when it keeps settings, loads and
